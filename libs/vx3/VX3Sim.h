@@ -1,0 +1,65 @@
+// Control interface of the simulated camera for tests and demonstrations; not part of VX3lib.h.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "VX3lib.h"
+
+namespace vx3sim {
+
+// Every wait and every time-dependent behaviour of the simulated camera reads this clock, so
+// that a program under test can run the camera in its own (virtual) time.
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual std::int64_t nowMicroseconds() = 0;
+    virtual void sleepMicroseconds(std::int64_t duration) = 0;
+};
+
+// nullptr restores the system's steady clock. The clock must outlive its use.
+VX3_API void setClock(Clock* clock);
+
+// Back to the state of a freshly plugged camera that nobody has opened: registers at power-on,
+// no faults, default identity (sensor from the VX3SIM_SENSOR environment variable, else OV7610),
+// plugged in, live view stopped, empty log, frame counter 0.
+VX3_API void reset();
+
+// Camera version text reported by VX3_EST_GetVersion(0). "OV7620" selects that sensor's register
+// model; every other text uses the OV7610 model. At most 11 characters are reported.
+VX3_API void setCameraVersion(const std::string& version);
+VX3_API void setSdkVersion(const std::string& version);
+VX3_API void setUsbIds(std::uint8_t vendor, std::uint8_t product);
+
+VX3_API void setPlugged(bool plugged);
+
+// Makes the named library function ("VX3_LV_ContinueMovie") return 0 from its nth call on,
+// counted from now (1 = the next call). A negative nth clears the fault of that function.
+VX3_API void failFunction(const std::string& functionName, int nth = 1);
+VX3_API void clearFaults();
+
+// While set, VX3_WB_GetWbVal reports values that wander by a step or two around the true gains.
+VX3_API void setWhiteBalanceUnstable(bool unstable);
+
+// Device lock: a second process cannot open the camera while a first holds it. The default lock
+// lives in the system's temporary folder; an empty path switches locking off.
+VX3_API void setDeviceLockPath(const std::string& path);
+
+struct LogEntry {
+    enum class Kind { Call, RegisterRead, RegisterWrite };
+    Kind kind;
+    std::string function;  // for Call: the library function's name
+    std::uint8_t address;  // for register entries
+    std::uint8_t value;    // for register entries: the byte read or written
+    int result;            // for Call: what the function returned
+};
+VX3_API std::vector<LogEntry> log();
+VX3_API void clearLog();
+
+// Register file as the sensor holds it, without logging (for assertions).
+VX3_API std::uint8_t peekRegister(std::uint8_t address);
+
+VX3_API std::uint64_t framesDelivered();
+
+} // namespace vx3sim
