@@ -1,0 +1,274 @@
+// Builds the controls of a template with Qt widgets and finds them by id.
+#include "framework/ControlSet.h"
+
+#include "framework/DialogUnits.h"
+#include "framework/SurfaceWidget.h"
+#include "resources/Bitmaps.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QSlider>
+
+namespace halvex {
+namespace {
+
+bool has(const ControlTemplate& t, std::uint32_t style) { return (t.style & style) != 0; }
+
+QLineEdit* makeEdit(const ControlTemplate& t, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    if (has(t, ControlStyle::DigitsOnly)) {
+        edit->setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+    }
+    edit->setReadOnly(has(t, ControlStyle::ReadOnly));
+    if (has(t, ControlStyle::Centered)) {
+        edit->setAlignment(Qt::AlignCenter);
+    }
+    if (t.limit > 0) {
+        edit->setMaxLength(t.limit);
+    }
+    if (has(t, ControlStyle::UpperCase)) {
+        QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
+            const QString upper = text.toUpper();
+            if (upper != text) {
+                const int cursor = edit->cursorPosition();
+                edit->setText(upper);
+                edit->setCursorPosition(cursor);
+            }
+        });
+    }
+    return edit;
+}
+
+QLabel* makeLabel(const ControlTemplate& t, QWidget* parent) {
+    auto* label = new QLabel(QString::fromUtf8(t.text), parent);
+    label->setAlignment((has(t, ControlStyle::Centered) ? Qt::AlignHCenter : Qt::AlignLeft) |
+                        Qt::AlignTop);
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    if (t.kind == ControlKind::SunkenLabel) {
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        label->setWordWrap(true);
+        label->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    }
+    return label;
+}
+
+QWidget* makeControl(const ControlTemplate& t, QWidget* parent) {
+    const QString text = QString::fromUtf8(t.text);
+    switch (t.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefPushButton: {
+        auto* button = new QPushButton(text, parent);
+        button->setAutoDefault(false);
+        button->setDefault(t.kind == ControlKind::DefPushButton);
+        return button;
+    }
+    case ControlKind::RadioButton: {
+        auto* radio = new QRadioButton(text, parent);
+        radio->setAutoExclusive(false); // groups follow the template, not the parent widget
+        return radio;
+    }
+    case ControlKind::CheckBox: {
+        auto* check = new QCheckBox(text, parent);
+        if (has(t, ControlStyle::TextLeft)) {
+            check->setLayoutDirection(Qt::RightToLeft);
+        }
+        return check;
+    }
+    case ControlKind::GroupBox: {
+        auto* group = new QGroupBox(text, parent);
+        group->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return group;
+    }
+    case ControlKind::Edit:
+        return makeEdit(t, parent);
+    case ControlKind::Label:
+    case ControlKind::SunkenLabel:
+        return makeLabel(t, parent);
+    case ControlKind::BlackRect:
+        return new SurfaceWidget(parent);
+    case ControlKind::BlackFrame:
+    case ControlKind::EtchedLine: {
+        auto* frame = new QFrame(parent);
+        frame->setFrameStyle(t.kind == ControlKind::EtchedLine ? QFrame::HLine | QFrame::Sunken
+                                                               : QFrame::Box | QFrame::Plain);
+        frame->setAttribute(Qt::WA_TransparentForMouseEvents);
+        return frame;
+    }
+    case ControlKind::ProgressBar: {
+        auto* bar = new QProgressBar(parent);
+        bar->setTextVisible(false);
+        return bar;
+    }
+    case ControlKind::Slider: {
+        auto* slider = new QSlider(Qt::Horizontal, parent);
+        slider->setPageStep(5);
+        return slider;
+    }
+    case ControlKind::DropDownList: {
+        auto* combo = new QComboBox(parent);
+        if (!text.isEmpty()) {
+            combo->addItems(text.split(QLatin1Char('\n')));
+        }
+        combo->setCurrentIndex(-1);
+        return combo;
+    }
+    case ControlKind::Bitmap: {
+        auto* picture = new QLabel(parent);
+        picture->setPixmap(resourceBitmap(t.text));
+        return picture;
+    }
+    }
+    return new QWidget(parent);
+}
+
+} // namespace
+
+void ControlSet::build(const DialogTemplate& dialog, QWidget* parent) {
+    std::vector<QWidget*> groupBoxes;
+    int currentGroup = -1;
+    int anonymous = -1000000;
+    for (const ControlTemplate& t : dialog.controls) {
+        QWidget* widget = makeControl(t, parent);
+        const QRect rect = duRectToPixels(t.x, t.y, t.width, t.height);
+        // A bitmap control takes the size of its picture, as a static picture does.
+        widget->setGeometry(t.kind == ControlKind::Bitmap
+                                ? QRect(rect.topLeft(), widget->sizeHint())
+                                : rect);
+        widget->setVisible(!has(t, ControlStyle::Hidden));
+        widget->setEnabled(!has(t, ControlStyle::Disabled));
+        if (auto* button = qobject_cast<QAbstractButton*>(widget);
+            button != nullptr && has(t, ControlStyle::Checked)) {
+            button->setChecked(true);
+        }
+        if (t.kind == ControlKind::GroupBox) {
+            groupBoxes.push_back(widget);
+        }
+
+        int group = -1;
+        if (t.kind == ControlKind::RadioButton) {
+            if (has(t, ControlStyle::Group) || currentGroup < 0) {
+                m_radioGroups.emplace_back();
+                currentGroup = static_cast<int>(m_radioGroups.size()) - 1;
+            }
+            group = currentGroup;
+        } else if (has(t, ControlStyle::Group)) {
+            currentGroup = -1;
+        }
+        const int id = t.id >= 0 ? t.id : anonymous--;
+        if (group >= 0) {
+            m_radioGroups[static_cast<std::size_t>(group)].push_back(id);
+            auto* radio = static_cast<QRadioButton*>(widget);
+            QObject::connect(radio, &QRadioButton::clicked, radio, [this, id] {
+                for (int other : radioGroup(id)) {
+                    setChecked(other, other == id);
+                }
+            });
+        }
+        m_controls[id] = Entry{widget, t.kind, group};
+    }
+    // Group boxes frame other controls: keep them underneath whatever order the template has.
+    for (QWidget* box : groupBoxes) {
+        box->lower();
+    }
+}
+
+QWidget* ControlSet::control(int id) const {
+    const auto it = m_controls.find(id);
+    return it == m_controls.end() ? nullptr : it->second.widget;
+}
+
+ControlKind ControlSet::kind(int id) const { return m_controls.at(id).kind; }
+
+std::vector<int> ControlSet::radioGroup(int id) const {
+    const auto it = m_controls.find(id);
+    if (it == m_controls.end() || it->second.group < 0) {
+        return {};
+    }
+    return m_radioGroups[static_cast<std::size_t>(it->second.group)];
+}
+
+QString ControlSet::text(int id) const {
+    QWidget* w = control(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        return edit->text();
+    }
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        return label->text();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        return button->text();
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+        return combo->currentText();
+    }
+    if (auto* group = qobject_cast<QGroupBox*>(w)) {
+        return group->title();
+    }
+    return {};
+}
+
+void ControlSet::setText(int id, const QString& text) {
+    QWidget* w = control(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        if (edit->text() != text) {
+            edit->setText(text);
+        }
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        label->setText(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        button->setText(text);
+    } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+        group->setTitle(text);
+    }
+}
+
+void ControlSet::show(int id, bool visible) {
+    if (QWidget* w = control(id)) {
+        w->setVisible(visible);
+    }
+}
+
+void ControlSet::enable(int id, bool enabled) {
+    if (QWidget* w = control(id)) {
+        w->setEnabled(enabled);
+    }
+}
+
+bool ControlSet::isVisible(int id) const {
+    QWidget* w = control(id);
+    return w != nullptr && !w->isHidden();
+}
+
+bool ControlSet::isEnabled(int id) const {
+    QWidget* w = control(id);
+    return w != nullptr && w->isEnabled();
+}
+
+bool ControlSet::isChecked(int id) const {
+    auto* button = as<QAbstractButton>(id);
+    return button != nullptr && button->isChecked();
+}
+
+void ControlSet::setChecked(int id, bool checked) {
+    if (auto* button = as<QAbstractButton>(id)) {
+        button->setChecked(checked);
+    }
+}
+
+void ControlSet::checkRadioButton(int first, int last, int id) {
+    for (int other = first; other <= last; ++other) {
+        setChecked(other, other == id);
+    }
+}
+
+} // namespace halvex

@@ -1,0 +1,142 @@
+// Member <-> control data exchange with the framework's parse and range messages.
+#include "framework/DataExchange.h"
+
+#include "framework/ControlSet.h"
+#include "framework/DialogService.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSlider>
+#include <cmath>
+#include <cstdlib>
+
+namespace halvex {
+
+DataExchange::DataExchange(ControlSet& controls, bool saveAndValidate, QWidget* owner)
+    : m_controls(controls), m_save(saveAndValidate), m_owner(owner) {}
+
+void DataExchange::text(int id, QString& value, int maxChars) {
+    if (m_save) {
+        value = m_controls.text(id);
+        return;
+    }
+    if (auto* edit = m_controls.as<QLineEdit>(id); edit != nullptr && maxChars > 0) {
+        edit->setMaxLength(maxChars);
+    }
+    m_controls.setText(id, value);
+}
+
+void DataExchange::number(int id, int& value) {
+    if (!m_save) {
+        m_controls.setText(id, QString::number(value));
+        return;
+    }
+    bool ok = false;
+    const int parsed = m_controls.text(id).trimmed().toInt(&ok);
+    if (!ok) {
+        fail(id, QStringLiteral("Please enter an integer."));
+    }
+    value = parsed;
+}
+
+void DataExchange::check(int id, int& value) {
+    if (m_save) {
+        value = m_controls.isChecked(id) ? 1 : 0;
+    } else {
+        m_controls.setChecked(id, value == 1);
+    }
+}
+
+void DataExchange::radio(int id, int& index) {
+    const std::vector<int> group = m_controls.radioGroup(id);
+    if (m_save) {
+        index = -1;
+        for (std::size_t i = 0; i < group.size(); ++i) {
+            if (m_controls.isChecked(group[i])) {
+                index = static_cast<int>(i);
+            }
+        }
+        return;
+    }
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        m_controls.setChecked(group[i], static_cast<int>(i) == index);
+    }
+}
+
+void DataExchange::sliderPosition(int id, int& position) {
+    if (auto* slider = m_controls.as<QSlider>(id)) {
+        if (m_save) {
+            position = slider->value();
+        } else {
+            slider->setValue(position);
+        }
+    }
+}
+
+void DataExchange::listIndex(int id, int& index) {
+    if (auto* combo = m_controls.as<QComboBox>(id)) {
+        if (m_save) {
+            index = combo->currentIndex();
+        } else {
+            combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+        }
+    }
+}
+
+void DataExchange::floatText(int id, float& value) {
+    if (!m_save) {
+        m_controls.setText(id, formatFloat(static_cast<double>(value)));
+        return;
+    }
+    double parsed = 0.0;
+    if (!parseFloat(m_controls.text(id), parsed)) {
+        fail(id, QStringLiteral("Please enter a number."));
+    }
+    value = static_cast<float>(parsed);
+}
+
+void DataExchange::floatRange(int id, float value, float minimum, float maximum) {
+    if (m_save && (value < minimum || value > maximum)) {
+        fail(id, QStringLiteral("Please enter a number between %1 and %2.")
+                     .arg(formatFloat(static_cast<double>(minimum)),
+                          formatFloat(static_cast<double>(maximum))));
+    }
+}
+
+void DataExchange::fail(int id, const QString& message) {
+    MessageRequest request;
+    request.text = message;
+    request.icon = MessageIcon::Exclamation;
+    dialogService().messageBox(request, m_owner);
+    if (QWidget* control = m_controls.control(id)) {
+        control->setFocus();
+        if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+            edit->selectAll();
+        }
+    }
+    throw DataExchangeFailure{};
+}
+
+QString formatFloat(double value) { return QString::asprintf("%.6g", value); }
+
+bool parseFloat(const QString& text, double& value) {
+    const QByteArray bytes = text.toLatin1();
+    const char* p = bytes.constData();
+    while (*p == ' ' || *p == '\t') {
+        ++p;
+    }
+    const char first = *p;
+    char* end = nullptr;
+    value = std::strtod(p, &end);
+    // A zero that did not start with a '0' means nothing could be converted.
+    if ((value == 0.0 && first != '0') || !std::isfinite(value)) {
+        return false;
+    }
+    while (*end == ' ' || *end == '\t') {
+        ++end;
+    }
+    return *end == '\0';
+}
+
+} // namespace halvex

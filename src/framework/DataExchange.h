@@ -1,0 +1,47 @@
+// Member <-> control data exchange in both directions, with the float checks of the dialog framework.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace halvex {
+
+class ControlSet;
+
+// Thrown inside an exchange when a value taken from a control fails its check; the exchange
+// has then already told the user and put the focus back into the control.
+struct DataExchangeFailure {};
+
+class DataExchange {
+public:
+    DataExchange(ControlSet& controls, bool saveAndValidate, QWidget* owner);
+
+    // true: controls to members (with validation); false: members to controls.
+    bool saving() const { return m_save; }
+
+    void text(int id, QString& value, int maxChars = 0);
+    void number(int id, int& value);
+    void check(int id, int& value);
+    // Index of the checked button in the radio group starting at id; -1 when none is checked.
+    void radio(int id, int& index);
+    void sliderPosition(int id, int& position);
+    void listIndex(int id, int& index);
+    void floatText(int id, float& value);
+    // Range check after floatText, while saving.
+    void floatRange(int id, float value, float minimum, float maximum);
+
+private:
+    [[noreturn]] void fail(int id, const QString& message);
+
+    ControlSet& m_controls;
+    bool m_save;
+    QWidget* m_owner;
+};
+
+// Formats a float as the framework shows it ("%.6g").
+QString formatFloat(double value);
+// Parses a float as the framework accepts it: blanks around, nothing else after the number.
+bool parseFloat(const QString& text, double& value);
+
+} // namespace halvex

@@ -1,0 +1,317 @@
+// A window of the tool built from its dialog template.
+#include "framework/Dialog.h"
+
+#include "framework/DialogUnits.h"
+#include "framework/MenuBar.h"
+#include "resources/DialogTemplates.h"
+#include "resources/ResourceIds.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace halvex {
+namespace {
+
+// Reports the loss of focus of one control.
+class FocusLossFilter final : public QObject {
+public:
+    FocusLossFilter(QObject* parent, std::function<void()> handler)
+        : QObject(parent), m_handler(std::move(handler)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut) {
+            dispatchHandler(m_handler);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_handler;
+};
+
+// Calls the handlers of a slider for the user's own moves, never for moves made by the program.
+class SliderWatcher final : public QObject {
+public:
+    explicit SliderWatcher(QSlider* slider) : QObject(slider) {
+        connect(slider, &QAbstractSlider::actionTriggered, this, [this](int action) {
+            m_userAction = action != QAbstractSlider::SliderMove &&
+                           action != QAbstractSlider::SliderNoAction;
+        });
+        connect(slider, &QAbstractSlider::valueChanged, this, [this, slider] {
+            if (slider->isSliderDown() || m_userAction) {
+                run(scroll);
+            }
+            if (m_userAction) {
+                m_userAction = false;
+                run(release);
+            }
+        });
+        connect(slider, &QAbstractSlider::sliderReleased, this, [this] { run(release); });
+    }
+
+    std::vector<std::function<void()>> scroll;
+    std::vector<std::function<void()>> release;
+
+private:
+    static void run(const std::vector<std::function<void()>>& handlers) {
+        for (const auto& handler : handlers) {
+            dispatchHandler(handler);
+        }
+    }
+    bool m_userAction = false;
+};
+
+// Calls the "about to change" handlers of an edit box before its "changed" handlers.
+class EditWatcher final : public QObject {
+public:
+    explicit EditWatcher(QLineEdit* edit) : QObject(edit) {
+        connect(edit, &QLineEdit::textChanged, this, [this] {
+            for (const auto& handler : update) {
+                dispatchHandler(handler);
+            }
+            for (const auto& handler : change) {
+                dispatchHandler(handler);
+            }
+        });
+    }
+
+    std::vector<std::function<void()>> update;
+    std::vector<std::function<void()>> change;
+};
+
+template <typename Watcher, typename W>
+Watcher* watcherOf(W* widget) {
+    if (auto* existing = widget->template findChild<Watcher*>(QString(), Qt::FindDirectChildrenOnly)) {
+        return existing;
+    }
+    return new Watcher(widget);
+}
+
+} // namespace
+
+Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
+    : QDialog(parent), m_template(dialogTemplate) {
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowTitle(QString::fromUtf8(m_template.caption));
+    setFont(QFont(QString::fromUtf8(m_template.fontName), m_template.fontPointSize));
+    build();
+}
+
+Dialog::~Dialog() = default;
+
+void Dialog::build() {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    if (m_template.menuId != 0) {
+        m_menu = new MenuBar(
+            menuTemplate(m_template.menuId),
+            [this](int id) {
+                const auto it = m_commands.find(id);
+                if (it != m_commands.end()) {
+                    dispatchHandler(it->second);
+                }
+            },
+            this);
+        layout->setMenuBar(m_menu);
+    }
+    m_client = new QWidget(this);
+    layout->addWidget(m_client);
+    m_controls.build(m_template, m_client);
+
+    const int menuHeight = m_menu != nullptr ? m_menu->sizeHint().height() : 0;
+    resize(duToPixelsX(m_template.width), duToPixelsY(m_template.height) + menuHeight);
+
+    // The standard buttons end the window as Enter and Escape would.
+    if (auto* ok = m_controls.as<QAbstractButton>(IDOK)) {
+        connect(ok, &QAbstractButton::clicked, this, [this] { accept(); });
+    }
+    if (auto* cancel = m_controls.as<QAbstractButton>(IDCANCEL)) {
+        connect(cancel, &QAbstractButton::clicked, this, [this] { reject(); });
+    }
+}
+
+bool Dialog::initialize() {
+    if (!m_built) {
+        m_built = true;
+        bool focusSet = true;
+        dispatchHandler([this, &focusSet] { focusSet = onInitDialog(); });
+        Q_UNUSED(focusSet);
+    }
+    return !m_ended;
+}
+
+int Dialog::runModal() {
+    if (!initialize()) {
+        return m_result;
+    }
+    m_inModalLoop = true;
+    const int result = exec();
+    m_inModalLoop = false;
+    return m_ended ? m_result : result;
+}
+
+void Dialog::endDialog(int result) {
+    m_ended = true;
+    m_result = result;
+    for (const auto& [id, qtId] : m_timers) {
+        QObject::killTimer(qtId);
+    }
+    m_timers.clear();
+    if (m_inModalLoop) {
+        done(result);
+    } else {
+        hide();
+    }
+}
+
+bool Dialog::updateData(bool saveAndValidate) {
+    DataExchange dx(m_controls, saveAndValidate, this);
+    try {
+        doDataExchange(dx);
+    } catch (const DataExchangeFailure&) {
+        return false;
+    }
+    return true;
+}
+
+void Dialog::requestClose() { close(); }
+
+void Dialog::setWindowSizePixels(int width, int height) {
+    resize(width, height);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.center() - QPoint(width / 2, height / 2));
+    }
+}
+
+void Dialog::setWaitCursor(bool busy) {
+    if (busy) {
+        setCursor(Qt::WaitCursor);
+    } else {
+        unsetCursor();
+    }
+}
+
+void Dialog::setTimer(int timerId, int milliseconds) {
+    stopTimer(timerId);
+    m_timers[timerId] = QObject::startTimer(milliseconds);
+}
+
+void Dialog::stopTimer(int timerId) {
+    const auto it = m_timers.find(timerId);
+    if (it != m_timers.end()) {
+        QObject::killTimer(it->second);
+        m_timers.erase(it);
+    }
+}
+
+bool Dialog::isTimerRunning(int timerId) const { return m_timers.count(timerId) != 0; }
+
+void Dialog::fireTimer(int timerId) {
+    dispatchHandler([this, timerId] { onTimer(timerId); });
+}
+
+bool Dialog::onInitDialog() {
+    updateData(false);
+    return true;
+}
+
+void Dialog::doDataExchange(DataExchange&) {}
+
+void Dialog::onOK() {
+    if (updateData(true)) {
+        endDialog(IDOK);
+    }
+}
+
+void Dialog::onCancel() { endDialog(IDCANCEL); }
+
+void Dialog::onClose() { onCancel(); }
+
+void Dialog::onTimer(int) {}
+
+void Dialog::connectNotify(Notify notify, int id, std::function<void()> handler) {
+    if (notify == Notify::Command) {
+        m_commands[id] = std::move(handler);
+        return;
+    }
+    QWidget* widget = m_controls.control(id);
+    if (widget == nullptr) {
+        return;
+    }
+    switch (notify) {
+    case Notify::Clicked:
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            connect(button, &QAbstractButton::clicked, this,
+                    [handler = std::move(handler)] { dispatchHandler(handler); });
+        }
+        break;
+    case Notify::EditUpdate:
+    case Notify::EditChange:
+        if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            auto* watcher = watcherOf<EditWatcher>(edit);
+            (notify == Notify::EditUpdate ? watcher->update : watcher->change)
+                .push_back(std::move(handler));
+        }
+        break;
+    case Notify::KillFocus:
+        widget->installEventFilter(new FocusLossFilter(widget, std::move(handler)));
+        break;
+    case Notify::SliderReleased:
+    case Notify::Scroll:
+        if (auto* slider = qobject_cast<QSlider*>(widget)) {
+            auto* watcher = watcherOf<SliderWatcher>(slider);
+            (notify == Notify::Scroll ? watcher->scroll : watcher->release)
+                .push_back(std::move(handler));
+        }
+        break;
+    case Notify::SelChange:
+        if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+            connect(combo, &QComboBox::activated, this,
+                    [handler = std::move(handler)] { dispatchHandler(handler); });
+        }
+        break;
+    case Notify::Command:
+        break;
+    }
+}
+
+void Dialog::accept() {
+    dispatchHandler([this] { onOK(); });
+}
+
+void Dialog::reject() {
+    dispatchHandler([this] { onCancel(); });
+}
+
+void Dialog::closeEvent(QCloseEvent* event) {
+    if (!m_ended) {
+        dispatchHandler([this] { onClose(); });
+    }
+    if (m_ended) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void Dialog::timerEvent(QTimerEvent* event) {
+    for (const auto& [id, qtId] : m_timers) {
+        if (qtId == event->timerId()) {
+            fireTimer(id);
+            return;
+        }
+    }
+    QDialog::timerEvent(event);
+}
+
+} // namespace halvex

@@ -1,0 +1,115 @@
+// A window of the tool built from its dialog template: controls by id, message map, data exchange,
+// modal run, timers and the wait cursor.
+#pragma once
+
+#include "framework/ControlSet.h"
+#include "framework/DataExchange.h"
+#include "framework/HandlerAbort.h"
+#include "resources/DialogTemplate.h"
+
+#include <QDialog>
+#include <map>
+#include <memory>
+#include <span>
+
+namespace halvex {
+
+class MenuBar;
+
+// The notifications a message map can route to a handler.
+enum class Notify {
+    Clicked,        // button, radio button, check box
+    EditUpdate,     // edit text about to be shown changed
+    EditChange,     // edit text changed
+    KillFocus,      // the control lost the focus
+    SliderReleased, // the user let go of a slider (mouse or keyboard)
+    Scroll,         // any move of a slider
+    SelChange,      // the user chose a list entry
+    Command,        // a menu command
+};
+
+template <typename D>
+struct MessageEntry {
+    Notify notify;
+    int id;
+    void (D::*handler)();
+};
+
+class Dialog : public QDialog {
+public:
+    explicit Dialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
+    ~Dialog() override;
+
+    // Builds the controls and runs onInitDialog. false when the window ended during it.
+    bool initialize();
+    // The modal run: initialise, then (unless already ended) the window's own message loop.
+    int runModal();
+    // Ends the window with a result; before the window is shown it is simply never shown.
+    void endDialog(int result);
+    bool hasEnded() const { return m_ended; }
+    int endResult() const { return m_result; }
+
+    // Exchanges all bound members with the controls. false when a value failed its check.
+    bool updateData(bool saveAndValidate = true);
+
+    ControlSet& controls() { return m_controls; }
+    const ControlSet& controls() const { return m_controls; }
+    QWidget* control(int id) const { return m_controls.control(id); }
+    MenuBar* menu() const { return m_menu; }
+    // The area that holds the controls; client coordinates are relative to it.
+    QWidget* clientArea() const { return m_client; }
+
+    // Sends the window a close request, as the close box does.
+    void requestClose();
+    // Sizes the whole window (menu included) in pixels and centres it on the screen.
+    void setWindowSizePixels(int width, int height);
+
+    // The busy state of a window only changes its cursor (input stays open).
+    void setWaitCursor(bool busy);
+
+    void setTimer(int timerId, int milliseconds);
+    void stopTimer(int timerId);
+    bool isTimerRunning(int timerId) const;
+    // Runs the handler of the timer as one tick would (tests drive ticks this way).
+    void fireTimer(int timerId);
+
+protected:
+    virtual bool onInitDialog();
+    virtual void doDataExchange(DataExchange& dx);
+    virtual void onOK();
+    virtual void onCancel();
+    // The close request (close box); by default the same as Cancel.
+    virtual void onClose();
+    virtual void onTimer(int timerId);
+
+    // Routes the notifications of a message map to the handlers of self.
+    template <typename D>
+    void bindMessages(D* self, std::span<const MessageEntry<D>> map) {
+        for (const MessageEntry<D>& entry : map) {
+            auto handler = entry.handler;
+            connectNotify(entry.notify, entry.id, [self, handler] { (self->*handler)(); });
+        }
+    }
+    void connectNotify(Notify notify, int id, std::function<void()> handler);
+
+    void accept() override;
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    void build();
+
+    const DialogTemplate& m_template;
+    ControlSet m_controls;
+    QWidget* m_client = nullptr;
+    MenuBar* m_menu = nullptr;
+    std::map<int, std::function<void()>> m_commands;
+    std::map<int, int> m_timers; // our id -> Qt's id
+    bool m_built = false;
+    bool m_ended = false;
+    bool m_inModalLoop = false;
+    int m_result = 0;
+};
+
+} // namespace halvex
