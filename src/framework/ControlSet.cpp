@@ -20,7 +20,9 @@
 namespace halvex {
 namespace {
 
-bool has(const ControlTemplate& t, std::uint32_t style) { return (t.style & style) != 0; }
+bool has(const ControlTemplate& t, std::uint32_t style) {
+    return (t.style & style) != 0;
+}
 
 QLineEdit* makeEdit(const ControlTemplate& t, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -141,9 +143,8 @@ void ControlSet::build(const DialogTemplate& dialog, QWidget* parent) {
         QWidget* widget = makeControl(t, parent);
         const QRect rect = duRectToPixels(t.x, t.y, t.width, t.height);
         // A bitmap control takes the size of its picture, as a static picture does.
-        widget->setGeometry(t.kind == ControlKind::Bitmap
-                                ? QRect(rect.topLeft(), widget->sizeHint())
-                                : rect);
+        widget->setGeometry(
+            t.kind == ControlKind::Bitmap ? QRect(rect.topLeft(), widget->sizeHint()) : rect);
         widget->setVisible(!has(t, ControlStyle::Hidden));
         widget->setEnabled(!has(t, ControlStyle::Disabled));
         if (auto* button = qobject_cast<QAbstractButton*>(widget);
@@ -187,7 +188,9 @@ QWidget* ControlSet::control(int id) const {
     return it == m_controls.end() ? nullptr : it->second.widget;
 }
 
-ControlKind ControlSet::kind(int id) const { return m_controls.at(id).kind; }
+ControlKind ControlSet::kind(int id) const {
+    return m_controls.at(id).kind;
+}
 
 std::vector<int> ControlSet::radioGroup(int id) const {
     const auto it = m_controls.find(id);

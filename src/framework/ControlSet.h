@@ -19,10 +19,7 @@ public:
 
     // The control with this id; nullptr when there is none.
     QWidget* control(int id) const;
-    template <typename W>
-    W* as(int id) const {
-        return qobject_cast<W*>(control(id));
-    }
+    template <typename W> W* as(int id) const { return dynamic_cast<W*>(control(id)); }
     // The kind the template gave the control with this id.
     ControlKind kind(int id) const;
     // The ids of the radio group that starts at (or contains) id, in template order.

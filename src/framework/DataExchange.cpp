@@ -118,7 +118,9 @@ void DataExchange::fail(int id, const QString& message) {
     throw DataExchangeFailure{};
 }
 
-QString formatFloat(double value) { return QString::asprintf("%.6g", value); }
+QString formatFloat(double value) {
+    return QString::asprintf("%.6g", value);
+}
 
 bool parseFloat(const QString& text, double& value) {
     const QByteArray bytes = text.toLatin1();

@@ -1,4 +1,5 @@
-// Member <-> control data exchange in both directions, with the float checks of the dialog framework.
+// Member <-> control data exchange in both directions, with the float checks of the dialog
+// framework.
 #pragma once
 
 #include <QString>

@@ -41,8 +41,8 @@ class SliderWatcher final : public QObject {
 public:
     explicit SliderWatcher(QSlider* slider) : QObject(slider) {
         connect(slider, &QAbstractSlider::actionTriggered, this, [this](int action) {
-            m_userAction = action != QAbstractSlider::SliderMove &&
-                           action != QAbstractSlider::SliderNoAction;
+            m_userAction =
+                action != QAbstractSlider::SliderMove && action != QAbstractSlider::SliderNoAction;
         });
         connect(slider, &QAbstractSlider::valueChanged, this, [this, slider] {
             if (slider->isSliderDown() || m_userAction) {
@@ -86,9 +86,9 @@ public:
     std::vector<std::function<void()>> change;
 };
 
-template <typename Watcher, typename W>
-Watcher* watcherOf(W* widget) {
-    if (auto* existing = widget->template findChild<Watcher*>(QString(), Qt::FindDirectChildrenOnly)) {
+template <typename Watcher, typename W> Watcher* watcherOf(W* widget) {
+    if (auto* existing =
+            widget->template findChild<Watcher*>(QString(), Qt::FindDirectChildrenOnly)) {
         return existing;
     }
     return new Watcher(widget);
@@ -183,7 +183,11 @@ bool Dialog::updateData(bool saveAndValidate) {
     return true;
 }
 
-void Dialog::requestClose() { close(); }
+void Dialog::requestClose() {
+    if (!m_ended) {
+        dispatchHandler([this] { onClose(); });
+    }
+}
 
 void Dialog::setWindowSizePixels(int width, int height) {
     resize(width, height);
@@ -214,7 +218,9 @@ void Dialog::stopTimer(int timerId) {
     }
 }
 
-bool Dialog::isTimerRunning(int timerId) const { return m_timers.count(timerId) != 0; }
+bool Dialog::isTimerRunning(int timerId) const {
+    return m_timers.count(timerId) != 0;
+}
 
 void Dialog::fireTimer(int timerId) {
     dispatchHandler([this, timerId] { onTimer(timerId); });
@@ -233,9 +239,13 @@ void Dialog::onOK() {
     }
 }
 
-void Dialog::onCancel() { endDialog(IDCANCEL); }
+void Dialog::onCancel() {
+    endDialog(IDCANCEL);
+}
 
-void Dialog::onClose() { onCancel(); }
+void Dialog::onClose() {
+    onCancel();
+}
 
 void Dialog::onTimer(int) {}
 

@@ -28,8 +28,7 @@ enum class Notify {
     Command,        // a menu command
 };
 
-template <typename D>
-struct MessageEntry {
+template <typename D> struct MessageEntry {
     Notify notify;
     int id;
     void (D::*handler)();
@@ -83,8 +82,7 @@ protected:
     virtual void onTimer(int timerId);
 
     // Routes the notifications of a message map to the handlers of self.
-    template <typename D>
-    void bindMessages(D* self, std::span<const MessageEntry<D>> map) {
+    template <typename D> void bindMessages(D* self, std::span<const MessageEntry<D>> map) {
         for (const MessageEntry<D>& entry : map) {
             auto handler = entry.handler;
             connectNotify(entry.notify, entry.id, [self, handler] { (self->*handler)(); });

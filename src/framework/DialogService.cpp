@@ -16,10 +16,12 @@ DialogService& dialogService() {
     return current != nullptr ? *current : qtService;
 }
 
-void setDialogService(DialogService* service) { current = service; }
+void setDialogService(DialogService* service) {
+    current = service;
+}
 
-MessageResult showMessage(int stringId, MessageButtons buttons, MessageIcon icon,
-                          Modality modality, QWidget* owner) {
+MessageResult showMessage(int stringId, MessageButtons buttons, MessageIcon icon, Modality modality,
+                          QWidget* owner) {
     MessageRequest request;
     request.text = loadString(stringId);
     request.buttons = buttons;

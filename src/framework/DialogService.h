@@ -1,4 +1,5 @@
-// Message boxes, common file/font/colour dialogs and modal runs of the tool's windows, replaceable by tests.
+// Message boxes, common file/font/colour dialogs and modal runs of the tool's windows, replaceable
+// by tests.
 #pragma once
 
 #include <QColor>

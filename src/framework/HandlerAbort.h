@@ -1,4 +1,5 @@
-// Ends the running message handler early; the framework's dispatch absorbs it before the event loop.
+// Ends the running message handler early; the framework's dispatch absorbs it before the event
+// loop.
 #pragma once
 
 #include <QtGlobal>
@@ -12,8 +13,7 @@ struct HandlerAbort {
 
 // Runs one message handler: a HandlerAbort ends it quietly; any other exception is reported and
 // absorbed, so that nothing crosses the event loop.
-template <typename F>
-void dispatchHandler(F&& handler) noexcept {
+template <typename F> void dispatchHandler(F&& handler) noexcept {
     try {
         handler();
     } catch (const HandlerAbort&) {

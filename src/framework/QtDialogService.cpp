@@ -60,7 +60,9 @@ MessageResult fromQt(int button) {
 
 } // namespace
 
-QString applicationCaption() { return QStringLiteral("Halvex"); }
+QString applicationCaption() {
+    return QStringLiteral("Halvex");
+}
 
 QStringList qtFilters(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -141,6 +143,8 @@ std::optional<QColor> QtDialogService::colourDialog(const QColor& initial, QWidg
     return chosen;
 }
 
-int QtDialogService::runModal(Dialog& dialog) { return dialog.runModal(); }
+int QtDialogService::runModal(Dialog& dialog) {
+    return dialog.runModal();
+}
 
 } // namespace halvex

@@ -6,8 +6,7 @@
 namespace halvex {
 namespace {
 
-template <typename T>
-std::optional<T> takeFront(std::deque<T>& queue) {
+template <typename T> std::optional<T> takeFront(std::deque<T>& queue) {
     if (queue.empty()) {
         return std::nullopt;
     }

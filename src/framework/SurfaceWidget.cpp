@@ -12,9 +12,13 @@ SurfaceWidget::SurfaceWidget(QWidget* parent) : QWidget(parent) {
     m_surface.fill(Qt::black);
 }
 
-void SurfaceWidget::present() { repaint(); }
+void SurfaceWidget::present() {
+    repaint();
+}
 
-void SurfaceWidget::fill(const QColor& colour) { m_surface.fill(colour); }
+void SurfaceWidget::fill(const QColor& colour) {
+    m_surface.fill(colour);
+}
 
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
@@ -23,7 +27,7 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
 
 void SurfaceWidget::resizeEvent(QResizeEvent* event) {
     if (event->size() != m_surface.size() && !event->size().isEmpty()) {
-        QImage resized(event->size(), QImage::Format_RGB32);
+        QImage resized(event->size(), m_surface.format());
         resized.fill(Qt::black);
         QPainter painter(&resized);
         painter.drawImage(0, 0, m_surface);

@@ -20,7 +20,9 @@ public:
         return static_cast<std::uint32_t>(
             std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
     }
-    std::int64_t wallClockSeconds() override { return static_cast<std::int64_t>(std::time(nullptr)); }
+    std::int64_t wallClockSeconds() override {
+        return static_cast<std::int64_t>(std::time(nullptr));
+    }
 };
 
 SystemTimeSource systemTime;
@@ -28,8 +30,12 @@ TimeSource* current = &systemTime;
 
 } // namespace
 
-TimeSource& timeSource() { return *current; }
+TimeSource& timeSource() {
+    return *current;
+}
 
-void setTimeSource(TimeSource* source) { current = source != nullptr ? source : &systemTime; }
+void setTimeSource(TimeSource* source) {
+    current = source != nullptr ? source : &systemTime;
+}
 
 } // namespace halvex

@@ -1,4 +1,5 @@
-// Time as the system sees it (blocking sleep, millisecond tick count, wall clock), replaceable by tests.
+// Time as the system sees it (blocking sleep, millisecond tick count, wall clock), replaceable by
+// tests.
 #pragma once
 
 #include <cstdint>

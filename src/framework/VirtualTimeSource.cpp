@@ -14,9 +14,13 @@ void VirtualTimeSource::sleep(int milliseconds) {
     }
 }
 
-std::uint32_t VirtualTimeSource::tickCount() { return static_cast<std::uint32_t>(m_now / 1000); }
+std::uint32_t VirtualTimeSource::tickCount() {
+    return static_cast<std::uint32_t>(m_now / 1000);
+}
 
-std::int64_t VirtualTimeSource::wallClockSeconds() { return m_now / 1'000'000; }
+std::int64_t VirtualTimeSource::wallClockSeconds() {
+    return m_now / 1'000'000;
+}
 
 void VirtualTimeSource::advanceMicroseconds(std::int64_t duration) {
     if (duration > 0) {

@@ -1,4 +1,5 @@
-// A time source whose clock moves only when somebody sleeps or advances it: tests run in virtual time.
+// A time source whose clock moves only when somebody sleeps or advances it: tests run in virtual
+// time.
 #pragma once
 
 #include "framework/TimeSource.h"

@@ -96,6 +96,8 @@ QPixmap resourceBitmap(const char* name) {
     return {};
 }
 
-QIcon applicationIcon() { return QIcon(paint(kIconShapes)); }
+QIcon applicationIcon() {
+    return QIcon(paint(kIconShapes));
+}
 
 } // namespace halvex

@@ -13,15 +13,15 @@ enum class ControlKind {
     CheckBox,
     GroupBox,
     Edit,
-    Label,         // plain static text
-    SunkenLabel,   // static text with a sunken border
-    BlackRect,     // filled black rectangle
-    BlackFrame,    // black outline
-    EtchedLine,    // etched horizontal line
+    Label,       // plain static text
+    SunkenLabel, // static text with a sunken border
+    BlackRect,   // filled black rectangle
+    BlackFrame,  // black outline
+    EtchedLine,  // etched horizontal line
     ProgressBar,
     Slider,
-    DropDownList,  // combo box with a fixed list
-    Bitmap,        // a picture from the icon/bitmap table
+    DropDownList, // combo box with a fixed list
+    Bitmap,       // a picture from the icon/bitmap table
 };
 
 // Style and initial-state bits of a control.
@@ -29,24 +29,24 @@ enum ControlStyle : std::uint32_t {
     None = 0,
     Hidden = 1u << 0,
     Disabled = 1u << 1,
-    Group = 1u << 2,        // starts a radio group
+    Group = 1u << 2, // starts a radio group
     DigitsOnly = 1u << 3,
     ReadOnly = 1u << 4,
     UpperCase = 1u << 5,
     Centered = 1u << 6,
-    TextLeft = 1u << 7,     // check box with its text on the left
-    Smooth = 1u << 8,       // smooth progress bar
+    TextLeft = 1u << 7, // check box with its text on the left
+    Smooth = 1u << 8,   // smooth progress bar
     Checked = 1u << 9,
     RightAligned = 1u << 10,
 };
 
 struct ControlTemplate {
-    int id;          // -1 for controls nobody addresses
+    int id; // -1 for controls nobody addresses
     ControlKind kind;
-    const char* text; // label, or the items of a list separated by '\n'
+    const char* text;        // label, or the items of a list separated by '\n'
     int x, y, width, height; // dialog units
     std::uint32_t style = ControlStyle::None;
-    int limit = 0;   // maximum characters of an edit box, 0: none
+    int limit = 0; // maximum characters of an edit box, 0: none
 };
 
 struct DialogTemplate {
@@ -60,8 +60,8 @@ struct DialogTemplate {
 };
 
 struct MenuItemTemplate {
-    const char* popup;   // the popup this item belongs to
-    const char* text;    // nullptr: separator
+    const char* popup; // the popup this item belongs to
+    const char* text;  // nullptr: separator
     int id;
     bool grayed;
 };

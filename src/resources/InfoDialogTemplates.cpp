@@ -31,8 +31,8 @@ constexpr std::array kMainMenuItems{
     MenuItemTemplate{"&File", "E&xit", MenuId::FileExit, false},
     MenuItemTemplate{"&Window", "&Camera Data Setting Screen", MenuId::CameraDataScreen, false},
     MenuItemTemplate{"&Window", "&Maintenance Screen", MenuId::MaintenanceScreen, false},
-    MenuItemTemplate{"&Window", "&Application Data Setting Screen",
-                     MenuId::ApplicationDataScreen, false},
+    MenuItemTemplate{"&Window", "&Application Data Setting Screen", MenuId::ApplicationDataScreen,
+                     false},
     MenuItemTemplate{"&Window", "Camera &Sequential Screen", MenuId::SequentialScreen, false},
     MenuItemTemplate{"&Window", "&Device Information", MenuId::DeviceInformation, false},
     MenuItemTemplate{"&Help", "&Help Topics", MenuId::HelpTopics, true},
@@ -47,8 +47,9 @@ const DialogTemplate kDeviceInfoDialogTemplate{
     ResourceId::DeviceInfoDialog, "Corvane Halvex Application", 170, 168, "Arial", 8, 0,
     kDeviceInfoControls};
 
-const DialogTemplate kAboutDialogTemplate{ResourceId::AboutDialog, "About Halvex Application",
-                                          240, 95, "MS Sans Serif", 8, 0, kAboutControls};
+const DialogTemplate kAboutDialogTemplate{
+    ResourceId::AboutDialog, "About Halvex Application", 240, 95, "MS Sans Serif", 8, 0,
+    kAboutControls};
 
 const MenuTemplate kMainMenuTemplate{ResourceId::MainMenu, kMainMenuItems};
 

@@ -10,7 +10,8 @@ namespace {
 using K = ControlKind;
 constexpr std::uint32_t H = ControlStyle::Hidden;
 constexpr std::uint32_t HD = ControlStyle::Hidden | ControlStyle::DigitsOnly;
-constexpr std::uint32_t HRU = ControlStyle::Hidden | ControlStyle::ReadOnly | ControlStyle::UpperCase;
+constexpr std::uint32_t HRU =
+    ControlStyle::Hidden | ControlStyle::ReadOnly | ControlStyle::UpperCase;
 
 constexpr std::array kMainControls{
     ControlTemplate{1131, K::PushButton, "&Start", 77, 301, 117, 34},
@@ -43,8 +44,7 @@ constexpr std::array kMainControls{
     ControlTemplate{1227, K::Edit, "", 498, 226, 21, 12, H},
     ControlTemplate{1232, K::Edit, "", 498, 239, 21, 12, H},
     ControlTemplate{1150, K::PushButton, "&Capture", 472, 10, 51, 14, H},
-    ControlTemplate{1222, K::PushButton, "Get RGB", 370, 277, 53, 25,
-                    H | ControlStyle::Disabled},
+    ControlTemplate{1222, K::PushButton, "Get RGB", 370, 277, 53, 25, H | ControlStyle::Disabled},
     ControlTemplate{1141, K::GroupBox, "Overlay Styles", 433, 26, 94, 44, H},
     ControlTemplate{1142, K::GroupBox, "Overlay", 429, 0, 99, 72, H},
     ControlTemplate{1000, K::BlackRect, "", 0, 0, 426, 268},
@@ -86,8 +86,13 @@ constexpr std::array kMainControls{
 
 } // namespace
 
-const DialogTemplate kMainDialogTemplate{
-    ResourceId::MainDialog, "Corvane Halvex Application (Camera Data Setting Screen)", 531, 359,
-    "Arial", 8, ResourceId::MainMenu, kMainControls};
+const DialogTemplate kMainDialogTemplate{ResourceId::MainDialog,
+                                         "Corvane Halvex Application (Camera Data Setting Screen)",
+                                         531,
+                                         359,
+                                         "Arial",
+                                         8,
+                                         ResourceId::MainMenu,
+                                         kMainControls};
 
 } // namespace halvex

@@ -40,8 +40,9 @@ constexpr std::array kStrings{
     StringEntry{22, "An error occured in VX3_LV_StartMovie(). Please restart the application."},
     StringEntry{24, "The average value of the green component is out of range."},
     StringEntry{25, "An error occured in VX3_LV_StopMovie(). "},
-    StringEntry{26, "One or more of the pixel ratio is out of range. To fix \nthis problem, you can "
-                    "change the settings of the device or \nchange the limits of the pixel ratio."},
+    StringEntry{26,
+                "One or more of the pixel ratio is out of range. To fix \nthis problem, you can "
+                "change the settings of the device or \nchange the limits of the pixel ratio."},
 };
 
 } // namespace

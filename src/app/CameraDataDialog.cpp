@@ -1,0 +1,344 @@
+// The main window: members and their exchange, start-up, layout and shut-down.
+#include "app/CameraDataDialog.h"
+
+#include "app/AboutDialog.h"
+#include "app/DeviceInfoDialog.h"
+#include "framework/DialogService.h"
+#include "framework/MenuBar.h"
+#include "framework/SurfaceWidget.h"
+#include "resources/Bitmaps.h"
+#include "resources/DialogTemplates.h"
+#include "resources/ResourceIds.h"
+#include "settings/FilePaths.h"
+#include "settings/SettingsStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProgressBar>
+#include <array>
+#include <functional>
+
+namespace halvex {
+namespace {
+
+// The calibration panel: every control the Maintenance Screen shows and other layouts hide.
+struct IdRange {
+    int first;
+    int last;
+};
+constexpr std::array kCalibrationPanel{IdRange{1136, 1142}, IdRange{1150, 1150},
+                                       IdRange{1157, 1157}, IdRange{1187, 1220},
+                                       IdRange{1222, 1238}};
+
+// Sensor set-up at start: the first command for an OV7610, the second for any other sensor.
+struct SetupCommand {
+    const char* ov7610;
+    const char* other;
+};
+constexpr SetupCommand kSetupGain{"2d,10,00", "2d,ff,05"};
+constexpr SetupCommand kSetupGamma{"14,04,04", "14,84,84"};
+constexpr SetupCommand kSetupAwbPeriod{"38,0b,0b", "70,8b,8b"};
+
+// Pixel places of the main window's layout (client coordinates).
+struct Placement {
+    int id;
+    int x, y, width, height;
+};
+constexpr std::array kMainLayout{
+    Placement{MainId::LiveArea, 0, 0, 640, 480}, Placement{MainId::Start, 140, 485, 160, 45},
+    Placement{MainId::Stop, 350, 485, 160, 45},  Placement{MainId::Progress, 120, 536, 280, 19},
+    Placement{MainId::Status, 0, 535, 120, 20},  Placement{MainId::Message, 400, 535, 395, 20},
+};
+
+constexpr int kWindowWidth = 800;
+constexpr int kWindowHeight = 600;
+
+} // namespace
+
+std::span<const MessageEntry<CameraDataDialog>> CameraDataDialog::messageMap() {
+    static constexpr std::array kMessageMap{
+        MessageEntry<CameraDataDialog>{Notify::Clicked, MainId::Start, &CameraDataDialog::onStart},
+        MessageEntry<CameraDataDialog>{Notify::Clicked, MainId::Stop, &CameraDataDialog::onStop},
+        MessageEntry<CameraDataDialog>{Notify::Clicked, MainId::OverlayOn,
+                                       &CameraDataDialog::onOverlayOn},
+        MessageEntry<CameraDataDialog>{Notify::Clicked, MainId::OverlayOff,
+                                       &CameraDataDialog::onOverlayOff},
+        MessageEntry<CameraDataDialog>{Notify::Clicked, MainId::CrossHairs,
+                                       &CameraDataDialog::onCrossHairs},
+        MessageEntry<CameraDataDialog>{Notify::Clicked, MainId::ConcentricCircles,
+                                       &CameraDataDialog::onConcentricCircles},
+        MessageEntry<CameraDataDialog>{Notify::Clicked, MainId::FieldDisplay,
+                                       &CameraDataDialog::onFieldDisplay},
+        MessageEntry<CameraDataDialog>{Notify::Clicked, MainId::Zone1FieldDisplay,
+                                       &CameraDataDialog::onZone1FieldDisplay},
+        MessageEntry<CameraDataDialog>{Notify::Clicked, MainId::Capture,
+                                       &CameraDataDialog::onCapture},
+        MessageEntry<CameraDataDialog>{Notify::Command, MenuId::FileNew,
+                                       &CameraDataDialog::onFileNew},
+        MessageEntry<CameraDataDialog>{Notify::Command, MenuId::FileLoad,
+                                       &CameraDataDialog::onFileLoad},
+        MessageEntry<CameraDataDialog>{Notify::Command, MenuId::FileSave,
+                                       &CameraDataDialog::onFileSave},
+        MessageEntry<CameraDataDialog>{Notify::Command, MenuId::FileExit,
+                                       &CameraDataDialog::onFileExit},
+        MessageEntry<CameraDataDialog>{Notify::Command, MenuId::CameraDataScreen,
+                                       &CameraDataDialog::onCameraDataScreen},
+        MessageEntry<CameraDataDialog>{Notify::Command, MenuId::MaintenanceScreen,
+                                       &CameraDataDialog::onMaintenanceScreen},
+        MessageEntry<CameraDataDialog>{Notify::Command, MenuId::SequentialScreen,
+                                       &CameraDataDialog::onSequentialScreen},
+        MessageEntry<CameraDataDialog>{Notify::Command, MenuId::DeviceInformation,
+                                       &CameraDataDialog::onDeviceInformation},
+        MessageEntry<CameraDataDialog>{Notify::Command, MenuId::About, &CameraDataDialog::onAbout},
+    };
+    return kMessageMap;
+}
+
+CameraDataDialog::CameraDataDialog() : Dialog(kMainDialogTemplate) {
+    bindMessages(this, messageMap());
+}
+
+CameraDataDialog::~CameraDataDialog() = default;
+
+void CameraDataDialog::doDataExchange(DataExchange& dx) {
+    dx.check(1137, m_bConcentricCircles);
+    dx.check(1138, m_bFieldDisplay);
+    dx.check(1136, m_bCrossHairs);
+    dx.check(1157, m_bZone1FieldDisplay);
+    dx.text(1183, m_strStatus);
+    dx.text(1195, m_strBlueDec);
+    dx.text(1196, m_strBlueHex);
+    dx.text(1192, m_strBlueMax);
+    dx.text(1191, m_strBlueMin);
+    dx.text(1193, m_strRedDec);
+    dx.text(1194, m_strRedHex);
+    dx.text(1190, m_strRedMax);
+    dx.text(1189, m_strRedMin);
+    dx.text(1184, m_strMessage);
+    dx.text(1210, m_strInitialBlue);
+    dx.text(1209, m_strInitialRed);
+    dx.text(1212, m_strGreenMax);
+    dx.text(1213, m_strGreenMin);
+    dx.text(1214, m_strTolerance);
+    dx.text(1228, m_strRangeInitialBlue);
+    dx.text(1229, m_strRangeInitialRed);
+    dx.floatText(1218, m_fRatioRbMax);
+    dx.floatRange(1218, m_fRatioRbMax, 0.0f, 2.0f);
+    dx.floatText(1219, m_fRatioRbMin);
+    dx.floatRange(1219, m_fRatioRbMin, 0.0f, 2.0f);
+    dx.floatText(1227, m_fRatioRgMax);
+    dx.floatRange(1227, m_fRatioRgMax, 0.0f, 2.0f);
+    dx.floatText(1232, m_fRatioRgMin);
+    dx.check(1231, m_bAutoRatioCheck);
+    dx.floatText(1226, m_fRatioBgMax);
+    dx.floatRange(1226, m_fRatioBgMax, 0.0f, 2.0f);
+    dx.floatText(1220, m_fRatioBgMin);
+    dx.floatRange(1220, m_fRatioBgMin, 0.0f, 2.0f);
+}
+
+bool CameraDataDialog::onInitDialog() {
+    Dialog::onInitDialog();
+    m_hIcon = applicationIcon();
+    setWindowIcon(m_hIcon);
+
+    SetBusy(true);
+    const bool connected = ConnectCamera();
+    SetBusy(false);
+    if (!connected) {
+        return true;
+    }
+    SendSensorSetup();
+    ShowDeviceInformation();
+
+    ApplicationDirectory = QDir::currentPath();
+    m_strIniPath = ApplicationDirectory;
+    m_strIniFileName = QStringLiteral("default.ini");
+    m_strIniPath = JoinPath(m_strIniPath, m_strIniFileName);
+
+    ChooseAndLoadSettings();
+    if (!EnsureSettingsLoaded()) {
+        return true;
+    }
+
+    SetBusy(true);
+    LayoutMainWindow();
+    m_bOverlayOn = 0;
+    m_pFrameBuffer = std::make_unique<std::uint8_t[]>(FrameBufferBytes);
+    CreateProgressBar();
+    SetBusy(false);
+
+    m_hMenu = menu();
+    m_startupDone = true;
+    return true;
+}
+
+bool CameraDataDialog::ConnectCamera() {
+    char initBuffer[VX3_INIT_BUFFER_SIZE] = {};
+    if (VX3_InitCamera(initBuffer) == 0) {
+        SetBusy(false);
+        showMessage(8, MessageButtons::Ok, MessageIcon::Stop, Modality::System, this);
+        endDialog(1);
+        return false;
+    }
+
+    std::uint8_t vendor = 0;
+    std::uint8_t product = 0;
+    char sdkVersion[64] = {};
+    char cameraVersion[64] = {};
+    // Each identity check, in the order the device is asked, and the message its failure shows.
+    const std::array<std::pair<std::function<int()>, int>, 5> checks{{
+        {[] { return VX3_IsConnectUsb(); }, 9},
+        {[&vendor] { return VX3_GetUsbId(1, &vendor); }, 10},
+        {[&product] { return VX3_GetUsbId(0, &product); }, 11},
+        {[&sdkVersion] { return VX3_EST_GetVersion(1, sdkVersion); }, 12},
+        {[&cameraVersion] { return VX3_EST_GetVersion(0, cameraVersion); }, 13},
+    }};
+    for (const auto& [check, message] : checks) {
+        if (check() == 0) {
+            SetBusy(false);
+            showMessage(message, MessageButtons::Ok, MessageIcon::Stop, Modality::System, this);
+            ReleaseCamera();
+            endDialog(1);
+            return false;
+        }
+    }
+    cameraVersion[sizeof cameraVersion - 1] = '\0';
+    SensorModel = QString::fromLatin1(cameraVersion);
+    return true;
+}
+
+void CameraDataDialog::SendSensorSetup() {
+    const bool ov7610 = SensorModel == QLatin1String("OV7610");
+    const auto pick = [ov7610](const SetupCommand& command) {
+        return QString::fromLatin1(ov7610 ? command.ov7610 : command.other);
+    };
+    m_registerAccess.SetRegister(pick(kSetupGain));
+    m_registerAccess.SetRegister(pick(kSetupGamma));
+    VX3_SetTimeout(5000);
+    m_registerAccess.SetRegister(pick(kSetupAwbPeriod));
+    VX3_WB_SetMode(0);
+}
+
+bool CameraDataDialog::EnsureSettingsLoaded() {
+    while (m_strIniPath.isEmpty()) {
+        const MessageResult answer =
+            showMessage(1, MessageButtons::YesNo, MessageIcon::Stop, Modality::System, this);
+        if (answer == MessageResult::Yes) {
+            endDialog(1);
+            ReleaseCamera();
+            return false;
+        }
+        ChooseAndLoadSettings();
+        m_strIniPath = CurrentIniPath;
+    }
+    return true;
+}
+
+void CameraDataDialog::ChooseAndLoadSettings() {
+    FileDialogRequest request;
+    request.title = QStringLiteral("Load Ini File");
+    request.filter = QStringLiteral("Ini Files(*.ini;*.bak)|*.ini;*.bak||");
+    request.initialDirectory = ApplicationDirectory;
+    request.initialName = m_strIniFileName;
+    request.defaultExtension = QStringLiteral("ini");
+    request.pathMustExist = true;
+    request.fileMustExist = true;
+    const std::optional<QString> chosen = dialogService().fileDialog(request, this);
+    if (!chosen) {
+        if (!m_startupDone) {
+            m_strIniPath.clear();
+        }
+        return;
+    }
+    m_strIniPath = *chosen;
+    m_strIniFileName = QFileInfo(*chosen).fileName();
+    m_settingsFile.Load(m_strIniPath);
+    if (m_startupDone) {
+        SetBusy(true);
+        if (SensorModel == QLatin1String("OV7610") || SensorModel == QLatin1String("OV7620")) {
+            m_registerAccess.SetRegister(QStringLiteral("12,04,00"));
+        }
+        m_bOverlayOn = 0;
+        HideCalibrationPanel();
+        SetBusy(false);
+    }
+    CurrentIniPath = m_strIniPath;
+}
+
+void CameraDataDialog::LayoutMainWindow() {
+    setWindowSizePixels(kWindowWidth, kWindowHeight);
+    for (const Placement& place : kMainLayout) {
+        if (QWidget* widget = control(place.id)) {
+            widget->setGeometry(place.x, place.y, place.width, place.height);
+        }
+    }
+}
+
+void CameraDataDialog::CreateProgressBar() {
+    QWidget* holder = control(MainId::Progress);
+    m_progress = new QProgressBar(holder);
+    m_progress->setObjectName(QStringLiteral("1182"));
+    m_progress->setTextVisible(false);
+    m_progress->setGeometry(holder->rect());
+    // Position 0 is the empty bar that every sequence returns to.
+    m_progress->setRange(0, 100);
+    m_progress->show();
+}
+
+void CameraDataDialog::HideCalibrationPanel() {
+    for (const IdRange& range : kCalibrationPanel) {
+        for (int id = range.first; id <= range.last; ++id) {
+            controls().show(id, false);
+        }
+    }
+}
+
+void CameraDataDialog::SetBusy(bool busy) {
+    m_bBusy = busy ? 1 : 0;
+    setWaitCursor(busy);
+}
+
+void CameraDataDialog::ReleaseCamera() {
+    if (VX3_UnmountCamera() == 0) {
+        showMessage(18, MessageButtons::Ok, MessageIcon::Stop, Modality::System, this);
+    }
+}
+
+void CameraDataDialog::onOK() {}
+
+void CameraDataDialog::onCancel() {}
+
+void CameraDataDialog::onClose() {
+    ShutDown();
+}
+
+void CameraDataDialog::ShutDown() {
+    // A library that keeps reporting a running movie after Stop must not hang the shut-down.
+    for (int attempt = 0; attempt < 3 && VX3_LV_IsMovieRunning() != 0; ++attempt) {
+        StopLiveView();
+    }
+    if (VX3_IsConnectUsb() != 0) {
+        ReleaseCamera();
+    }
+    m_pFrameBuffer.reset();
+    endDialog(1);
+}
+
+void CameraDataDialog::onFileLoad() {
+    if (VX3_LV_IsMovieRunning() == 0) {
+        ChooseAndLoadSettings();
+    }
+}
+
+void CameraDataDialog::ShowDeviceInformation() {
+    m_pDeviceInfoDialog = std::make_unique<DeviceInfoDialog>(this);
+    dialogService().runModal(*m_pDeviceInfoDialog);
+    m_pDeviceInfoDialog.reset();
+}
+
+void CameraDataDialog::ShowAbout() {
+    AboutDialog about(this);
+    dialogService().runModal(about);
+}
+
+} // namespace halvex

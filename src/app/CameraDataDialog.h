@@ -1,0 +1,153 @@
+// The main window (dialog 101): start-up and shut-down, live view, still capture, file and window
+// menus, and the calibration panel's members.
+#pragma once
+
+#include "camera/RegisterAccess.h"
+#include "framework/Dialog.h"
+#include "settings/SettingsFile.h"
+
+#include <Quorvin.h>
+#include <VX3lib.h>
+
+#include <QImage>
+#include <memory>
+
+class QProgressBar;
+
+namespace halvex {
+
+class AboutDialog;
+class DeviceInfoDialog;
+class SurfaceWidget;
+
+class CameraDataDialog final : public Dialog {
+public:
+    static constexpr int LiveViewTimerId = 101;
+    static constexpr int FrameBufferBytes = VX3_FRAME_BYTES;
+
+    CameraDataDialog();
+    ~CameraDataDialog() override;
+
+    // Start-up and shut-down
+    bool ConnectCamera();
+    bool EnsureSettingsLoaded();
+    void ChooseAndLoadSettings();
+    void LayoutMainWindow();
+    void CreateProgressBar();
+    void HideCalibrationPanel();
+    void SetBusy(bool busy);
+    void ReleaseCamera();
+
+    // Live view
+    void StartLiveView();
+    void StopLiveView();
+    void DrawFrame();
+    void DrawOverlays(QImage& image) const;
+    void ClearLiveArea();
+
+    // Still capture
+    void CaptureStill();
+    QString AskCaptureFileName(QString& extension);
+    void AdvanceProgress(int step, const QString& text);
+
+    // File and Window menus
+    void NewFromDefault();
+    void SaveSettingsAs();
+    void ShowMaintenanceLayout();
+    void ShowCameraDataLayout();
+    void OpenSequentialScreen();
+    void ShowDeviceInformation();
+    void ShowAbout();
+
+    // What the live area shows now (the last frame with its overlays).
+    const QImage& LiveImage() const;
+    SurfaceWidget* LiveArea() const;
+
+    // Members bound to the controls, in data-exchange order.
+    int m_bConcentricCircles = 0;
+    int m_bFieldDisplay = 0;
+    int m_bCrossHairs = 0;
+    int m_bZone1FieldDisplay = 0;
+    QString m_strStatus = QStringLiteral("Idle state");
+    QString m_strBlueDec = QStringLiteral("0");            // 1195
+    QString m_strBlueHex = QStringLiteral("00");           // 1196
+    QString m_strBlueMax = QStringLiteral("245");          // 1192
+    QString m_strBlueMin = QStringLiteral("0");            // 1191
+    QString m_strRedDec = QStringLiteral("0");             // 1193
+    QString m_strRedHex = QStringLiteral("00");            // 1194
+    QString m_strRedMax = QStringLiteral("245");           // 1190
+    QString m_strRedMin = QStringLiteral("0");             // 1189
+    QString m_strMessage;                                  // 1184
+    QString m_strInitialBlue = QStringLiteral("110");      // 1210
+    QString m_strInitialRed = QStringLiteral("25");        // 1209
+    QString m_strGreenMax = QStringLiteral("230");         // 1212
+    QString m_strGreenMin = QStringLiteral("100");         // 1213
+    QString m_strTolerance = QStringLiteral("2");          // 1214
+    QString m_strRangeInitialBlue = QStringLiteral("110"); // 1228
+    QString m_strRangeInitialRed = QStringLiteral("25");   // 1229
+    float m_fRatioRbMax = 1.2f;                            // 1218
+    float m_fRatioRbMin = 0.8f;                            // 1219
+    float m_fRatioRgMax = 1.2f;                            // 1227
+    float m_fRatioRgMin = 0.8f;                            // 1232
+    int m_bAutoRatioCheck = 0;                             // 1231
+    float m_fRatioBgMax = 1.2f;                            // 1226
+    float m_fRatioBgMin = 0.8f;                            // 1220
+
+    int m_bOverlayOn = 0;
+    std::unique_ptr<DeviceInfoDialog> m_pDeviceInfoDialog;
+    QIcon m_hIcon;
+    int m_nAdjustState = 0;
+    std::unique_ptr<BITMAPINFOHEADER> m_pImageInfo;
+    WhiteBalanceValue m_wbValue{};
+    QProgressBar* m_progress = nullptr;
+    QImage m_memDC; // off-screen image of live view, alive while it runs
+    SettingsFile m_settingsFile;
+    MenuBar* m_hMenu = nullptr;
+    CExport m_export;
+    SurfaceWidget* m_pLiveDC = nullptr; // the live area while live view runs
+    QString m_strIniFileName;
+    QString m_strIniPath;
+    std::unique_ptr<std::uint8_t[]> m_pFrameBuffer;
+    int m_bBusy = 0;
+    RegisterAccess m_registerAccess;
+
+protected:
+    bool onInitDialog() override;
+    void doDataExchange(DataExchange& dx) override;
+    void onOK() override;
+    void onCancel() override;
+    void onClose() override;
+    void onTimer(int timerId) override;
+
+private:
+    static std::span<const MessageEntry<CameraDataDialog>> messageMap();
+    void SendSensorSetup();
+    void ShutDown();
+    // Closes the window after a fatal camera failure and abandons the running handler.
+    [[noreturn]] void EndAfterFatalFailure();
+    void EnableLiveViewMenuItems(bool enabled);
+    void ToggleOverlay(int& member);
+
+    void onStart() { StartLiveView(); }
+    void onStop() { StopLiveView(); }
+    void onOverlayOn() { m_bOverlayOn = 1; }
+    void onOverlayOff() { m_bOverlayOn = 0; }
+    void onCrossHairs() { ToggleOverlay(m_bCrossHairs); }
+    void onConcentricCircles() { ToggleOverlay(m_bConcentricCircles); }
+    void onFieldDisplay() { ToggleOverlay(m_bFieldDisplay); }
+    void onZone1FieldDisplay() { ToggleOverlay(m_bZone1FieldDisplay); }
+    void onCapture() { CaptureStill(); }
+    void onFileNew() { NewFromDefault(); }
+    void onFileLoad();
+    void onFileSave() { SaveSettingsAs(); }
+    void onFileExit() { requestClose(); }
+    void onCameraDataScreen() { ShowCameraDataLayout(); }
+    void onMaintenanceScreen() { ShowMaintenanceLayout(); }
+    void onSequentialScreen() { OpenSequentialScreen(); }
+    void onDeviceInformation() { ShowDeviceInformation(); }
+    void onAbout() { ShowAbout(); }
+
+    bool m_startupDone = false;
+};
+
+} // namespace halvex
