@@ -1,0 +1,64 @@
+// Reading all 101 keys of the factory default.ini (Load) and saving the store back onto it (Save).
+#include "settings/SettingsFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The shipped default.ini, copied into a temporary folder so that saving does not touch it.
+class DefaultIniCopy {
+public:
+    DefaultIniCopy() {
+        const QString shipped = QFileInfo(QStringLiteral(__FILE__))
+                                    .dir()
+                                    .filePath(QStringLiteral("../data/default.ini"));
+        m_ok = QFile::copy(shipped, path());
+    }
+    QString path() const { return m_dir.filePath(QStringLiteral("default.ini")); }
+    bool ok() const { return m_ok; }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_ok = false;
+};
+
+template <typename Step> void run(benchmark::State& state, Step step) {
+    const DefaultIniCopy file;
+    if (!file.ok()) {
+        state.SkipWithError("data/default.ini not found next to bench/");
+        return;
+    }
+    const halvex::SettingsFile settings;
+    settings.Load(file.path());
+    for (auto _ : state) {
+        step(settings, file.path());
+    }
+}
+
+void LoadDefaultIni(benchmark::State& state) {
+    run(state,
+        [](const halvex::SettingsFile& settings, const QString& path) { settings.Load(path); });
+}
+
+void SaveDefaultIni(benchmark::State& state) {
+    run(state,
+        [](const halvex::SettingsFile& settings, const QString& path) { settings.Save(path); });
+}
+
+void LoadAndSaveDefaultIni(benchmark::State& state) {
+    run(state, [](const halvex::SettingsFile& settings, const QString& path) {
+        settings.Load(path);
+        settings.Save(path);
+    });
+}
+
+} // namespace
+
+BENCHMARK(LoadDefaultIni)->Unit(benchmark::kMicrosecond);
+BENCHMARK(SaveDefaultIni)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LoadAndSaveDefaultIni)->Unit(benchmark::kMicrosecond);
+BENCHMARK_MAIN();

@@ -1,0 +1,163 @@
+// Reading and writing the settings file as the Windows private-profile functions do, and its
+// backup.
+#include "settings/SettingsFile.h"
+
+#include "settings/FilePaths.h"
+#include "settings/IniDocument.h"
+#include "settings/IniEditor.h"
+#include "settings/SettingsStore.h"
+#include "settings/SettingsWriteError.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <array>
+#include <optional>
+
+namespace halvex {
+namespace {
+
+SettingsFile::WriteRefusal& writeRefusal() {
+    static SettingsFile::WriteRefusal refusal;
+    return refusal;
+}
+
+template <typename Text> bool refused(const QString& path, const Text& section, const Text& key) {
+    const SettingsFile::WriteRefusal& refusal = writeRefusal();
+    return refusal && refusal(path, QString(section), QString(key));
+}
+
+QByteArrayView bytesOf(QLatin1StringView text) {
+    return {text.data(), text.size()};
+}
+
+QByteArray quoted(const QString& value) {
+    return '"' + value.toLatin1() + '"';
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The bytes a write starts from: none yet for a missing file; nothing at all when an existing one
+// cannot be read, since writing it then would lose what it holds.
+std::optional<QByteArray> readForWriting(const QString& path) {
+    QFile file(path);
+    if (!file.exists()) {
+        return QByteArray();
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        return std::nullopt;
+    }
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Every failure (missing folder, a folder at path, write error, full disk) shows in open, write
+// or commit; until commit succeeds the old file stays untouched.
+bool replaceFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    // A folder that lets its files be written but no file be created is written in place.
+    file.setDirectWriteFallback(true);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+}
+
+bool writeKey(const QString& path, const QString& section, const QString& key,
+              const QByteArray& value) {
+    const std::optional<QByteArray> bytes = readForWriting(path);
+    if (!bytes) {
+        return false;
+    }
+    const IniDocument document(*bytes);
+    IniEditor editor(document);
+    editor.write(section.toLatin1(), key.toLatin1(), value);
+    return replaceFile(path, editor.result());
+}
+
+} // namespace
+
+void SettingsFile::SetWriteRefusal(WriteRefusal refusal) {
+    writeRefusal() = std::move(refusal);
+}
+
+QString SettingsFile::ReadValue(QString section, QString key, QString path) const {
+    const IniDocument document(readFile(path));
+    return QString::fromLatin1(document.value(section.toLatin1(), key.toLatin1()));
+}
+
+void SettingsFile::WriteValue(QString section, QString key, QString value, QString path) const {
+    if (refused(path, section, key) || !writeKey(path, section, key, value.toLatin1())) {
+        throw SettingsWriteError();
+    }
+}
+
+void SettingsFile::WriteQuotedValue(QString section, QString key, QString value,
+                                    QString path) const {
+    if (!refused(path, section, key)) {
+        writeKey(path, section, key, quoted(value));
+    }
+}
+
+void SettingsFile::Load(QString path) const {
+    const IniDocument document(readFile(path));
+    SettingsStore& store = settingsStore();
+    for (int index = 0; index < SettingsStore::Count; ++index) {
+        const SettingsKey& entry = settingsKeys()[index];
+        store.setAt(
+            index, QString::fromLatin1(document.value(bytesOf(entry.section), bytesOf(entry.key))));
+    }
+}
+
+void SettingsFile::Save(QString path) const {
+    const std::optional<QByteArray> bytes = readForWriting(path);
+    if (!bytes) {
+        throw SettingsWriteError();
+    }
+    const IniDocument document(*bytes);
+    IniEditor editor(document);
+    const SettingsStore& store = settingsStore();
+    bool written = false;
+    bool stopped = false;
+    for (int index = 0; index < SettingsStore::Count && !stopped; ++index) {
+        const SettingsKey& entry = settingsKeys()[index];
+        if (refused(path, entry.section, entry.key)) {
+            stopped = !entry.quoted;
+            continue;
+        }
+        editor.write(bytesOf(entry.section), bytesOf(entry.key),
+                     entry.quoted ? quoted(store.at(index)) : store.at(index).toLatin1());
+        written = true;
+    }
+    // The keys that landed before a refusal are written all the same.
+    if ((written && !replaceFile(path, editor.result())) || stopped) {
+        throw SettingsWriteError();
+    }
+}
+
+void SettingsFile::CreateBackup(QString path) const {
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly)) {
+        return;
+    }
+    QSaveFile backup(BackupPath(path));
+    backup.setDirectWriteFallback(true);
+    if (!backup.open(QIODevice::WriteOnly)) {
+        return;
+    }
+    // In pieces, so that a file of any size is copied whole without being held in memory.
+    std::array<char, 64 * 1024> buffer;
+    qint64 count = 0;
+    while ((count = source.read(buffer.data(), buffer.size())) > 0) {
+        if (backup.write(buffer.data(), count) != count) {
+            return;
+        }
+    }
+    if (count == 0) {
+        backup.commit();
+    }
+}
+
+} // namespace halvex

@@ -1,0 +1,62 @@
+// The save sequence: backup and its message when the file exists, Save, and the closing message or
+// error box.
+#include "SettingsTestFiles.h"
+
+#include "framework/ScriptedDialogService.h"
+#include "resources/StringTable.h"
+#include "settings/SaveSequence.h"
+#include "settings/SettingsStore.h"
+
+namespace halvex {
+namespace {
+
+class SaveSequenceTest : public SettingsFileFixture {
+protected:
+    void SetUp() override {
+        setDialogService(&m_dialogs);
+        m_file.Load(HALVEX_DEFAULT_INI);
+    }
+    void TearDown() override {
+        setDialogService(nullptr);
+        SettingsFileFixture::TearDown();
+    }
+
+    ScriptedDialogService m_dialogs;
+};
+
+TEST_F(SaveSequenceTest, NewFileIsSavedWithoutBackup) {
+    EXPECT_TRUE(SaveSettingsWithBackup(path("new.ini"), nullptr));
+    EXPECT_EQ(m_dialogs.messageTexts(), QStringList{loadString(4)});
+    EXPECT_EQ(m_dialogs.messages.at(0).icon, MessageIcon::Information);
+    EXPECT_EQ(read(path("new.ini")), read(HALVEX_DEFAULT_INI));
+    EXPECT_FALSE(QFile::exists(path("new.bak")));
+}
+
+TEST_F(SaveSequenceTest, ExistingFileIsBackedUpFirst) {
+    const QByteArray old = "; old\r\n[Version]\r\nVersion=\"1.0\"\r\n";
+    EXPECT_TRUE(SaveSettingsWithBackup(write("old.ini", old), nullptr));
+    EXPECT_EQ(m_dialogs.messageTexts(), (QStringList{loadString(2), loadString(4)}));
+    EXPECT_EQ(m_dialogs.messages.at(0).icon, MessageIcon::Information);
+    EXPECT_EQ(read(path("old.bak")), old);
+    EXPECT_TRUE(read(path("old.ini")).startsWith("; old\r\n[Version]\r\nVersion=\"2.2.1\"\r\n"));
+}
+
+TEST_F(SaveSequenceTest, RefusalPartWayShowsTheFailureTextInAnErrorBox) {
+    const QByteArray old = "[Version]\r\nVersion=\"1.0\"\r\n";
+    SettingsFile::SetWriteRefusal(
+        [](const QString&, const QString& section, const QString&) { return section == "Gamma"; });
+    EXPECT_FALSE(SaveSettingsWithBackup(write("old.ini", old), nullptr));
+    ASSERT_EQ(m_dialogs.messages.size(), 2u);
+    const MessageRequest& error = m_dialogs.messages.at(1);
+    EXPECT_EQ(error.text, "Save ini file command failed.");
+    EXPECT_EQ(error.caption, "Error");
+    EXPECT_EQ(error.icon, MessageIcon::Stop);
+    EXPECT_EQ(error.buttons, MessageButtons::Ok);
+    EXPECT_EQ(read(path("old.bak")), old);
+    const QByteArray saved = read(path("old.ini"));
+    EXPECT_TRUE(saved.endsWith("[WhiteBalance]\r\nBlue=8c\r\nRed=30\r\n"))
+        << saved.right(60).data();
+}
+
+} // namespace
+} // namespace halvex
