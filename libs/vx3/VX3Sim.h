@@ -61,5 +61,7 @@ VX3_API void clearLog();
 VX3_API std::uint8_t peekRegister(std::uint8_t address);
 
 VX3_API std::uint64_t framesDelivered();
+// Frames live view skipped because the caller came back later than the next frame was due.
+VX3_API std::uint64_t framesDropped();
 
 } // namespace vx3sim

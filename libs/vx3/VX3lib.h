@@ -42,7 +42,7 @@ typedef struct tagBITMAPINFOHEADER {
 #endif
 
 /* The 40-byte JPEG description block. The caller of VX3_SIA_SaveImageJpg sets dataSize (byte
-   offset 24) to the size VX3_SIA_CaptureJpg returned; the library fills the rest on capture. */
+   offset 24) to the size VX3_SIA_CaptureJpg returned; the library reads nothing else of it. */
 typedef struct VX3_JPEGINFO {
     uint32_t structSize; /* 40 */
     int32_t width;

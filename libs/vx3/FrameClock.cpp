@@ -1,0 +1,68 @@
+// Frame timing of the sensor: frames tick at a period set by the clock prescaler and frame adjust
+// registers.
+#include "FrameClock.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vx3sim {
+
+namespace {
+constexpr std::int64_t MicrosecondsPerSecond = 1'000'000;
+constexpr std::int64_t MaxAdjust = 1023;
+} // namespace
+
+std::int64_t FrameClock::linesOf(const RegisterFile& r) {
+    const std::int64_t prescale = (r[reg::ClockPrescaler] & 0x3F) + 1;
+    const std::uint8_t high = r[reg::FrameAdjustHigh];
+    const std::int64_t adjust = (high & 0x80) ? ((high & 0x03) << 8) | r[reg::FrameAdjustLow] : 0;
+    return prescale * (LinesPerFrame + adjust);
+}
+
+FrameClock::TimingRegisters FrameClock::registersFor(int framesPerSecond,
+                                                     std::uint8_t prescalerNow) {
+    const double lines = static_cast<double>(LinesPerSecond) / framesPerSecond;
+    const auto prescale =
+        std::max<std::int64_t>(1, static_cast<std::int64_t>(std::ceil(
+                                      lines / static_cast<double>(LinesPerFrame + MaxAdjust))));
+    const auto adjust = std::clamp<std::int64_t>(
+        std::llround(lines / static_cast<double>(prescale)) - LinesPerFrame, 0, MaxAdjust);
+    TimingRegisters t{};
+    t.prescaler = static_cast<std::uint8_t>((prescalerNow & 0xC0) | (prescale - 1));
+    t.adjustHigh = static_cast<std::uint8_t>(adjust ? 0x80 | (adjust >> 8) : 0x00);
+    t.adjustLow = static_cast<std::uint8_t>(adjust & 0xFF);
+    return t;
+}
+
+int FrameClock::framesPerSecond(std::int64_t lines) {
+    return static_cast<int>(std::max<std::int64_t>(1, (2 * LinesPerSecond + lines) / (2 * lines)));
+}
+
+void FrameClock::anchor(std::int64_t time, std::int64_t index) {
+    m_originTime = time;
+    m_originIndex = index;
+}
+
+void FrameClock::setLines(std::int64_t lines, std::int64_t now) {
+    if (lines == m_lines) {
+        return;
+    }
+    const std::int64_t last = indexAt(now);
+    anchor(timeOf(last), last);
+    m_lines = lines;
+}
+
+std::int64_t FrameClock::indexAt(std::int64_t time) const {
+    if (time <= m_originTime) {
+        return m_originIndex;
+    }
+    return m_originIndex +
+           (time - m_originTime) * LinesPerSecond / (MicrosecondsPerSecond * m_lines);
+}
+
+std::int64_t FrameClock::timeOf(std::int64_t index) const {
+    const std::int64_t scaled = (index - m_originIndex) * MicrosecondsPerSecond * m_lines;
+    return m_originTime + (scaled + LinesPerSecond - 1) / LinesPerSecond;
+}
+
+} // namespace vx3sim

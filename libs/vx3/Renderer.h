@@ -1,0 +1,41 @@
+// Turns the static scene into one sensor frame: exposure, gains, white balance, gamma, colour and
+// noise.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "Scene.h"
+#include "SensorModel.h"
+
+namespace vx3sim {
+
+// Per-frame work is table look-ups and integer arithmetic; the tables are rebuilt only when the
+// settings they depend on change.
+class Renderer {
+public:
+    Renderer();
+
+    // Writes one 640 x 480 bottom-up BGR frame. The same frame number always gives the same noise.
+    void render(const ImageSettings& settings, std::uint64_t frame, std::uint8_t* bgr);
+
+private:
+    static constexpr int LevelCount = Scene::FullScale + 2 * Scene::Headroom;
+    using Plane = std::array<std::int16_t, Scene::Width>;
+
+    void prepare(const ImageSettings& settings);
+    // Plain: saturation, contrast, brightness and colour bias leave the channels as they are.
+    template <bool Plain> void renderColour(std::uint64_t frame, std::uint8_t* bgr) const;
+    // Saturation, contrast, brightness and colour bias on one row of blue, green and red levels.
+    void adjustColour(std::array<Plane, 3>& planes) const;
+
+    std::vector<float> m_unitNoise;    // standard normal samples
+    std::vector<std::int16_t> m_noise; // the samples in scene light units at this exposure
+    std::array<std::vector<std::uint8_t>, 3> m_channel; // light + noise -> output level, BGR
+    bool m_plain = true;
+    std::optional<ImageSettings> m_prepared;
+};
+
+} // namespace vx3sim

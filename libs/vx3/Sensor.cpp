@@ -1,0 +1,69 @@
+// The running image sensor: its register file, its frame ticks and the automatic loops between
+// them.
+#include "Sensor.h"
+
+#include <algorithm>
+
+#include "AutoLoops.h"
+#include "Scene.h"
+
+namespace vx3sim {
+
+namespace {
+// Frames without any loop change after which the loops are known to be settled: every loop has
+// had its turn (the slowest updates every 64 frames) and found nothing to do.
+constexpr std::int64_t SettledFrames = 64;
+} // namespace
+
+Sensor::Sensor() : m_model(&SensorModel::forVersion("OV7610")) {}
+
+void Sensor::powerOn(const SensorModel& model, std::int64_t now) {
+    m_model = &model;
+    m_registers = model.powerOn();
+    m_frames = FrameClock{};
+    m_frames.anchor(now, 0);
+    m_frames.setLines(FrameClock::linesOf(m_registers), now);
+    m_loopFrame = 0;
+}
+
+void Sensor::advanceTo(std::int64_t now) {
+    const std::int64_t last = m_frames.indexAt(now);
+    const SceneLight light = Scene::instance().meteredLight();
+    std::int64_t quiet = 0;
+    for (std::int64_t frame = m_loopFrame + 1; frame <= last && quiet < SettledFrames; ++frame) {
+        quiet = stepAutoLoops(m_registers, *m_model, light, frame) ? 0 : quiet + 1;
+    }
+    m_loopFrame = std::max(m_loopFrame, last);
+}
+
+bool Sensor::ownedByLoop(std::uint8_t address) const {
+    const LoopSettings loops = m_model->loopSettings(m_registers);
+    switch (address) {
+    case reg::BlueGain:
+    case reg::RedGain:
+        return loops.awbOn;
+    case reg::AgcGain:
+        return loops.agcOn;
+    case reg::Exposure:
+        return loops.aecOn;
+    default:
+        return false;
+    }
+}
+
+void Sensor::write(std::uint8_t address, std::uint8_t value, std::int64_t now) {
+    advanceTo(now);
+    if (ownedByLoop(address)) {
+        return;
+    }
+    if (address == reg::ComA && (value & bit::SoftReset)) {
+        m_registers = m_model->powerOn();
+    } else {
+        const std::uint8_t fixed = m_model->readOnlyBits(address);
+        m_registers[address] =
+            static_cast<std::uint8_t>((m_registers[address] & fixed) | (value & ~fixed));
+    }
+    m_frames.setLines(FrameClock::linesOf(m_registers), now);
+}
+
+} // namespace vx3sim
