@@ -1,5 +1,4 @@
-// One numbered series of still images from the camera, paced by a timer so that input keeps
-// flowing.
+// One numbered series of still images from the camera, paced by a timer.
 #include "SequentialCapture.h"
 
 #include <QDir>
@@ -83,10 +82,8 @@ int SequentialCapture::firstFreeNumber(const QString& folder, const QString& pre
 }
 
 QString SequentialCapture::fileName(const QString& prefix, int number, ImageFormat format) {
-    return QStringLiteral("%1%2.%3")
-        .arg(prefix)
-        .arg(number, 4, 10, QLatin1Char('0'))
-        .arg(QLatin1StringView(formatInfo(format).extension));
+    return prefix + QStringLiteral("%1.").arg(number, 4, 10, QLatin1Char('0')) +
+           QLatin1StringView(formatInfo(format).extension);
 }
 
 bool SequentialCapture::start(const SeriesPlan& plan) {
@@ -131,12 +128,12 @@ void SequentialCapture::captureNext() {
     }
     const QString error = captureTo(path);
     if (!error.isEmpty()) {
-        finish(State::Failed, QStringLiteral("Image %1 of %2 was not saved: %3 The series stopped "
-                                             "after %4 images.")
-                                  .arg(m_captured + 1)
-                                  .arg(m_plan.count)
-                                  .arg(error)
-                                  .arg(m_captured));
+        // One pass of arg(), so that a % in a file name is not taken for a placeholder.
+        finish(
+            State::Failed,
+            QStringLiteral("Image %1 of %2 was not saved: %3 The series stopped after %4 images.")
+                .arg(QString::number(m_captured + 1), QString::number(m_plan.count), error,
+                     QString::number(m_captured)));
         return;
     }
     ++m_captured;
@@ -150,10 +147,8 @@ void SequentialCapture::captureNext() {
         return;
     }
     m_status = QStringLiteral("Image %1 of %2 saved as %3; the next follows in %4 s.")
-                   .arg(m_captured)
-                   .arg(m_plan.count)
-                   .arg(displayName(path))
-                   .arg(m_plan.intervalSeconds);
+                   .arg(QString::number(m_captured), QString::number(m_plan.count),
+                        displayName(path), QString::number(m_plan.intervalSeconds));
     m_timer.start(m_plan.intervalSeconds * m_millisecondsPerSecond);
     Q_EMIT changed();
 }

@@ -1,5 +1,4 @@
-// One numbered series of still images from the camera, paced by a timer so that input keeps
-// flowing.
+// One numbered series of still images from the camera, paced by a timer.
 #pragma once
 
 #include <QObject>

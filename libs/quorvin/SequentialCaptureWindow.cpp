@@ -1,5 +1,4 @@
-// The sequential-capture window: capture defaults from the settings file, series controls,
-// progress.
+// The sequential-capture window: series settings from the settings file, progress, Stop.
 #include "SequentialCaptureWindow.h"
 
 #include <QComboBox>
@@ -48,6 +47,9 @@ SequentialCaptureWindow::SequentialCaptureWindow(const CaptureDefaults& defaults
     m_interval->setValue(intervalSeconds);
     m_count->setRange(1, SequentialCapture::MaxCount);
     m_count->setValue(count);
+    // Folder and file names are shown as they are, never as markup.
+    m_status->setTextFormat(Qt::PlainText);
+    m_firstFile->setTextFormat(Qt::PlainText);
     m_status->setWordWrap(true);
     m_status->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_status->setFrameShape(QFrame::StyledPanel);

@@ -1,5 +1,4 @@
-// The sequential-capture window: capture defaults from the settings file, series controls,
-// progress.
+// The sequential-capture window: series settings from the settings file, progress, Stop.
 #pragma once
 
 #include <QDialog>

@@ -1,5 +1,4 @@
-// A freshly opened simulated camera and an empty image folder for every test, as the host leaves
-// them.
+// A freshly opened simulated camera and an empty image folder, as the host leaves them.
 #pragma once
 
 #include <QDir>

@@ -1,5 +1,4 @@
-// Converting the camera's bitmap for Qt's writers: row order, colour order, row padding, bad
-// headers.
+// Converting the camera's bitmap for Qt's writers: row and colour order, padding, bad headers.
 #include <gtest/gtest.h>
 #include <vector>
 

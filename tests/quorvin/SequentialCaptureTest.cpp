@@ -58,6 +58,8 @@ TEST_F(SeriesTest, NumberingContinuesAfterEarlierFilesAndNeverOverwrites) {
     earlier.write("technician's data");
     earlier.close();
     EXPECT_EQ(SequentialCapture::firstFreeNumber(m_folder.path(), QStringLiteral("IM")), 1);
+    EXPECT_EQ(SequentialCapture::fileName(QStringLiteral("a%2"), 12345, ImageFormat::Bmp),
+              QStringLiteral("a%212345.bmp"));
 
     SequentialCapture capture;
     ASSERT_TRUE(capture.start(plan(ImageFormat::Jpeg, 2)));

@@ -1,5 +1,4 @@
-// CExport opens the window modally the way the host does; the window locks its settings during a
-// series.
+// CExport opens the window modally as the host does; the window locks its settings meanwhile.
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
