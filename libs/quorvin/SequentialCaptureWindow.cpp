@@ -35,6 +35,7 @@ SequentialCaptureWindow::SequentialCaptureWindow(const CaptureDefaults& defaults
       m_start(named<QPushButton>(StartName, tr("&Start"))),
       m_stop(named<QPushButton>(StopName, tr("S&top"))), m_status(named<QLabel>(StatusName)) {
     setWindowTitle(tr("Camera Sequential Screen"));
+    setMinimumWidth(460);
 
     for (const ImageFormatInfo& info : imageFormats()) {
         if (isWritable(info.format)) {
@@ -62,7 +63,9 @@ SequentialCaptureWindow::SequentialCaptureWindow(const CaptureDefaults& defaults
 
     auto* form = new QFormLayout(m_inputs);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(tr("&Folder:"), folderRow);
+    auto* folderLabel = new QLabel(tr("&Folder:"));
+    folderLabel->setBuddy(m_folder);
+    form->addRow(folderLabel, folderRow);
     form->addRow(tr("&Prefix:"), m_prefix);
     form->addRow(tr("F&ormat:"), m_format);
     form->addRow(tr("&Interval:"), m_interval);
@@ -94,6 +97,7 @@ SequentialCaptureWindow::SequentialCaptureWindow(const CaptureDefaults& defaults
     connect(&m_capture, &SequentialCapture::changed, this, &SequentialCaptureWindow::showState);
     connect(&m_capture, &SequentialCapture::imageSaved, this, [this] { ++m_imagesWritten; });
 
+    m_progress->setFormat(tr("%v of %m"));
     m_progress->setRange(0, count);
     m_progress->setValue(0);
     showFirstFileName();
