@@ -282,6 +282,7 @@ void CameraDataDialog::CreateProgressBar() {
     m_progress->setGeometry(holder->rect());
     // Position 0 is the empty bar that every sequence returns to.
     m_progress->setRange(0, 100);
+    m_progress->setValue(0);
     m_progress->show();
 }
 

@@ -42,6 +42,9 @@ public:
     void StartLiveView();
     void StopLiveView();
     void DrawFrame();
+    // Steps of DrawFrame before the next frame is fetched: the frame buffer through the
+    // off-screen image, with the overlays, onto the live area.
+    void PaintFrame();
     void DrawOverlays(QImage& image) const;
     void ClearLiveArea();
 

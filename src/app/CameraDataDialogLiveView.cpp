@@ -117,6 +117,19 @@ void CameraDataDialog::DrawFrame() {
     if (!m_pImageInfo || !m_pFrameBuffer || m_pLiveDC == nullptr) {
         return;
     }
+    PaintFrame();
+    if (VX3_LV_ContinueMovie(m_pFrameBuffer.get()) == 0) {
+        stopTimer(LiveViewTimerId);
+        MessageRequest request;
+        request.text = QStringLiteral("An error occured in VX3_LV_ContinueMovie()");
+        request.icon = MessageIcon::Stop;
+        request.modality = Modality::System;
+        dialogService().messageBox(request, this);
+        EndAfterFatalFailure();
+    }
+}
+
+void CameraDataDialog::PaintFrame() {
     // The frame buffer holds at most one 640 x 480 frame, whatever the header claims.
     const int width = std::clamp(m_pImageInfo->biWidth, 0, kLiveWidth);
     const int height = std::clamp(std::abs(m_pImageInfo->biHeight), 0, kLiveHeight);
@@ -137,16 +150,6 @@ void CameraDataDialog::DrawFrame() {
         std::memcpy(screen.scanLine(y), m_memDC.constScanLine(y), rowBytes);
     }
     m_pLiveDC->present();
-
-    if (VX3_LV_ContinueMovie(m_pFrameBuffer.get()) == 0) {
-        stopTimer(LiveViewTimerId);
-        MessageRequest request;
-        request.text = QStringLiteral("An error occured in VX3_LV_ContinueMovie()");
-        request.icon = MessageIcon::Stop;
-        request.modality = Modality::System;
-        dialogService().messageBox(request, this);
-        EndAfterFatalFailure();
-    }
 }
 
 void CameraDataDialog::DrawOverlays(QImage& image) const {

@@ -1,0 +1,170 @@
+// File and Window menus of the main window: New, Save and the two screen layouts.
+#include "AppTestEnvironment.h"
+#include "app/CameraDataDialog.h"
+#include "framework/MenuBar.h"
+#include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsStore.h"
+
+#include <QFile>
+
+namespace halvex::test {
+namespace {
+
+const QString kMaintenanceTitle = QStringLiteral("Corvane Halvex Application (Maintenance Screen)");
+const QString kCameraDataTitle =
+    QStringLiteral("Corvane Halvex Application (Camera Data Setting Screen)");
+
+bool panelVisible(const CameraDataDialog& window, bool visible) {
+    for (int id : {1136, 1142, 1150, 1157, 1187, 1200, 1220, 1222, 1231, 1238}) {
+        if (window.controls().isVisible(id) != visible) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QByteArray contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class FileMenuTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        window = startMainWindow();
+    }
+    void TearDown() override {
+        SettingsFile::SetWriteRefusal({});
+        window.reset();
+        AppTest::TearDown();
+    }
+    std::unique_ptr<CameraDataDialog> window;
+};
+
+TEST_F(FileMenuTest, MaintenanceScreenShowsThePanelAndTurnsOverlaysOn) {
+    window->m_bZone1FieldDisplay = 1;
+    window->menu()->choose(MenuId::MaintenanceScreen);
+    EXPECT_EQ(window->windowTitle(), kMaintenanceTitle);
+    EXPECT_TRUE(panelVisible(*window, true));
+    EXPECT_TRUE(window->controls().isChecked(MainId::OverlayOn));
+    EXPECT_FALSE(window->controls().isChecked(MainId::OverlayOff));
+    EXPECT_EQ(window->m_bOverlayOn, 1);
+    EXPECT_EQ(window->m_bCrossHairs, 1);
+    EXPECT_EQ(window->m_bConcentricCircles, 1);
+    EXPECT_EQ(window->m_bFieldDisplay, 1);
+    EXPECT_EQ(window->m_bZone1FieldDisplay, 1); // kept as it was
+    EXPECT_TRUE(window->controls().isChecked(MainId::CrossHairs));
+
+    // A second time changes nothing.
+    window->m_bCrossHairs = 0;
+    window->menu()->choose(MenuId::MaintenanceScreen);
+    EXPECT_EQ(window->m_bCrossHairs, 0);
+}
+
+TEST_F(FileMenuTest, CameraDataScreenHidesThePanelAndClearsOverlays) {
+    window->menu()->choose(MenuId::CameraDataScreen); // already on: nothing happens
+    EXPECT_EQ(window->windowTitle(), kCameraDataTitle);
+
+    window->ShowMaintenanceLayout();
+    window->m_strMessage = QStringLiteral(" Blue = 1");
+    window->m_bZone1FieldDisplay = 1;
+    window->menu()->choose(MenuId::CameraDataScreen);
+    EXPECT_EQ(window->windowTitle(), kCameraDataTitle);
+    EXPECT_TRUE(panelVisible(*window, false));
+    EXPECT_TRUE(window->controls().isChecked(MainId::OverlayOff));
+    for (int value : {window->m_bOverlayOn, window->m_bCrossHairs, window->m_bConcentricCircles,
+                      window->m_bFieldDisplay, window->m_bZone1FieldDisplay}) {
+        EXPECT_EQ(value, 0);
+    }
+    EXPECT_EQ(window->controls().text(MainId::Message), QString());
+}
+
+TEST_F(FileMenuTest, NewReloadsTheDefaultFile) {
+    window->ShowMaintenanceLayout();
+    settingsStore().setValue(u"FrameSpeed", u"FrameSpeed", QStringLiteral("12"));
+    CurrentIniPath = QStringLiteral("/elsewhere/other.ini");
+    window->menu()->choose(MenuId::FileNew);
+    EXPECT_EQ(settingsStore().value(u"FrameSpeed", u"FrameSpeed"), QStringLiteral("30"));
+    EXPECT_EQ(CurrentIniPath, workPath(QStringLiteral("default.ini")));
+    EXPECT_EQ(window->m_strIniFileName, QStringLiteral("default.ini"));
+    EXPECT_TRUE(panelVisible(*window, false));
+    EXPECT_EQ(window->m_bOverlayOn, 0);
+    EXPECT_EQ(window->windowTitle(), kMaintenanceTitle); // the title stays
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(FileMenuTest, NewWhileLiveLoadsNothing) {
+    window->StartLiveView();
+    settingsStore().setValue(u"FrameSpeed", u"FrameSpeed", QStringLiteral("12"));
+    window->NewFromDefault();
+    EXPECT_EQ(settingsStore().value(u"FrameSpeed", u"FrameSpeed"), QStringLiteral("12"));
+    window->StopLiveView();
+}
+
+TEST_F(FileMenuTest, NewWithoutTheDefaultFileEndsTheProgram) {
+    ASSERT_TRUE(QFile::remove(workPath(QStringLiteral("default.ini"))));
+    window->menu()->choose(MenuId::FileNew);
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{loadString(3)});
+    EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
+    EXPECT_TRUE(window->hasEnded());
+    EXPECT_EQ(VX3_IsConnectUsb(), 0); // unmounted by the shut-down
+}
+
+TEST_F(FileMenuTest, SaveOverAnExistingFileMakesABackupFirst) {
+    const QString path = workPath(QStringLiteral("site.ini"));
+    const QByteArray old = "[Version]\r\nVersion=\"old\"\r\n[Foreign]\r\nkeep=1\r\n";
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(old);
+    }
+    dialogs.fileAnswers = {path};
+    window->menu()->choose(MenuId::FileSave);
+
+    const FileDialogRequest& request = dialogs.fileDialogs.back();
+    EXPECT_TRUE(request.save);
+    EXPECT_EQ(request.title, QStringLiteral("Save Ini File As"));
+    EXPECT_EQ(request.filter, QStringLiteral("Ini Files(*.ini)|*.ini||"));
+    EXPECT_EQ(request.initialName, QStringLiteral("default.ini"));
+    EXPECT_EQ(dialogs.messageTexts(), (QStringList{loadString(2), loadString(4)}));
+    EXPECT_EQ(contents(workPath(QStringLiteral("site.bak"))), old);
+    EXPECT_TRUE(contents(path).contains("keep=1"));
+    EXPECT_EQ(CurrentIniPath, path);
+    EXPECT_EQ(window->m_strIniFileName, QStringLiteral("site.ini"));
+}
+
+TEST_F(FileMenuTest, SaveToANewFileOnlyReportsSuccess) {
+    const QString path = workPath(QStringLiteral("fresh.ini"));
+    dialogs.fileAnswers = {path};
+    window->SaveSettingsAs();
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{loadString(4)});
+    EXPECT_FALSE(QFile::exists(workPath(QStringLiteral("fresh.bak"))));
+    SettingsFile file;
+    EXPECT_EQ(file.ReadValue(QStringLiteral("FrameSpeed2"), QStringLiteral("FrameSpeed"), path),
+              QStringLiteral("30"));
+}
+
+TEST_F(FileMenuTest, RefusedSaveShowsTheFailureAndKeepsTheFileInUse) {
+    SettingsFile::SetWriteRefusal([](const QString&, const QString& section, const QString&) {
+        return section == QLatin1String("FrameSpeed");
+    });
+    dialogs.fileAnswers = {workPath(QStringLiteral("refused.ini"))};
+    window->SaveSettingsAs();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Save ini file command failed."));
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Error"));
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(CurrentIniPath, workPath(QStringLiteral("default.ini")));
+}
+
+TEST_F(FileMenuTest, CancelledSaveChangesNothing) {
+    window->SaveSettingsAs();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(window->m_strIniPath, workPath(QStringLiteral("default.ini")));
+}
+
+} // namespace
+} // namespace halvex::test

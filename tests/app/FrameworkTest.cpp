@@ -1,0 +1,79 @@
+// The framework layer: dialog units, float exchange rules, templates and menus as the windows use
+// them.
+#include "AppTestEnvironment.h"
+#include "framework/DataExchange.h"
+#include "framework/DialogUnits.h"
+#include "framework/MenuBar.h"
+#include "resources/DialogTemplates.h"
+#include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
+
+#include <set>
+
+namespace halvex::test {
+namespace {
+
+TEST(DialogUnits, ConvertWithTheEightPointBaseUnits) {
+    EXPECT_EQ(duRectToPixels(77, 301, 117, 34), QRect(116, 489, 176, 55));
+    EXPECT_EQ(duToPixelsX(531), 797);
+    EXPECT_EQ(duToPixelsY(359), 583);
+    EXPECT_EQ(duToPixelsX(1), 2); // 1.5 rounds up
+    EXPECT_EQ(duToPixelsY(1), 2); // 1.625 rounds up
+}
+
+TEST(FloatExchange, ParsesLikeTheDialogFramework) {
+    const std::pair<const char*, bool> cases[] = {
+        {"1.2", true}, {" 0.8 ", true}, {".5", true},   {"0", true},
+        {"2e0", true}, {"", false},     {"abc", false}, {"1.2x", false},
+        {"-0", false}, {"nan", false},  {"inf", false}, {"1 2", false},
+    };
+    for (const auto& [text, accepted] : cases) {
+        SCOPED_TRACE(text);
+        double value = 0.0;
+        EXPECT_EQ(parseFloat(QString::fromLatin1(text), value), accepted);
+    }
+    EXPECT_EQ(formatFloat(1.2f), QStringLiteral("1.2"));
+    EXPECT_EQ(formatFloat(2.0), QStringLiteral("2"));
+}
+
+TEST(Templates, MainWindowControlsAreUniqueAndTheMenuIsComplete) {
+    const DialogTemplate& main = dialogTemplate(ResourceId::MainDialog);
+    std::set<int> ids;
+    for (const ControlTemplate& control : main.controls) {
+        EXPECT_TRUE(ids.insert(control.id).second) << control.id;
+    }
+    // Every control of the calibration panel exists.
+    for (int id = 1187; id <= 1238; ++id) {
+        if (id != 1221) {
+            EXPECT_TRUE(ids.count(id)) << id;
+        }
+    }
+    EXPECT_EQ(menuTemplate(ResourceId::MainMenu).items.size(), 13u);
+    EXPECT_THROW(dialogTemplate(4711), std::logic_error);
+}
+
+TEST(StringTable, HoldsTheNumberedMessages) {
+    EXPECT_EQ(loadString(9), QStringLiteral("Device not detected."));
+    EXPECT_EQ(loadString(25), QStringLiteral("An error occured in VX3_LV_StopMovie(). "));
+    EXPECT_TRUE(loadString(17).isEmpty());
+}
+
+TEST(ScriptedDialogs, UnscriptedQuestionsTakeTheEndingAnswer) {
+    ScriptedDialogService service;
+    const std::pair<MessageButtons, MessageResult> cases[] = {
+        {MessageButtons::Ok, MessageResult::Ok},
+        {MessageButtons::YesNo, MessageResult::Yes},
+        {MessageButtons::RetryCancel, MessageResult::Cancel},
+        {MessageButtons::OkCancel, MessageResult::Cancel},
+    };
+    for (const auto& [buttons, answer] : cases) {
+        MessageRequest request;
+        request.buttons = buttons;
+        EXPECT_EQ(service.messageBox(request, nullptr), answer);
+    }
+    EXPECT_FALSE(service.fileDialog(FileDialogRequest{}, nullptr).has_value());
+    EXPECT_EQ(service.messages.size(), 4u);
+}
+
+} // namespace
+} // namespace halvex::test

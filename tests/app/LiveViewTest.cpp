@@ -1,0 +1,253 @@
+// Live view, overlays, fatal camera failures and still capture of the main window.
+#include "AppTestEnvironment.h"
+#include "app/CameraDataDialog.h"
+#include "app/HalvexApp.h"
+#include "framework/MenuBar.h"
+#include "resources/ResourceIds.h"
+#include "resources/StringTable.h"
+
+#include <QDir>
+#include <QImageReader>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+#include <cstring>
+
+namespace halvex::test {
+namespace {
+
+const QRgb kGreen = qRgb(0, 255, 0);
+
+// The frame in the buffer as the live area must show it without overlays.
+QImage frameImage(const std::uint8_t* dib) {
+    QImage image(640, 480, QImage::Format_RGB32);
+    for (int y = 0; y < 480; ++y) {
+        const std::uint8_t* row = dib + static_cast<std::size_t>(479 - y) * 640 * 3;
+        for (int x = 0; x < 640; ++x) {
+            image.setPixel(x, y, qRgb(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]));
+        }
+    }
+    return image;
+}
+
+QImage shown(const CameraDataDialog& window) {
+    return window.LiveImage().copy(0, 0, 640, 480).convertToFormat(QImage::Format_RGB32);
+}
+
+class LiveViewTest : public AppTest {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        window = startMainWindow();
+    }
+    void TearDown() override {
+        window.reset();
+        AppTest::TearDown();
+    }
+    void click(int id) { QTest::mouseClick(window->control(id), Qt::LeftButton); }
+
+    std::unique_ptr<CameraDataDialog> window;
+};
+
+constexpr int kGrayedWhileLive[] = {
+    MenuId::FileNew,          MenuId::FileLoad,          MenuId::ApplicationDataScreen,
+    MenuId::SequentialScreen, MenuId::DeviceInformation, MenuId::About};
+constexpr int kOpenWhileLive[] = {MenuId::FileSave, MenuId::FileExit, MenuId::CameraDataScreen,
+                                  MenuId::MaintenanceScreen};
+
+TEST_F(LiveViewTest, StartAndStopSwitchButtonsStatusAndMenu) {
+    click(MainId::Start);
+    EXPECT_FALSE(window->controls().isEnabled(MainId::Start));
+    EXPECT_TRUE(window->controls().isEnabled(MainId::Stop));
+    EXPECT_TRUE(window->controls().isEnabled(MainId::GetRgb));
+    EXPECT_EQ(window->controls().text(MainId::Status), QStringLiteral("Live image display"));
+    EXPECT_TRUE(window->isTimerRunning(CameraDataDialog::LiveViewTimerId));
+    EXPECT_NE(VX3_LV_IsMovieRunning(), 0);
+    for (int id : kGrayedWhileLive) {
+        EXPECT_FALSE(window->menu()->isItemEnabled(id)) << id;
+    }
+    for (int id : kOpenWhileLive) {
+        EXPECT_TRUE(window->menu()->isItemEnabled(id)) << id;
+    }
+
+    click(MainId::Stop);
+    EXPECT_TRUE(window->controls().isEnabled(MainId::Start));
+    EXPECT_FALSE(window->controls().isEnabled(MainId::Stop));
+    EXPECT_TRUE(window->controls().isEnabled(MainId::GetRgb)); // Stop leaves it as it was
+    EXPECT_EQ(window->controls().text(MainId::Status), QStringLiteral("Idle state"));
+    EXPECT_FALSE(window->isTimerRunning(CameraDataDialog::LiveViewTimerId));
+    EXPECT_EQ(VX3_LV_IsMovieRunning(), 0);
+    EXPECT_EQ(shown(*window).pixel(320, 240), qRgb(0, 0, 0));
+    EXPECT_EQ(shown(*window).pixel(639, 479), qRgb(0, 0, 0));
+    for (int id : kGrayedWhileLive) {
+        EXPECT_TRUE(window->menu()->isItemEnabled(id)) << id;
+    }
+}
+
+TEST_F(LiveViewTest, EachTickPaintsTheFrameFetchedBefore) {
+    window->StartLiveView();
+    const QImage fromStart = frameImage(window->m_pFrameBuffer.get());
+    window->fireTimer(CameraDataDialog::LiveViewTimerId);
+    EXPECT_EQ(shown(*window), fromStart);
+
+    const QImage fetchedByTick = frameImage(window->m_pFrameBuffer.get());
+    EXPECT_NE(fetchedByTick, fromStart); // sensor noise differs from frame to frame
+    window->fireTimer(CameraDataDialog::LiveViewTimerId);
+    EXPECT_EQ(shown(*window), fetchedByTick);
+    EXPECT_GE(vx3sim::framesDelivered(), 2u);
+}
+
+TEST_F(LiveViewTest, OverlaysAreDrawnAtTheirFixedPlaces) {
+    struct Case {
+        int CameraDataDialog::*member;
+        std::vector<QPoint> on;
+        std::vector<QPoint> off;
+    };
+    const Case cases[] = {
+        {&CameraDataDialog::m_bCrossHairs,
+         {{320, 0}, {320, 479}, {0, 240}, {639, 240}},
+         {{321, 10}, {10, 241}}},
+        {&CameraDataDialog::m_bConcentricCircles,
+         {{288, 240}, {351, 240}, {256, 240}, {383, 240}},
+         {{320, 240}, {300, 240}}},
+        {&CameraDataDialog::m_bFieldDisplay,
+         {{80, 60}, {559, 60}, {80, 419}, {559, 419}, {300, 60}},
+         {{560, 420}, {81, 61}, {79, 59}}},
+        {&CameraDataDialog::m_bZone1FieldDisplay,
+         {{160, 120}, {479, 120}, {160, 359}, {479, 359}},
+         {{480, 360}, {161, 121}}},
+    };
+    window->StartLiveView();
+    window->m_bOverlayOn = 1;
+    for (const Case& c : cases) {
+        window->m_bCrossHairs = window->m_bConcentricCircles = window->m_bFieldDisplay =
+            window->m_bZone1FieldDisplay = 0;
+        window.get()->*c.member = 1;
+        window->fireTimer(CameraDataDialog::LiveViewTimerId);
+        const QImage image = shown(*window);
+        for (const QPoint& p : c.on) {
+            EXPECT_EQ(image.pixel(p), kGreen) << p.x() << "," << p.y();
+        }
+        for (const QPoint& p : c.off) {
+            EXPECT_NE(image.pixel(p), kGreen) << p.x() << "," << p.y();
+        }
+    }
+}
+
+TEST_F(LiveViewTest, OverlayOnWithEveryFigureOffDrawsNothing) {
+    window->StartLiveView();
+    window->ShowMaintenanceLayout();
+    for (int id : {MainId::CrossHairs, MainId::ConcentricCircles, MainId::FieldDisplay}) {
+        click(id); // each was on: the click turns it off
+    }
+    EXPECT_EQ(window->m_bOverlayOn, 1);
+    const QImage frame = frameImage(window->m_pFrameBuffer.get());
+    window->fireTimer(CameraDataDialog::LiveViewTimerId);
+    EXPECT_EQ(shown(*window), frame);
+
+    click(MainId::OverlayOff);
+    click(MainId::Zone1FieldDisplay);
+    EXPECT_EQ(window->m_bOverlayOn, 0);
+    EXPECT_EQ(window->m_bZone1FieldDisplay, 1);
+}
+
+TEST_F(LiveViewTest, FatalCameraFailuresEndTheProgramAfterShutDown) {
+    struct Case {
+        const char* name;
+        std::function<void()> fault;
+        bool tick;   // the failure comes with the next frame
+        int message; // 0: the literal ContinueMovie text
+        bool unmounted;
+    };
+    const Case cases[] = {
+        {"unplugged", [] { vx3sim::setPlugged(false); }, false, 9, false},
+        {"start", [] { vx3sim::failFunction("VX3_LV_StartMovie"); }, false, 22, true},
+        {"continue", [] { vx3sim::failFunction("VX3_LV_ContinueMovie"); }, true, 0, true},
+    };
+    window.reset();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        vx3sim::reset();
+        dialogs.messages.clear();
+        dialogs.fileAnswers = {workPath(QStringLiteral("default.ini"))};
+        CameraDataDialog* main = nullptr;
+        dialogs.onRunModal = [&](Dialog& dialog) {
+            main = dynamic_cast<CameraDataDialog*>(&dialog);
+            if (main != nullptr) {
+                c.fault();
+                QTest::mouseClick(main->control(MainId::Start), Qt::LeftButton);
+                if (c.tick) {
+                    main->fireTimer(CameraDataDialog::LiveViewTimerId);
+                }
+                EXPECT_TRUE(main->hasEnded());
+                EXPECT_NE(main->m_strStatus, QStringLiteral("Live image display"));
+            }
+            return 1;
+        };
+        vx3sim::clearLog();
+        HalvexApp app;
+        EXPECT_FALSE(app.InitInstance());
+        ASSERT_FALSE(dialogs.messages.empty());
+        EXPECT_EQ(dialogs.messages.back().text,
+                  c.message != 0 ? loadString(c.message)
+                                 : QStringLiteral("An error occured in VX3_LV_ContinueMovie()"));
+        const auto names = calls();
+        EXPECT_EQ(std::count(names.begin(), names.end(), "VX3_UnmountCamera"), c.unmounted ? 1 : 0);
+        EXPECT_EQ(VX3_LV_IsMovieRunning(), 0);
+    }
+}
+
+TEST_F(LiveViewTest, CaptureSavesUnderTheRightNameAndForm) {
+    struct Case {
+        const char* typed;
+        const char* saved;
+        const char* format;
+        bool invalidExtension;
+    };
+    const Case cases[] = {
+        {"shot1.jpg", "shot1.jpg", "jpeg", false},  {"shot2.bmp", "shot2.bmp", "bmp", false},
+        {"shot3.png", "shot3.jpg", "jpeg", true},   {"shot4.JPG", "shot4.jpg", "jpeg", true},
+        {"shot.5.tif", "shot.5.jpg", "jpeg", true},
+    };
+    QDir(workDir()).mkdir(QStringLiteral("captures"));
+    const QString folder = workPath(QStringLiteral("captures"));
+    window->ShowMaintenanceLayout();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        dialogs.messages.clear();
+        dialogs.fileAnswers = {folder + QLatin1Char('/') + QString::fromLatin1(c.typed)};
+        QSignalSpy progress(window->m_progress, &QProgressBar::valueChanged);
+        click(MainId::Capture);
+
+        QList<int> steps;
+        for (const QList<QVariant>& change : progress) {
+            steps << change.at(0).toInt();
+        }
+        EXPECT_EQ(steps, (QList<int>{20, 40, 60, 80, 100, 0}));
+        EXPECT_EQ(window->m_strStatus, QString());
+        EXPECT_EQ(dialogs.messageTexts(),
+                  c.invalidExtension ? QStringList{loadString(7)} : QStringList{});
+        QImageReader reader(folder + QLatin1Char('/') + QString::fromLatin1(c.saved));
+        EXPECT_EQ(reader.format(), QByteArray(c.format));
+        EXPECT_EQ(reader.read().size(), QSize(640, 480));
+    }
+    const FileDialogRequest& request = dialogs.fileDialogs.back();
+    EXPECT_EQ(request.title, QStringLiteral("Save Captured Image As"));
+    EXPECT_EQ(request.filter, QStringLiteral("JPEG(*.jpg)|*.jpg|Bitmap(*.bmp)|*.bmp||"));
+    EXPECT_EQ(request.defaultExtension, QStringLiteral("jpg"));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files).size(), 5);
+}
+
+TEST_F(LiveViewTest, CancelledCaptureSavesNothingButReplacedTheFrame) {
+    std::vector<std::uint8_t> before(window->m_pFrameBuffer.get(),
+                                     window->m_pFrameBuffer.get() +
+                                         CameraDataDialog::FrameBufferBytes);
+    const QStringList filesBefore = QDir(workDir()).entryList(QDir::Files);
+    window->CaptureStill();
+    EXPECT_EQ(QDir(workDir()).entryList(QDir::Files), filesBefore);
+    EXPECT_NE(std::memcmp(before.data(), window->m_pFrameBuffer.get(), before.size()), 0);
+}
+
+} // namespace
+} // namespace halvex::test
