@@ -3,14 +3,13 @@
 #include "settings/SettingsFile.h"
 
 #include "settings/FilePaths.h"
+#include "settings/FileReplacement.h"
 #include "settings/IniDocument.h"
 #include "settings/IniEditor.h"
 #include "settings/SettingsStore.h"
 #include "settings/SettingsWriteError.h"
 
 #include <QFile>
-#include <QSaveFile>
-#include <array>
 #include <optional>
 
 namespace halvex {
@@ -56,15 +55,6 @@ std::optional<QByteArray> readForWriting(const QString& path) {
     return bytes;
 }
 
-// Every failure (missing folder, a folder at path, write error, full disk) shows in open, write
-// or commit; until commit succeeds the old file stays untouched.
-bool replaceFile(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    // A folder that lets its files be written but no file be created is written in place.
-    file.setDirectWriteFallback(true);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-}
-
 bool writeKey(const QString& path, const QString& section, const QString& key,
               const QByteArray& value) {
     const std::optional<QByteArray> bytes = readForWriting(path);
@@ -74,7 +64,7 @@ bool writeKey(const QString& path, const QString& section, const QString& key,
     const IniDocument document(*bytes);
     IniEditor editor(document);
     editor.write(section.toLatin1(), key.toLatin1(), value);
-    return replaceFile(path, editor.result());
+    return ReplaceFileContents(path, editor.result());
 }
 
 } // namespace
@@ -132,7 +122,7 @@ void SettingsFile::Save(QString path) const {
         written = true;
     }
     // The keys that landed before a refusal are written all the same.
-    if ((written && !replaceFile(path, editor.result())) || stopped) {
+    if ((written && !ReplaceFileContents(path, editor.result())) || stopped) {
         throw SettingsWriteError();
     }
 }
@@ -142,21 +132,9 @@ void SettingsFile::CreateBackup(QString path) const {
     if (!source.open(QIODevice::ReadOnly)) {
         return;
     }
-    QSaveFile backup(BackupPath(path));
-    backup.setDirectWriteFallback(true);
-    if (!backup.open(QIODevice::WriteOnly)) {
-        return;
-    }
-    // In pieces, so that a file of any size is copied whole without being held in memory.
-    std::array<char, 64 * 1024> buffer;
-    qint64 count = 0;
-    while ((count = source.read(buffer.data(), buffer.size())) > 0) {
-        if (backup.write(buffer.data(), count) != count) {
-            return;
-        }
-    }
-    if (count == 0) {
-        backup.commit();
+    const QByteArray content = source.readAll();
+    if (source.error() == QFileDevice::NoError) {
+        ReplaceFileContents(BackupPath(path), content);
     }
 }
 

@@ -10,8 +10,8 @@ namespace halvex {
 // Stateless: every operation takes the file's full path last. The file is handled as bytes (see
 // IniDocument for the dialect); a value is 8-bit text, converted to and from QString as Latin-1,
 // so that every byte a hand-edited file holds survives a load and a save; characters beyond
-// Latin-1 typed into the tool are written as '?'. A write replaces the file through a temporary
-// file, so a failed write (full disk, write error) leaves the old file as it was.
+// Latin-1 typed into the tool are written as '?'. A write replaces the whole file at once
+// (ReplaceFileContents), so a failed write leaves the old file as it was.
 class SettingsFile {
 public:
     // Decides, before any file is touched, whether the system refuses a write of key in section to
