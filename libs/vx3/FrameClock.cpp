@@ -1,5 +1,4 @@
-// Frame timing of the sensor: frames tick at a period set by the clock prescaler and frame adjust
-// registers.
+// Frame timing of the sensor: the period the clock prescaler and frame adjust registers set.
 #include "FrameClock.h"
 
 #include <algorithm>
@@ -10,6 +9,7 @@ namespace vx3sim {
 namespace {
 constexpr std::int64_t MicrosecondsPerSecond = 1'000'000;
 constexpr std::int64_t MaxAdjust = 1023;
+constexpr std::int64_t MaxPrescale = 64;
 } // namespace
 
 std::int64_t FrameClock::linesOf(const RegisterFile& r) {
@@ -21,16 +21,26 @@ std::int64_t FrameClock::linesOf(const RegisterFile& r) {
 
 FrameClock::TimingRegisters FrameClock::registersFor(int framesPerSecond,
                                                      std::uint8_t prescalerNow) {
+    // The prescale and adjust pair whose frame comes closest to the wanted length; the first of
+    // equals, so that rates that divide the line clock come out exact.
     const double lines = static_cast<double>(LinesPerSecond) / framesPerSecond;
-    const auto prescale =
-        std::max<std::int64_t>(1, static_cast<std::int64_t>(std::ceil(
-                                      lines / static_cast<double>(LinesPerFrame + MaxAdjust))));
-    const auto adjust = std::clamp<std::int64_t>(
-        std::llround(lines / static_cast<double>(prescale)) - LinesPerFrame, 0, MaxAdjust);
+    std::int64_t bestPrescale = 1, bestAdjust = 0;
+    double bestError = lines;
+    for (std::int64_t prescale = 1; prescale <= MaxPrescale; ++prescale) {
+        const auto adjust = std::clamp<std::int64_t>(
+            std::llround(lines / static_cast<double>(prescale)) - LinesPerFrame, 0, MaxAdjust);
+        const double error =
+            std::abs(static_cast<double>(prescale * (LinesPerFrame + adjust)) - lines);
+        if (error < bestError) {
+            bestPrescale = prescale;
+            bestAdjust = adjust;
+            bestError = error;
+        }
+    }
     TimingRegisters t{};
-    t.prescaler = static_cast<std::uint8_t>((prescalerNow & 0xC0) | (prescale - 1));
-    t.adjustHigh = static_cast<std::uint8_t>(adjust ? 0x80 | (adjust >> 8) : 0x00);
-    t.adjustLow = static_cast<std::uint8_t>(adjust & 0xFF);
+    t.prescaler = static_cast<std::uint8_t>((prescalerNow & 0xC0) | (bestPrescale - 1));
+    t.adjustHigh = static_cast<std::uint8_t>(bestAdjust ? 0x80 | (bestAdjust >> 8) : 0x00);
+    t.adjustLow = static_cast<std::uint8_t>(bestAdjust & 0xFF);
     return t;
 }
 

@@ -1,5 +1,4 @@
-// Frame timing of the sensor: frames tick at a period set by the clock prescaler and frame adjust
-// registers.
+// Frame timing of the sensor: the period the clock prescaler and frame adjust registers set.
 #pragma once
 
 #include <cstdint>

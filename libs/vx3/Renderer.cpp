@@ -1,5 +1,4 @@
-// Turns the static scene into one sensor frame: exposure, gains, white balance, gamma, colour and
-// noise.
+// Turns the static scene into one frame: exposure, gains, white balance, gamma, colour, noise.
 #include "Renderer.h"
 
 #include <algorithm>

@@ -1,5 +1,4 @@
-// The static microscope view: a white target under a warm lamp, a stage micrometer and a stained
-// specimen.
+// The static microscope view: white target, warm lamp, stage micrometer, stained specimen.
 #pragma once
 
 #include <cstdint>

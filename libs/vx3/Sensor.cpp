@@ -1,5 +1,4 @@
-// The running image sensor: its register file, its frame ticks and the automatic loops between
-// them.
+// The running image sensor: register file, frame ticks and the automatic loops between them.
 #include "Sensor.h"
 
 #include <algorithm>

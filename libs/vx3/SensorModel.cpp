@@ -1,5 +1,4 @@
-// Register map of the two sensor models: power-on values, read-only bits and what each register
-// does.
+// Register map of the two sensor models: power-on values, read-only bits and register effects.
 #include "SensorModel.h"
 
 #include <cmath>
@@ -7,42 +6,46 @@
 namespace vx3sim {
 
 /*
- Registers with an effect in this model (all others are plain storage, 256 addresses per sensor):
+ Registers with an effect in this model (all others are plain storage, 256 addresses per sensor).
+ "Both" means the same on the two sensors; "storage" means no effect on that sensor.
 
- | Reg  | OV7610                                   | OV7620                                   |
- |------|------------------------------------------|------------------------------------------|
- | 0x00 | AGC gain bits 5:0 (owned by AGC)         | same                                     |
- | 0x01 | blue gain, value/64 (owned by AWB)       | same                                     |
- | 0x02 | red gain, value/64 (owned by AWB)        | same                                     |
- | 0x03 | saturation, value/128                    | same                                     |
- | 0x05 | contrast, value/128                      | storage (contrast lives in 0x64)         |
- | 0x06 | brightness, (value-128)/2 output levels  | same                                     |
- | 0x0C | blue bias bits 5:0, 0x20 neutral         | same                                     |
- | 0x0D | red bias bits 5:0, 0x20 neutral          | same                                     |
- | 0x0E | bit 7 super gain 2x                      | storage                                  |
- | 0x10 | exposure, value/128 (owned by AEC)       | same                                     |
- | 0x11 | clock prescaler bits 5:0 (frame rate)    | same                                     |
- | 0x12 | COMA: 7 reset, 6 mirror, 5 AGC, 2 AWB, 1 colour bars                   | same        |
- | 0x13 | COMB: bit 0 master switch of the loops   | same                                     |
- | 0x14 | COMC: bit 2 RGB gamma on                 | same                                     |
- | 0x1C | 0x7F read-only                           | same                                     |
- | 0x1D | 0xA2 read-only                           | same                                     |
- | 0x20 | COME: bit 1 AWB fast                     | same                                     |
- | 0x24 | AEW: metered level above which exposure falls                          | same        |
- | 0x25 | AEB: metered level below which exposure rises                          | same        |
- | 0x28 | COMH: bit 4 AEC/AGC frozen, bit 1 extra gain 1.5x                      | same        |
- | 0x29 | COMI: bit 7 AEC off, bits 1:0 chip id 3 (read-only)   | chip id 0 (read-only)   |
- | 0x2A | bit 7 frame adjust on, bits 1:0 high bits of the count                 | same        |
- | 0x2B | frame adjust count, low byte (extra lines per frame)                   | same        |
- | 0x2D | COMJ: bit 7 AEC fast, bit 5 ALC (gain loop) fast   | same; 0x05 slow, 0xFF fast   |
- | 0x38 | COMK: bit 1 slow AWB every 64 frames, else 16      | storage                      |
- | 0x62 | storage                                  | RGB gamma curve bits 7:1, exponent 0.45 +
- (n-64)*0.004 | | 0x64 | storage                                  | bit 0 Y gamma on (level 95 %,
- else 80 %), bits 7:1 contrast n/64 | | 0x70 | storage                                  | COMK: as
- OV7610's 0x38                   | | 0x71 | gamma level bits 1:0 (95/90/85/80 %), bit 2 curve 0.45
- (set) or 0.5    | storage     | | 0x72 | gamma value: exponent x (1 + (value-128)/256)      |
- storage                      | | 0x74 | storage                                  | COMM bits 6:5
- super gain: 0x60 2x, 0x40 1.5x, else 1x |
+ 0x00  both: AGC gain bits 5:0, owned by the gain loop while it runs
+ 0x01  both: blue gain, value/64 (0x40 unity), owned by the white balance loop while it runs
+ 0x02  both: red gain, value/64, owned by the white balance loop while it runs
+ 0x03  both: saturation, value/128
+ 0x05  OV7610: contrast, value/128 around level 128; OV7620: storage
+ 0x06  both: brightness, (value-128)/2 output levels
+ 0x0C  both: blue bias bits 5:0, 0x20 neutral (see below)
+ 0x0D  both: red bias bits 5:0, 0x20 neutral
+ 0x0E  OV7610: bit 7 super gain 2x; OV7620: storage
+ 0x10  both: exposure, value/128, owned by the exposure loop while it runs
+ 0x11  both: clock prescaler bits 5:0; the frame lasts (prescaler+1) x (525 + adjust) lines of
+       1/15750 s
+ 0x12  both: COMA bit 7 soft reset, 6 mirror, 5 AGC on, 2 AWB on, 1 colour bar test pattern
+ 0x13  both: COMB bit 0 master switch of the loops
+ 0x14  both: COMC bit 2 RGB gamma on
+ 0x1C  both: 0x7F, read-only
+ 0x1D  both: 0xA2, read-only
+ 0x20  both: COME bit 1 AWB fast (every frame)
+ 0x24  both: AEW, metered level (0..255, before gamma) above which the exposure falls
+ 0x25  both: AEB, metered level below which the exposure rises
+ 0x28  both: COMH bit 4 AEC and AGC frozen, bit 1 extra gain 1.5x
+ 0x29  both: COMI bit 7 AEC off; bits 1:0 chip id, read-only: 3 on the OV7610, 0 on the OV7620
+ 0x2A  both: bit 7 frame adjust on, bits 1:0 high bits of the adjust count
+ 0x2B  both: adjust count low byte (extra lines per frame)
+ 0x2D  both: COMJ bit 7 AEC fast, bit 5 ALC (gain loop) fast; on the OV7620 the tool writes the
+       whole byte: 0x05 slow, 0xFF fast
+ 0x38  OV7610: COMK bit 1 slow AWB every 64 frames instead of 16; OV7620: storage
+ 0x62  OV7620: RGB gamma curve n = bits 7:1, exponent 0.45 - (n-64)*0.004; OV7610: storage
+ 0x64  OV7620: bit 0 Y gamma on (curve level 95 %, else 80 %), bits 7:1 contrast n/64;
+       OV7610: storage
+ 0x70  OV7620: COMK as the OV7610's 0x38; OV7610: storage
+ 0x71  OV7610: gamma level bits 1:0 (95, 90, 85, 80 % of the curve blended with the linear
+       response), bit 2 gamma curve 0.45 (set) or 0.5; OV7620: storage
+ 0x72  OV7610: gamma value, exponent x (1 - (value-128)/256); OV7620: storage
+ 0x74  OV7620: COMM bits 6:5 super gain, 0x60 2x, 0x40 1.5x, else 1x; OV7610: storage
+
+ A higher gamma value or curve number gives brighter mid-tones.
 
  The tool's settings address them as follows (register, mask, data as the settings file holds them):
 
@@ -156,12 +159,12 @@ ImageSettings SensorModel::imageSettings(const RegisterFile& r) const {
     if (ov7610) {
         const std::uint8_t level = r[reg::GammaLevel7610];
         s.gammaExponent =
-            ((level & 0x04) ? 0.45 : 0.5) * (1.0 + (r[reg::GammaValue7610] - 128) / 256.0);
+            ((level & 0x04) ? 0.45 : 0.5) * (1.0 - (r[reg::GammaValue7610] - 128) / 256.0);
         s.gammaLevel = GammaLevels7610[level & 0x03];
         s.contrast = r[reg::Contrast7610];
     } else {
         const std::uint8_t yGamma = r[reg::YGamma7620];
-        s.gammaExponent = 0.45 + ((r[reg::RgbGamma7620] >> 1) - 64) * 0.004;
+        s.gammaExponent = 0.45 - ((r[reg::RgbGamma7620] >> 1) - 64) * 0.004;
         s.gammaLevel = (yGamma & 0x01) ? 0.95 : 0.80;
         s.contrast = (yGamma >> 1) * 2;
     }

@@ -1,5 +1,4 @@
-// Register map of the two sensor models: power-on values, read-only bits and what each register
-// does.
+// Register map of the two sensor models: power-on values, read-only bits and register effects.
 #pragma once
 
 #include <array>

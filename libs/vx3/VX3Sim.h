@@ -23,7 +23,7 @@ VX3_API void setClock(Clock* clock);
 
 // Back to the state of a freshly plugged camera that nobody has opened: registers at power-on,
 // no faults, default identity (sensor from the VX3SIM_SENSOR environment variable, else OV7610),
-// plugged in, live view stopped, empty log, frame counter 0.
+// plugged in, live view stopped, empty log, frame counter 0. The clock and the lock path stay.
 VX3_API void reset();
 
 // Camera version text reported by VX3_EST_GetVersion(0). "OV7620" selects that sensor's register

@@ -5,6 +5,7 @@
 #include "Camera.h"
 
 #include <fstream>
+#include <utility>
 
 using vx3sim::Camera;
 using Needs = vx3sim::Camera::Needs;

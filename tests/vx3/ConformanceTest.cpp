@@ -1,0 +1,219 @@
+// The 31 library functions: results, failures outside an open camera, faults, bad arguments.
+#include "CameraFixture.h"
+
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+
+#include <unistd.h>
+
+namespace vx3test {
+namespace {
+
+struct Call {
+    const char* name;
+    std::function<int()> run;
+};
+
+std::vector<std::uint8_t> frameBuffer(VX3_FRAME_BYTES);
+std::vector<std::uint8_t> jpegBuffer(VX3_FRAME_BYTES);
+const std::string bmpPath =
+    ::testing::TempDir() + "vx3_conformance_" + std::to_string(::getpid()) + ".bmp";
+const std::string jpgPath =
+    ::testing::TempDir() + "vx3_conformance_" + std::to_string(::getpid()) + ".jpg";
+
+// Every function with arguments it accepts, in the order the tool uses them.
+const std::vector<Call>& validCalls() {
+    static std::uint8_t byte = 0;
+    static char text[VX3_VERSION_TEXT_SIZE];
+    static char initBuffer[VX3_INIT_BUFFER_SIZE];
+    static std::uint16_t rate = 0, mode16 = 0;
+    static std::int32_t mode = 0, width = 0, height = 0;
+    static std::uint32_t size = 1;
+    static BITMAPINFOHEADER header = {40, 640, 480, 1, 24, 0, VX3_FRAME_BYTES, 0, 0, 0, 0};
+    static VX3_JPEGINFO info = {40, 640, 480, 3, 90, 0, 0, 100, {0, 0, 0}};
+    static WhiteBalanceValue balance = {140, 48};
+    static const std::vector<Call> calls = {
+        {"VX3_InitCamera", [] { return VX3_InitCamera(initBuffer); }},
+        {"VX3_IsConnectUsb", [] { return VX3_IsConnectUsb(); }},
+        {"VX3_GetUsbId", [] { return VX3_GetUsbId(1, &byte); }},
+        {"VX3_EST_GetVersion", [] { return VX3_EST_GetVersion(0, text); }},
+        {"VX3_SetTimeout", [] { return VX3_SetTimeout(5000); }},
+        {"VX3_EST_GetAdrsData", [] { return VX3_EST_GetAdrsData(0x12, 1, &byte); }},
+        {"VX3_EST_SetAdrsData", [] { return VX3_EST_SetAdrsData(0x03, 1, &byte); }},
+        {"VX3_LV_SetImageSize", [] { return VX3_LV_SetImageSize(0); }},
+        {"VX3_SIA_GetImageInfo", [] { return VX3_SIA_GetImageInfo(&header); }},
+        {"VX3_LV_StartMovie", [] { return VX3_LV_StartMovie(frameBuffer.data()); }},
+        {"VX3_LV_ContinueMovie", [] { return VX3_LV_ContinueMovie(frameBuffer.data()); }},
+        {"VX3_LV_IsMovieRunning", [] { return VX3_LV_IsMovieRunning(); }},
+        {"VX3_LV_StopMovie", [] { return VX3_LV_StopMovie(); }},
+        {"VX3_LV_SetFrameRate", [] { return VX3_LV_SetFrameRate(15); }},
+        {"VX3_LV_GetFrameRate", [] { return VX3_LV_GetFrameRate(&rate); }},
+        {"VX3_SIA_SetImageSize", [] { return VX3_SIA_SetImageSize(640, 480); }},
+        {"VX3_SIA_GetImageSize", [] { return VX3_SIA_GetImageSize(&width, &height); }},
+        {"VX3_SIA_CaptureJpg", [] { return VX3_SIA_CaptureJpg(jpegBuffer.data(), &size); }},
+        {"VX3_SIA_CaptureBmp", [] { return VX3_SIA_CaptureBmp(frameBuffer.data()); }},
+        {"VX3_SIA_SaveImageJpg",
+         [] { return VX3_SIA_SaveImageJpg(jpgPath.c_str(), &info, jpegBuffer.data()); }},
+        {"VX3_SIA_SaveImageBmp",
+         [] { return VX3_SIA_SaveImageBmp(bmpPath.c_str(), &header, frameBuffer.data()); }},
+        {"VX3_WB_SetWbVal", [] { return VX3_WB_SetWbVal(&balance); }},
+        {"VX3_WB_GetWbVal", [] { return VX3_WB_GetWbVal(&balance); }},
+        {"VX3_WB_GetMode", [] { return VX3_WB_GetMode(&mode); }},
+        {"VX3_WB_SetMode", [] { return VX3_WB_SetMode(0); }},
+        {"VX3_GC_SetAgc", [] { return VX3_GC_SetAgc(1); }},
+        {"VX3_GC_GetAgc", [] { return VX3_GC_GetAgc(&mode); }},
+        {"VX3_BB_GetMode", [] { return VX3_BB_GetMode(&mode); }},
+        {"VX3_EXP_SetMode", [] { return VX3_EXP_SetMode(0); }},
+        {"VX3_EXP_GetMode", [] { return VX3_EXP_GetMode(&mode16); }},
+        {"VX3_UnmountCamera", [] { return VX3_UnmountCamera(); }},
+    };
+    return calls;
+}
+
+class ConformanceTest : public CameraTest {
+protected:
+    void TearDown() override {
+        CameraTest::TearDown();
+        std::remove(bmpPath.c_str());
+        std::remove(jpgPath.c_str());
+    }
+    // A fresh open camera with live view running, so that every call has what it needs.
+    void reopen() {
+        vx3sim::reset();
+        ASSERT_NE(VX3_InitCamera(nullptr), 0);
+        ASSERT_NE(VX3_LV_StartMovie(frameBuffer.data()), 0);
+        vx3sim::clearLog();
+    }
+};
+
+TEST_F(ConformanceTest, CoversAllThirtyOneFunctions) {
+    EXPECT_EQ(validCalls().size(), 31u);
+}
+
+TEST_F(ConformanceTest, EveryFunctionSucceedsOnAnOpenCameraAndIsLogged) {
+    for (const Call& call : validCalls()) {
+        reopen();
+        const int result = call.run();
+        EXPECT_NE(result, 0) << call.name;
+        const auto entries = vx3sim::log();
+        ASSERT_FALSE(entries.empty()) << call.name;
+        EXPECT_EQ(entries.back().kind, vx3sim::LogEntry::Kind::Call);
+        EXPECT_EQ(entries.back().function, call.name);
+        EXPECT_EQ(entries.back().result, result);
+    }
+}
+
+TEST_F(ConformanceTest, EveryFunctionFailsWhileUnplugged) {
+    for (const Call& call : validCalls()) {
+        reopen();
+        vx3sim::setPlugged(false);
+        EXPECT_EQ(call.run(), 0) << call.name;
+    }
+}
+
+TEST_F(ConformanceTest, EveryFunctionButInitFailsBeforeInitAndAfterUnmount) {
+    for (const bool unmounted : {false, true}) {
+        for (const Call& call : validCalls()) {
+            reopen();
+            if (unmounted) {
+                ASSERT_NE(VX3_UnmountCamera(), 0);
+            } else {
+                vx3sim::reset();
+            }
+            EXPECT_EQ(call.run(), std::string(call.name) == "VX3_InitCamera" ? 1 : 0)
+                << call.name << (unmounted ? " after unmount" : " before init");
+        }
+    }
+}
+
+TEST_F(ConformanceTest, InjectedFaultsStartAtTheNthCallAndClear) {
+    for (const Call& call : validCalls()) {
+        reopen();
+        vx3sim::failFunction(call.name, 2);
+        EXPECT_NE(call.run(), 0) << call.name;
+        reopen();
+        vx3sim::failFunction(call.name, 1);
+        EXPECT_EQ(call.run(), 0) << call.name;
+        EXPECT_EQ(call.run(), 0) << call.name;
+        vx3sim::failFunction(call.name, -1);
+        EXPECT_NE(call.run(), 0) << call.name;
+    }
+}
+
+TEST_F(ConformanceTest, OutOfRangeArgumentsFail) {
+    ASSERT_NE(VX3_WB_SetMode(0), 0);
+    std::uint8_t bytes[32] = {};
+    char text[VX3_VERSION_TEXT_SIZE];
+    std::uint32_t size = 0;
+    BITMAPINFOHEADER eightBit = {40, 640, 480, 1, 8, 0, 307200, 0, 0, 0, 0};
+    VX3_JPEGINFO empty{};
+    VX3_JPEGINFO huge{};
+    huge.dataSize = VX3_FRAME_BYTES + 1;
+    const WhiteBalanceValue blueTooHigh{256, 48}, redTooHigh{140, 300};
+    const std::vector<Call> bad = {
+        {"usb id selector", [&] { return VX3_GetUsbId(2, bytes); }},
+        {"usb id output", [] { return VX3_GetUsbId(0, nullptr); }},
+        {"version selector", [&] { return VX3_EST_GetVersion(-1, text); }},
+        {"version output", [] { return VX3_EST_GetVersion(1, nullptr); }},
+        {"time-out 0", [] { return VX3_SetTimeout(0); }},
+        {"register 256", [&] { return VX3_EST_GetAdrsData(256, 1, bytes); }},
+        {"read past 0xFF", [&] { return VX3_EST_GetAdrsData(0xFF, 2, bytes); }},
+        {"count 0", [&] { return VX3_EST_GetAdrsData(0x12, 0, bytes); }},
+        {"write past 0xFF", [&] { return VX3_EST_SetAdrsData(0xF0, 17, bytes); }},
+        {"image size code", [] { return VX3_LV_SetImageSize(1); }},
+        {"movie buffer", [] { return VX3_LV_StartMovie(nullptr); }},
+        {"continue before start", [] { return VX3_LV_ContinueMovie(frameBuffer.data()); }},
+        {"frame rate 0", [] { return VX3_LV_SetFrameRate(0); }},
+        {"frame rate 31", [] { return VX3_LV_SetFrameRate(31); }},
+        {"frame rate output", [] { return VX3_LV_GetFrameRate(nullptr); }},
+        {"image info output", [] { return VX3_SIA_GetImageInfo(nullptr); }},
+        {"still size", [] { return VX3_SIA_SetImageSize(320, 240); }},
+        {"jpeg buffer", [&] { return VX3_SIA_CaptureJpg(nullptr, &size); }},
+        {"jpeg size 0", [&] { return VX3_SIA_SaveImageJpg(jpgPath.c_str(), &empty, bytes); }},
+        {"jpeg too big", [&] { return VX3_SIA_SaveImageJpg(jpgPath.c_str(), &huge, bytes); }},
+        {"bitmap of 8 bits",
+         [&] { return VX3_SIA_SaveImageBmp(bmpPath.c_str(), &eightBit, frameBuffer.data()); }},
+        {"bitmap into a missing folder",
+         [] {
+             BITMAPINFOHEADER header{};
+             VX3_SIA_GetImageInfo(&header);
+             return VX3_SIA_SaveImageBmp("/nonexistent/x.bmp", &header, frameBuffer.data());
+         }},
+        {"blue gain 256", [&] { return VX3_WB_SetWbVal(&blueTooHigh); }},
+        {"red gain 300", [&] { return VX3_WB_SetWbVal(&redTooHigh); }},
+        {"exposure output", [] { return VX3_EXP_GetMode(nullptr); }},
+    };
+    for (const Call& call : bad) {
+        EXPECT_EQ(call.run(), 0) << call.name;
+    }
+    EXPECT_EQ(balance().blue, 0x80) << "a refused white balance writes nothing";
+}
+
+TEST_F(ConformanceTest, IdentityAndVersionTexts) {
+    std::uint8_t vendor = 0, product = 0;
+    char text[VX3_VERSION_TEXT_SIZE];
+    ASSERT_NE(VX3_GetUsbId(1, &vendor) * VX3_GetUsbId(0, &product), 0);
+    EXPECT_NE(vendor, 0);
+    EXPECT_NE(product, 0);
+    ASSERT_NE(VX3_EST_GetVersion(0, text), 0);
+    EXPECT_STREQ(text, "OV7610");
+    ASSERT_NE(VX3_EST_GetVersion(1, text), 0);
+    EXPECT_STREQ(text, "VX3 2.1.0");
+
+    vx3sim::setCameraVersion("OV7620-EXTENDED");
+    vx3sim::setSdkVersion("SDK");
+    vx3sim::setUsbIds(7, 9);
+    std::memset(text, 'x', sizeof text);
+    ASSERT_NE(VX3_EST_GetVersion(0, text), 0);
+    EXPECT_STREQ(text, "OV7620-EXTE") << "at most 11 characters";
+    ASSERT_NE(VX3_EST_GetVersion(1, text), 0);
+    EXPECT_STREQ(text, "SDK");
+    ASSERT_NE(VX3_GetUsbId(1, &vendor) * VX3_GetUsbId(0, &product), 0);
+    EXPECT_EQ(vendor, 7);
+    EXPECT_EQ(product, 9);
+}
+
+} // namespace
+} // namespace vx3test
