@@ -12,6 +12,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#if defined(__GNUC__) && defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace halvex {
 namespace {
 
@@ -43,17 +47,53 @@ constexpr std::array kOverlays{
 
 const QColor kOverlayColour(0, 255, 0);
 
-// Copies a 24-bit device-independent bitmap into a top-down BGR image of the same size.
+// One row of 24-bit pixels (blue, green, red) to 32-bit pixels: the same bytes with an opaque alpha
+// byte after every third.
+void expandRowPortable(const std::uint8_t* source, std::uint32_t* target, int width) {
+    for (int x = 0; x < width; ++x, source += 3) {
+        target[x] = 0xFF000000u | static_cast<std::uint32_t>(source[0]) |
+                    static_cast<std::uint32_t>(source[1]) << 8 |
+                    static_cast<std::uint32_t>(source[2]) << 16;
+    }
+}
+
+#if defined(__GNUC__) && defined(__x86_64__)
+// The same with one byte shuffle per four pixels; the source row must have 4 bytes to spare after
+// the last whole group of four, which every row but the last of a frame has.
+__attribute__((target("ssse3"))) void expandRowShuffle(const std::uint8_t* source,
+                                                       std::uint32_t* target, int width) {
+    const __m128i shuffle = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+    const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+    int x = 0;
+    for (; x + 4 <= width; x += 4, source += 12) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(target + x),
+                         _mm_or_si128(_mm_shuffle_epi8(bytes, shuffle), opaque));
+    }
+    expandRowPortable(source, target + x, width - x);
+}
+
+const bool kHasShuffle = __builtin_cpu_supports("ssse3");
+#endif
+
+// Copies a 24-bit device-independent bitmap into a top-down 32-bit image of the same size.
 void copyDib(const BITMAPINFOHEADER& info, const std::uint8_t* bits, QImage& image) {
     const int width = image.width();
     const int height = image.height();
-    const auto rowBytes = static_cast<std::size_t>(width) * 3;
-    const std::size_t stride = (rowBytes + 3) & ~std::size_t{3};
+    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
     const bool bottomUp = info.biHeight > 0;
     for (int y = 0; y < height; ++y) {
-        const int sourceRow = bottomUp ? height - 1 - y : y;
-        std::memcpy(image.scanLine(y), bits + static_cast<std::size_t>(sourceRow) * stride,
-                    rowBytes);
+        const int row = bottomUp ? height - 1 - y : y;
+        const std::uint8_t* source = bits + static_cast<std::size_t>(row) * stride;
+        auto* target = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+#if defined(__GNUC__) && defined(__x86_64__)
+        // The last row of the buffer has no bytes to spare for a 16-byte read.
+        if (kHasShuffle && row != height - 1) {
+            expandRowShuffle(source, target, width);
+            continue;
+        }
+#endif
+        expandRowPortable(source, target, width);
     }
 }
 
@@ -68,7 +108,7 @@ void CameraDataDialog::StartLiveView() {
     }
     EnableLiveViewMenuItems(false);
     m_pLiveDC = LiveArea();
-    m_pLiveDC->surface() = QImage(m_pLiveDC->size(), QImage::Format_BGR888);
+    m_pLiveDC->surface() = QImage(m_pLiveDC->size(), QImage::Format_RGB32);
     m_pLiveDC->fill(Qt::black);
 
     VX3_LV_SetImageSize(0);
@@ -133,8 +173,12 @@ void CameraDataDialog::PaintFrame() {
     // The frame buffer holds at most one 640 x 480 frame, whatever the header claims.
     const int width = std::clamp(m_pImageInfo->biWidth, 0, kLiveWidth);
     const int height = std::clamp(std::abs(m_pImageInfo->biHeight), 0, kLiveHeight);
-    if (m_memDC.size() != QSize(width, height)) {
-        m_memDC = QImage(width, height, QImage::Format_BGR888);
+    QImage& screen = m_pLiveDC->surface();
+    const bool fillsScreen = screen.size() == QSize(width, height);
+    // The image that filled the live area last time becomes the next off-screen image, so a
+    // frame is never copied twice.
+    if (m_memDC.size() != QSize(width, height) || m_memDC.format() != QImage::Format_RGB32) {
+        m_memDC = QImage(width, height, QImage::Format_RGB32);
     }
     if (width > 0 && height > 0) {
         copyDib(*m_pImageInfo, m_pFrameBuffer.get(), m_memDC);
@@ -142,12 +186,11 @@ void CameraDataDialog::PaintFrame() {
     if (m_bOverlayOn != 0) {
         DrawOverlays(m_memDC);
     }
-
-    QImage& screen = m_pLiveDC->surface();
-    const int rows = std::min(height, screen.height());
-    const auto rowBytes = static_cast<std::size_t>(std::min(width, screen.width())) * 3;
-    for (int y = 0; y < rows; ++y) {
-        std::memcpy(screen.scanLine(y), m_memDC.constScanLine(y), rowBytes);
+    if (fillsScreen) {
+        std::swap(screen, m_memDC);
+    } else {
+        QPainter painter(&screen);
+        painter.drawImage(0, 0, m_memDC);
     }
     m_pLiveDC->present();
 }
