@@ -1,5 +1,4 @@
-// The bytes of a settings file, parsed once, answering reads as the Windows private-profile reader
-// does.
+// Settings-file bytes parsed once, read as the Windows private-profile reader reads them.
 #pragma once
 
 #include <QByteArray>

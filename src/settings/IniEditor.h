@@ -1,5 +1,4 @@
-// Writes to a parsed settings file, collected and applied in one pass as the Windows writer would
-// make them.
+// Key writes to a parsed settings file, applied in one pass as the Windows writer would.
 #pragma once
 
 #include "settings/IniDocument.h"

@@ -1,5 +1,4 @@
-// The save sequence both windows run: backup of an existing file, Save, and the messages around
-// them.
+// The save sequence of both windows: backup, Save, and the messages around them.
 #include "settings/SaveSequence.h"
 
 #include "framework/DialogService.h"

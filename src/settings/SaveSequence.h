@@ -1,5 +1,4 @@
-// The save sequence both windows run: backup of an existing file, Save, and the messages around
-// them.
+// The save sequence of both windows: backup, Save, and the messages around them.
 #pragma once
 
 #include <QString>

@@ -1,5 +1,4 @@
-// Reading and writing the settings file as the Windows private-profile functions do, and its
-// backup.
+// The settings file read and written as the Windows private-profile functions do.
 #pragma once
 
 #include <QString>

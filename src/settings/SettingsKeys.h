@@ -1,5 +1,4 @@
-// The 101 keys of the settings file: section, key and quoting, in the order Load reads and Save
-// writes.
+// The 101 keys of the settings file, in the order Load reads and Save writes them.
 #pragma once
 
 #include <QLatin1StringView>

@@ -1,5 +1,4 @@
-// The in-memory settings: the 101 text values of the settings file and the process-wide shared
-// variables.
+// The 101 settings values in memory and the process-wide shared variables.
 #pragma once
 
 #include "settings/SettingsKeys.h"

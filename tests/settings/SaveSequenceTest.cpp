@@ -1,5 +1,4 @@
-// The save sequence: backup and its message when the file exists, Save, and the closing message or
-// error box.
+// The save sequence: backup and message 2, Save, then message 4 or the "Error" box.
 #include "SettingsTestFiles.h"
 
 #include "framework/ScriptedDialogService.h"
