@@ -7,7 +7,9 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsStore.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QTimer>
 
 namespace halvex::test {
 namespace {
@@ -158,6 +160,29 @@ TEST_F(FileMenuTest, RefusedSaveShowsTheFailureAndKeepsTheFileInUse) {
     EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
     EXPECT_EQ(CurrentIniPath, workPath(QStringLiteral("default.ini")));
+}
+
+TEST_F(FileMenuTest, SequentialScreenOpensOnlyWhileIdle) {
+    int opened = 0;
+    const auto closeWhenShown = [&opened] {
+        QTimer::singleShot(0, [&opened] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ++opened;
+                modal->close();
+            }
+        });
+    };
+    window->StartLiveView();
+    closeWhenShown();
+    window->menu()->choose(MenuId::SequentialScreen); // grayed while live
+    window->OpenSequentialScreen();                   // and refused if reached anyway
+    QApplication::processEvents();
+    EXPECT_EQ(opened, 0);
+    window->StopLiveView();
+
+    closeWhenShown();
+    window->menu()->choose(MenuId::SequentialScreen);
+    EXPECT_EQ(opened, 1);
 }
 
 TEST_F(FileMenuTest, CancelledSaveChangesNothing) {

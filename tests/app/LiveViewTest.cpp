@@ -156,14 +156,15 @@ TEST_F(LiveViewTest, FatalCameraFailuresEndTheProgramAfterShutDown) {
     struct Case {
         const char* name;
         std::function<void()> fault;
-        bool tick;   // the failure comes with the next frame
-        int message; // 0: the literal ContinueMovie text
-        bool unmounted;
+        bool whileLive; // the fault comes after Start, with the next frame
+        int message;    // 0: the literal ContinueMovie text
+        bool unmounted; // an unplugged camera cannot be unmounted
     };
     const Case cases[] = {
-        {"unplugged", [] { vx3sim::setPlugged(false); }, false, 9, false},
-        {"start", [] { vx3sim::failFunction("VX3_LV_StartMovie"); }, false, 22, true},
-        {"continue", [] { vx3sim::failFunction("VX3_LV_ContinueMovie"); }, true, 0, true},
+        {"unplugged at start", [] { vx3sim::setPlugged(false); }, false, 9, false},
+        {"start fails", [] { vx3sim::failFunction("VX3_LV_StartMovie"); }, false, 22, true},
+        {"continue fails", [] { vx3sim::failFunction("VX3_LV_ContinueMovie"); }, true, 0, true},
+        {"unplugged while live", [] { vx3sim::setPlugged(false); }, true, 0, false},
     };
     window.reset();
     for (const Case& c : cases) {
@@ -175,13 +176,18 @@ TEST_F(LiveViewTest, FatalCameraFailuresEndTheProgramAfterShutDown) {
         dialogs.onRunModal = [&](Dialog& dialog) {
             main = dynamic_cast<CameraDataDialog*>(&dialog);
             if (main != nullptr) {
-                c.fault();
+                if (!c.whileLive) {
+                    c.fault();
+                }
                 QTest::mouseClick(main->control(MainId::Start), Qt::LeftButton);
-                if (c.tick) {
+                if (c.whileLive) {
+                    c.fault();
                     main->fireTimer(CameraDataDialog::LiveViewTimerId);
                 }
                 EXPECT_TRUE(main->hasEnded());
-                EXPECT_NE(main->m_strStatus, QStringLiteral("Live image display"));
+                if (!c.whileLive) { // Start gave up before showing the live state
+                    EXPECT_NE(main->m_strStatus, QStringLiteral("Live image display"));
+                }
             }
             return 1;
         };
