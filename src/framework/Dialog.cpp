@@ -249,7 +249,7 @@ void Dialog::onClose() {
 
 void Dialog::onTimer(int) {}
 
-void Dialog::connectNotify(Notify notify, int id, std::function<void()> handler) {
+void Dialog::routeNotification(Notify notify, int id, std::function<void()> handler) {
     if (notify == Notify::Command) {
         m_commands[id] = std::move(handler);
         return;

@@ -85,10 +85,10 @@ protected:
     template <typename D> void bindMessages(D* self, std::span<const MessageEntry<D>> map) {
         for (const MessageEntry<D>& entry : map) {
             auto handler = entry.handler;
-            connectNotify(entry.notify, entry.id, [self, handler] { (self->*handler)(); });
+            routeNotification(entry.notify, entry.id, [self, handler] { (self->*handler)(); });
         }
     }
-    void connectNotify(Notify notify, int id, std::function<void()> handler);
+    void routeNotification(Notify notify, int id, std::function<void()> handler);
 
     void accept() override;
     void reject() override;
