@@ -235,14 +235,17 @@ bool CameraDataDialog::EnsureSettingsLoaded() {
 }
 
 void CameraDataDialog::ChooseAndLoadSettings() {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Load Ini File");
-    request.filter = QStringLiteral("Ini Files(*.ini;*.bak)|*.ini;*.bak||");
-    request.initialDirectory = ApplicationDirectory;
-    request.initialName = m_strIniFileName;
-    request.defaultExtension = QStringLiteral("ini");
-    request.pathMustExist = true;
-    request.fileMustExist = true;
+    const FileDialogRequest request{
+        .save = false,
+        .title = QStringLiteral("Load Ini File"),
+        .filter = QStringLiteral("Ini Files(*.ini;*.bak)|*.ini;*.bak||"),
+        .initialDirectory = ApplicationDirectory,
+        .initialName = m_strIniFileName,
+        .defaultExtension = QStringLiteral("ini"),
+        .overwritePrompt = false,
+        .pathMustExist = true,
+        .fileMustExist = true,
+    };
     const std::optional<QString> chosen = dialogService().fileDialog(request, this);
     if (!chosen) {
         if (!m_startupDone) {

@@ -30,9 +30,6 @@ void CameraDataDialog::CaptureStill() {
     std::uint32_t jpegSize = 0;
     VX3_SIA_CaptureJpg(jpeg.data(), &jpegSize);
     AdvanceProgress(20, receiving);
-    if (!m_pFrameBuffer) {
-        m_pFrameBuffer = std::make_unique<std::uint8_t[]>(FrameBufferBytes);
-    }
     VX3_SIA_CaptureBmp(m_pFrameBuffer.get());
     AdvanceProgress(20, receiving);
     BITMAPINFOHEADER header{};
@@ -56,14 +53,17 @@ void CameraDataDialog::CaptureStill() {
 }
 
 QString CameraDataDialog::AskCaptureFileName(QString& extension) {
-    FileDialogRequest request;
-    request.save = true;
-    request.title = QStringLiteral("Save Captured Image As");
-    request.filter = QStringLiteral("JPEG(*.jpg)|*.jpg|Bitmap(*.bmp)|*.bmp||");
-    request.defaultExtension = QStringLiteral("jpg");
-    request.initialDirectory = ApplicationDirectory;
-    request.overwritePrompt = true;
-    request.pathMustExist = true;
+    const FileDialogRequest request{
+        .save = true,
+        .title = QStringLiteral("Save Captured Image As"),
+        .filter = QStringLiteral("JPEG(*.jpg)|*.jpg|Bitmap(*.bmp)|*.bmp||"),
+        .initialDirectory = ApplicationDirectory,
+        .initialName = QString(),
+        .defaultExtension = QStringLiteral("jpg"),
+        .overwritePrompt = true,
+        .pathMustExist = true,
+        .fileMustExist = false,
+    };
     const std::optional<QString> chosen = dialogService().fileDialog(request, nullptr);
     if (!chosen) {
         return {};

@@ -115,9 +115,6 @@ void CameraDataDialog::StartLiveView() {
     m_pImageInfo = std::make_unique<BITMAPINFOHEADER>();
     std::memset(m_pImageInfo.get(), 0, sizeof(BITMAPINFOHEADER));
     VX3_SIA_GetImageInfo(m_pImageInfo.get());
-    if (!m_pFrameBuffer) {
-        m_pFrameBuffer = std::make_unique<std::uint8_t[]>(FrameBufferBytes);
-    }
     if (VX3_LV_StartMovie(m_pFrameBuffer.get()) == 0) {
         StopLiveView();
         showMessage(22, MessageButtons::Ok, MessageIcon::Stop, Modality::System, this);

@@ -53,15 +53,17 @@ void CameraDataDialog::NewFromDefault() {
 }
 
 void CameraDataDialog::SaveSettingsAs() {
-    FileDialogRequest request;
-    request.save = true;
-    request.title = QStringLiteral("Save Ini File As");
-    request.filter = QStringLiteral("Ini Files(*.ini)|*.ini||");
-    request.defaultExtension = QStringLiteral("ini");
-    request.initialDirectory = m_strIniPath;
-    request.initialName = m_strIniFileName;
-    request.overwritePrompt = true;
-    request.pathMustExist = true;
+    const FileDialogRequest request{
+        .save = true,
+        .title = QStringLiteral("Save Ini File As"),
+        .filter = QStringLiteral("Ini Files(*.ini)|*.ini||"),
+        .initialDirectory = m_strIniPath,
+        .initialName = m_strIniFileName,
+        .defaultExtension = QStringLiteral("ini"),
+        .overwritePrompt = true,
+        .pathMustExist = true,
+        .fileMustExist = false,
+    };
     const std::optional<QString> chosen = dialogService().fileDialog(request, nullptr);
     if (!chosen) {
         return;

@@ -4,10 +4,7 @@
 #include "framework/ControlSet.h"
 #include "framework/DialogService.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QLineEdit>
-#include <QSlider>
 #include <cmath>
 #include <cstdlib>
 
@@ -27,60 +24,11 @@ void DataExchange::text(int id, QString& value, int maxChars) {
     m_controls.setText(id, value);
 }
 
-void DataExchange::number(int id, int& value) {
-    if (!m_save) {
-        m_controls.setText(id, QString::number(value));
-        return;
-    }
-    bool ok = false;
-    const int parsed = m_controls.text(id).trimmed().toInt(&ok);
-    if (!ok) {
-        fail(id, QStringLiteral("Please enter an integer."));
-    }
-    value = parsed;
-}
-
 void DataExchange::check(int id, int& value) {
     if (m_save) {
         value = m_controls.isChecked(id) ? 1 : 0;
     } else {
         m_controls.setChecked(id, value == 1);
-    }
-}
-
-void DataExchange::radio(int id, int& index) {
-    const std::vector<int> group = m_controls.radioGroup(id);
-    if (m_save) {
-        index = -1;
-        for (std::size_t i = 0; i < group.size(); ++i) {
-            if (m_controls.isChecked(group[i])) {
-                index = static_cast<int>(i);
-            }
-        }
-        return;
-    }
-    for (std::size_t i = 0; i < group.size(); ++i) {
-        m_controls.setChecked(group[i], static_cast<int>(i) == index);
-    }
-}
-
-void DataExchange::sliderPosition(int id, int& position) {
-    if (auto* slider = m_controls.as<QSlider>(id)) {
-        if (m_save) {
-            position = slider->value();
-        } else {
-            slider->setValue(position);
-        }
-    }
-}
-
-void DataExchange::listIndex(int id, int& index) {
-    if (auto* combo = m_controls.as<QComboBox>(id)) {
-        if (m_save) {
-            index = combo->currentIndex();
-        } else {
-            combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
-        }
     }
 }
 

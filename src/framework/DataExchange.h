@@ -22,12 +22,7 @@ public:
     bool saving() const { return m_save; }
 
     void text(int id, QString& value, int maxChars = 0);
-    void number(int id, int& value);
     void check(int id, int& value);
-    // Index of the checked button in the radio group starting at id; -1 when none is checked.
-    void radio(int id, int& index);
-    void sliderPosition(int id, int& position);
-    void listIndex(int id, int& index);
     void floatText(int id, float& value);
     // Range check after floatText, while saving.
     void floatRange(int id, float value, float minimum, float maximum);

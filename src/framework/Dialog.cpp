@@ -142,9 +142,7 @@ void Dialog::build() {
 bool Dialog::initialize() {
     if (!m_built) {
         m_built = true;
-        bool focusSet = true;
-        dispatchHandler([this, &focusSet] { focusSet = onInitDialog(); });
-        Q_UNUSED(focusSet);
+        dispatchHandler([this] { onInitDialog(); });
     }
     return !m_ended;
 }

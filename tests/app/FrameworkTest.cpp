@@ -6,7 +6,6 @@
 #include "framework/MenuBar.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
-#include "resources/StringTable.h"
 
 #include <set>
 
@@ -50,29 +49,6 @@ TEST(Templates, MainWindowControlsAreUniqueAndTheMenuIsComplete) {
     }
     EXPECT_EQ(menuTemplate(ResourceId::MainMenu).items.size(), 13u);
     EXPECT_THROW(dialogTemplate(4711), std::logic_error);
-}
-
-TEST(StringTable, HoldsTheNumberedMessages) {
-    EXPECT_EQ(loadString(9), QStringLiteral("Device not detected."));
-    EXPECT_EQ(loadString(25), QStringLiteral("An error occured in VX3_LV_StopMovie(). "));
-    EXPECT_TRUE(loadString(17).isEmpty());
-}
-
-TEST(ScriptedDialogs, UnscriptedQuestionsTakeTheEndingAnswer) {
-    ScriptedDialogService service;
-    const std::pair<MessageButtons, MessageResult> cases[] = {
-        {MessageButtons::Ok, MessageResult::Ok},
-        {MessageButtons::YesNo, MessageResult::Yes},
-        {MessageButtons::RetryCancel, MessageResult::Cancel},
-        {MessageButtons::OkCancel, MessageResult::Cancel},
-    };
-    for (const auto& [buttons, answer] : cases) {
-        MessageRequest request;
-        request.buttons = buttons;
-        EXPECT_EQ(service.messageBox(request, nullptr), answer);
-    }
-    EXPECT_FALSE(service.fileDialog(FileDialogRequest{}, nullptr).has_value());
-    EXPECT_EQ(service.messages.size(), 4u);
 }
 
 } // namespace

@@ -75,13 +75,6 @@ TEST_F(RegisterCommandTest, GetRegisterMasksWithoutShifting) {
     }
 }
 
-TEST_F(RegisterCommandTest, CallerTextStaysUnchanged) {
-    const QString command = QStringLiteral("06,04,04");
-    access.SetRegister(command);
-    access.GetRegister(command);
-    EXPECT_EQ(command, QStringLiteral("06,04,04"));
-}
-
 TEST(RegisterCommandText, HexParsingFollowsTheCLibrary) {
     const std::pair<const char*, std::int32_t> cases[] = {
         {"1f", 0x1F},
