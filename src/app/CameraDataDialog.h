@@ -17,6 +17,7 @@ class QProgressBar;
 namespace halvex {
 
 class AboutDialog;
+class ApplicationDataDialog;
 class DeviceInfoDialog;
 class SurfaceWidget;
 
@@ -58,6 +59,7 @@ public:
     void SaveSettingsAs();
     void ShowMaintenanceLayout();
     void ShowCameraDataLayout();
+    void OpenApplicationData();
     void OpenSequentialScreen();
     void ShowDeviceInformation();
     void ShowAbout();
@@ -98,6 +100,7 @@ public:
 
     int m_bOverlayOn = 0;
     std::unique_ptr<DeviceInfoDialog> m_pDeviceInfoDialog;
+    std::unique_ptr<ApplicationDataDialog> m_pAppDataDialog; // while it is open
     QIcon m_hIcon;
     int m_nAdjustState = 0;
     std::unique_ptr<BITMAPINFOHEADER> m_pImageInfo;
@@ -130,6 +133,8 @@ private:
     [[noreturn]] void EndAfterFatalFailure();
     void EnableLiveViewMenuItems(bool enabled);
     void ToggleOverlay(int& member);
+    // After another settings file came into use: the settings sheet shows its values.
+    void RebuildSettingsSheet();
 
     void onStart() { StartLiveView(); }
     void onStop() { StopLiveView(); }
@@ -146,6 +151,7 @@ private:
     void onFileExit() { requestClose(); }
     void onCameraDataScreen() { ShowCameraDataLayout(); }
     void onMaintenanceScreen() { ShowMaintenanceLayout(); }
+    void onApplicationDataScreen() { OpenApplicationData(); }
     void onSequentialScreen() { OpenSequentialScreen(); }
     void onDeviceInformation() { ShowDeviceInformation(); }
     void onAbout() { ShowAbout(); }

@@ -1,6 +1,7 @@
 // The main window's File and Window menus: settings files and the two screen layouts.
 #include "app/CameraDataDialog.h"
 
+#include "appdata/ApplicationDataDialog.h"
 #include "framework/DialogService.h"
 #include "resources/ResourceIds.h"
 #include "settings/FilePaths.h"
@@ -108,6 +109,23 @@ void CameraDataDialog::ShowCameraDataLayout() {
     setWindowTitle(kCameraDataTitle);
     m_strMessage.clear();
     updateData(false);
+}
+
+void CameraDataDialog::OpenApplicationData() {
+    const QString previousIniPath = CurrentIniPath;
+    m_pAppDataDialog = std::make_unique<ApplicationDataDialog>(this);
+    dialogService().runModal(*m_pAppDataDialog);
+    m_pAppDataDialog.reset();
+    if (CurrentIniPath == previousIniPath) {
+        return;
+    }
+    RebuildSettingsSheet();
+    HideCalibrationPanel();
+    m_bOverlayOn = 0;
+}
+
+void CameraDataDialog::RebuildSettingsSheet() {
+    // The camera settings sheet is not built yet: until it is, there is nothing to rebuild.
 }
 
 void CameraDataDialog::OpenSequentialScreen() {

@@ -86,10 +86,13 @@ public:
     std::vector<std::function<void()>> change;
 };
 
+// The watchers have no meta-object of their own, so findChild (qobject_cast) would take any other
+// child of the widget, such as a line edit's text control, for one.
 template <typename Watcher, typename W> Watcher* watcherOf(W* widget) {
-    if (auto* existing =
-            widget->template findChild<Watcher*>(QString(), Qt::FindDirectChildrenOnly)) {
-        return existing;
+    for (QObject* child : widget->children()) {
+        if (auto* existing = dynamic_cast<Watcher*>(child)) {
+            return existing;
+        }
     }
     return new Watcher(widget);
 }

@@ -9,5 +9,10 @@ extern const DialogTemplate kMainDialogTemplate;
 extern const DialogTemplate kDeviceInfoDialogTemplate;
 extern const DialogTemplate kAboutDialogTemplate;
 extern const MenuTemplate kMainMenuTemplate;
+extern const DialogTemplate kAppDataDialogTemplate;
+extern const DialogTemplate kParameterPageTemplate;
+extern const DialogTemplate kCaptureScreenPageTemplate;
+extern const DialogTemplate kLibraryScreenPageTemplate;
+extern const MenuTemplate kAppDataMenuTemplate;
 
 } // namespace halvex
