@@ -2,6 +2,7 @@
 // showing every page, and its File > Save of the whole store on a memory file system.
 #include "appdata/ApplicationDataDialog.h"
 #include "framework/DialogService.h"
+#include "framework/PropertyPage.h"
 #include "framework/PropertySheet.h"
 #include "framework/ScriptedDialogService.h"
 #include "settings/SettingsFile.h"
