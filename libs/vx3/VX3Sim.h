@@ -46,10 +46,10 @@ enum class BadUnit {
     // two around the true gains and never reads the same twice in a row.
     UnsettledBalance,
     // [dark-target] The auto-exposure targets are trimmed far too low: with automatic exposure
-    // the white target's green comes out at about 85 of 255.
+    // the white target's green comes out at about 86 of 255.
     DarkTarget,
     // [bright-target] The auto-exposure targets are trimmed far too high: the white target's
-    // green comes out at about 240 of 255.
+    // green comes out at about 245 of 255.
     BrightTarget,
     // [stuck-register or stuck-register:HH] One register (0x01, the blue gain, unless given in
     // hexadecimal) keeps its power-on value: host writes and the automatic loops do not change it.
