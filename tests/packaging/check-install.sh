@@ -40,14 +40,18 @@ done
 
 runpath=$(readelf -d usr/bin/halvex | sed -n 's/.*(RUNPATH).*\[\(.*\)\]/\1/p')
 [ "$runpath" = "\$ORIGIN/../$libdir" ] || fail "executable RUNPATH is '$runpath'"
-missing=$(env -u LD_LIBRARY_PATH ldd usr/bin/halvex | grep 'not found' || true)
-[ -z "$missing" ] || fail "libraries not found: $missing"
-env -u LD_LIBRARY_PATH ldd usr/bin/halvex | grep -q "libVX3lib.so => $dest/usr/bin/../$libdir/libVX3lib.so" ||
-    fail "libVX3lib.so is not taken from the install tree"
+# Whole outputs are captured first: grep -q ending a pipe early would fail it under pipefail.
+libraries=$(env -u LD_LIBRARY_PATH ldd usr/bin/halvex)
+! grep 'not found' <<<"$libraries" || fail "libraries not found"
+for lib in libVX3lib.so libQuorvin.so; do
+    grep -qF "$lib => $dest/usr/bin/../$libdir/$lib" <<<"$libraries" ||
+        fail "$lib is not taken from the install tree"
+done
 
 run() { env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen usr/bin/halvex "$@"; }
 [ "$(run --version)" = "Halvex Application Ver. 2.02.01" ] || fail "--version prints '$(run --version)'"
-run --help | grep -q -- '--settings <file>' || fail "--help does not list --settings"
+help=$(run --help)
+grep -qF -- '--settings <file>' <<<"$help" || fail "--help does not list --settings"
 set +e
 run --no-such-option >out.txt 2>err.txt
 status=$?
