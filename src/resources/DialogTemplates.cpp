@@ -24,7 +24,7 @@ const DialogTemplate& dialogTemplate(int id) {
     static const std::array kDialogs{
         &kMainDialogTemplate,        &kDeviceInfoDialogTemplate, &kAboutDialogTemplate,
         &kAppDataDialogTemplate,     &kParameterPageTemplate,    &kCaptureScreenPageTemplate,
-        &kLibraryScreenPageTemplate,
+        &kLibraryScreenPageTemplate, &kProcessingScreenTemplate,
     };
     return findById(kDialogs, id);
 }
