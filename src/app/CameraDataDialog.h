@@ -17,7 +17,10 @@ class QProgressBar;
 namespace halvex {
 
 class AboutDialog;
+class CCameraSetting1;
+class CCameraSetting2;
 class DeviceInfoDialog;
+class PropertySheet;
 class SurfaceWidget;
 
 class CameraDataDialog final : public Dialog {
@@ -35,6 +38,10 @@ public:
     void LayoutMainWindow();
     void CreateProgressBar();
     void HideCalibrationPanel();
+    // The embedded camera settings sheet: built once a settings file is loaded, rebuilt (destroy,
+    // then create) after every later load so that its pages read the store anew.
+    void CreateSettingsSheet();
+    void DestroySettingsSheet();
     void SetBusy(bool busy);
     void ReleaseCamera();
 
@@ -113,6 +120,9 @@ public:
     std::unique_ptr<std::uint8_t[]> m_pFrameBuffer;
     int m_bBusy = 0;
     RegisterAccess m_registerAccess;
+    std::unique_ptr<CCameraSetting2> m_pPage2;
+    std::unique_ptr<CCameraSetting1> m_pPage1;
+    std::unique_ptr<PropertySheet> m_pSheet;
 
 protected:
     bool onInitDialog() override;

@@ -1,6 +1,8 @@
 // The main window's File and Window menus: settings files and the two screen layouts.
 #include "app/CameraDataDialog.h"
 
+#include "framework/PropertySheet.h"
+
 #include "framework/DialogService.h"
 #include "resources/ResourceIds.h"
 #include "settings/FilePaths.h"
@@ -47,6 +49,8 @@ void CameraDataDialog::NewFromDefault() {
         }
         m_bOverlayOn = 0;
         HideCalibrationPanel();
+        DestroySettingsSheet();
+        CreateSettingsSheet();
         CurrentIniPath = m_strIniPath;
     }
     SetBusy(false);
@@ -80,6 +84,7 @@ void CameraDataDialog::ShowMaintenanceLayout() {
         return;
     }
     controls().show(MainId::OverlayGroup, true);
+    m_pSheet->hide();
     m_bOverlayOn = 1;
     m_bConcentricCircles = 1;
     m_bCrossHairs = 1;
@@ -106,6 +111,7 @@ void CameraDataDialog::ShowCameraDataLayout() {
     updateData(false);
     HideCalibrationPanel();
     setWindowTitle(kCameraDataTitle);
+    m_pSheet->show();
     m_strMessage.clear();
     updateData(false);
 }

@@ -4,6 +4,8 @@
 #include "framework/ControlSet.h"
 #include "framework/DialogService.h"
 
+#include <QAbstractSlider>
+#include <QComboBox>
 #include <QLineEdit>
 #include <cmath>
 #include <cstdlib>
@@ -29,6 +31,30 @@ void DataExchange::check(int id, int& value) {
         value = m_controls.isChecked(id) ? 1 : 0;
     } else {
         m_controls.setChecked(id, value == 1);
+    }
+}
+
+void DataExchange::slider(int id, int& position) {
+    auto* slider = m_controls.as<QAbstractSlider>(id);
+    if (slider == nullptr) {
+        return;
+    }
+    if (m_save) {
+        position = slider->value();
+    } else {
+        slider->setValue(position);
+    }
+}
+
+void DataExchange::comboIndex(int id, int& index) {
+    auto* combo = m_controls.as<QComboBox>(id);
+    if (combo == nullptr) {
+        return;
+    }
+    if (m_save) {
+        index = combo->currentIndex();
+    } else {
+        combo->setCurrentIndex(index);
     }
 }
 

@@ -23,6 +23,10 @@ public:
 
     void text(int id, QString& value, int maxChars = 0);
     void check(int id, int& value);
+    // The position of a slider.
+    void slider(int id, int& position);
+    // The selected entry of a list, -1 for none.
+    void comboIndex(int id, int& index);
     void floatText(int id, float& value);
     // Range check after floatText, while saving.
     void floatRange(int id, float value, float minimum, float maximum);

@@ -22,7 +22,8 @@ const T& findById(const std::array<const T*, N>& table, int id) {
 
 const DialogTemplate& dialogTemplate(int id) {
     static const std::array kDialogs{&kMainDialogTemplate, &kDeviceInfoDialogTemplate,
-                                     &kAboutDialogTemplate};
+                                     &kAboutDialogTemplate, &kCameraSetting1Template,
+                                     &kCameraSetting2Template};
     return findById(kDialogs, id);
 }
 
