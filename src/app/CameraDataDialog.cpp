@@ -96,6 +96,7 @@ std::span<const MessageEntry<CameraDataDialog>> CameraDataDialog::messageMap() {
 
 CameraDataDialog::CameraDataDialog() : Dialog(kMainDialogTemplate) {
     bindMessages(this, messageMap());
+    bindMessages(this, calibrationMessageMap());
 }
 
 CameraDataDialog::~CameraDataDialog() = default;

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -86,10 +87,13 @@ public:
     std::vector<std::function<void()>> change;
 };
 
+// The watchers have no meta-object of their own, so findChild would take any child (a validator)
+// for one.
 template <typename Watcher, typename W> Watcher* watcherOf(W* widget) {
-    if (auto* existing =
-            widget->template findChild<Watcher*>(QString(), Qt::FindDirectChildrenOnly)) {
-        return existing;
+    for (QObject* child : widget->children()) {
+        if (auto* existing = dynamic_cast<Watcher*>(child)) {
+            return existing;
+        }
     }
     return new Watcher(widget);
 }
@@ -172,6 +176,7 @@ void Dialog::endDialog(int result) {
 }
 
 bool Dialog::updateData(bool saveAndValidate) {
+    const QScopedValueRollback exchanging(m_exchanging, true);
     DataExchange dx(m_controls, saveAndValidate, this);
     try {
         doDataExchange(dx);
@@ -252,6 +257,11 @@ void Dialog::routeNotification(Notify notify, int id, std::function<void()> hand
         m_commands[id] = std::move(handler);
         return;
     }
+    handler = [this, handler = std::move(handler)] {
+        if (!m_exchanging) {
+            handler();
+        }
+    };
     QWidget* widget = m_controls.control(id);
     if (widget == nullptr) {
         return;
