@@ -136,7 +136,10 @@ TEST_F(CameraStartupTest, ARepeatedMismatchRestartsTheCount) {
     // stored command brings the bar to 100, which empties the status and restarts the bar.
     EXPECT_EQ(positions(bar), (QList<int>{5,  10, 15, 20, 21, 25, 29, 33, 37, 41,  45,
                                           55, 60, 65, 70, 75, 80, 85, 90, 95, 100, 0}));
+    // Each status is seen as the bar moves on from it.
+    EXPECT_EQ(statuses.at(1), QStringLiteral("Initializing  5%"));
     EXPECT_EQ(statuses.at(4), QStringLiteral("Initializing  21%"));
+    EXPECT_EQ(statuses.at(6), QStringLiteral("Initializing  25%"));
     EXPECT_EQ(window->m_strStatus, QStringLiteral("Live image display"));
     EXPECT_TRUE(dialogs.messages.empty());
 }
