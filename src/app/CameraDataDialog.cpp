@@ -100,6 +100,7 @@ std::span<const MessageEntry<CameraDataDialog>> CameraDataDialog::messageMap() {
 CameraDataDialog::CameraDataDialog(StartupOptions startup)
     : Dialog(kMainDialogTemplate), m_startup(std::move(startup)) {
     bindMessages(this, messageMap());
+    bindMessages(this, calibrationMessageMap());
 }
 
 CameraDataDialog::~CameraDataDialog() {

@@ -59,7 +59,16 @@ public:
     // Still capture
     void CaptureStill();
     QString AskCaptureFileName(QString& extension);
+
+    // Calibration: the start-up sequence of live view and the calibration panel's procedures
+    void RunCameraStartup();
+    // Shared by the start-up sequence and still capture.
     void AdvanceProgress(int step, const QString& text);
+    void GetAutoAdjValues();
+    void GetManualAdjValues();
+    void GetRGB();
+    // Page 1's white-balance texts, which the start-up sets after its white-balance warning.
+    void SetPage1WhiteBalanceTexts(const QString& blue, const QString& red);
 
     // File and Window menus
     void NewFromDefault();
@@ -135,6 +144,7 @@ protected:
 
 private:
     static std::span<const MessageEntry<CameraDataDialog>> messageMap();
+    static std::span<const MessageEntry<CameraDataDialog>> calibrationMessageMap();
     void SendSensorSetup();
     void ShutDown();
     // Closes the window after a fatal camera failure and abandons the running handler.
@@ -160,6 +170,12 @@ private:
     void onSequentialScreen() { OpenSequentialScreen(); }
     void onDeviceInformation() { ShowDeviceInformation(); }
     void onAbout() { ShowAbout(); }
+    void onGetAutoAdjValues() { GetAutoAdjValues(); }
+    void onGetManualAdjValues() { GetManualAdjValues(); }
+    void onGetRgb() { GetRGB(); }
+    void onPanelValueEdited();
+    template <int Id> void onGreenLimitChanged();
+    template <int Id> void onRatioLimitChanged();
 
     bool m_startupDone = false;
     StartupOptions m_startup;

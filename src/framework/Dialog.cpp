@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -175,6 +176,7 @@ void Dialog::endDialog(int result) {
 }
 
 bool Dialog::updateData(bool saveAndValidate) {
+    const QScopedValueRollback exchanging(m_exchanging, true);
     DataExchange dx(m_controls, saveAndValidate, this);
     try {
         doDataExchange(dx);
@@ -255,6 +257,11 @@ void Dialog::routeNotification(Notify notify, int id, std::function<void()> hand
         m_commands[id] = std::move(handler);
         return;
     }
+    handler = [this, handler = std::move(handler)] {
+        if (!m_exchanging) {
+            handler();
+        }
+    };
     QWidget* widget = m_controls.control(id);
     if (widget == nullptr) {
         return;

@@ -15,6 +15,7 @@ public:
     std::vector<MessageRequest> messages;
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<QString> modalRuns; // the window titles of the modal runs
+    int beeps = 0;
 
     // Answers, taken in order. With no answer left a box is answered by the choice that ends
     // things (Ok, Yes, Cancel) and a file, font or colour dialog is cancelled.
@@ -36,6 +37,7 @@ public:
                                 QWidget* owner) override;
     std::optional<QColor> colourDialog(const QColor& initial, QWidget* owner) override;
     int runModal(Dialog& dialog) override;
+    void beep() override { ++beeps; }
 
     // The texts of the recorded boxes, in order.
     QStringList messageTexts() const;
