@@ -3,6 +3,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/DeviceInfoDialog.h"
+#include "appdata/ApplicationDataDialog.h"
 #include "camerasettings/CCameraSetting1.h"
 #include "camerasettings/CCameraSetting2.h"
 #include "framework/DialogService.h"
@@ -88,6 +89,8 @@ std::span<const MessageEntry<CameraDataDialog>> CameraDataDialog::messageMap() {
                                        &CameraDataDialog::onCameraDataScreen},
         MessageEntry<CameraDataDialog>{Notify::Command, MenuId::MaintenanceScreen,
                                        &CameraDataDialog::onMaintenanceScreen},
+        MessageEntry<CameraDataDialog>{Notify::Command, MenuId::ApplicationDataScreen,
+                                       &CameraDataDialog::onApplicationDataScreen},
         MessageEntry<CameraDataDialog>{Notify::Command, MenuId::SequentialScreen,
                                        &CameraDataDialog::onSequentialScreen},
         MessageEntry<CameraDataDialog>{Notify::Command, MenuId::DeviceInformation,

@@ -18,6 +18,7 @@ class QProgressBar;
 namespace halvex {
 
 class AboutDialog;
+class ApplicationDataDialog;
 class CCameraSetting1;
 class CCameraSetting2;
 class DeviceInfoDialog;
@@ -75,6 +76,7 @@ public:
     void SaveSettingsAs();
     void ShowMaintenanceLayout();
     void ShowCameraDataLayout();
+    void OpenApplicationData();
     void OpenSequentialScreen();
     void ShowDeviceInformation();
     void ShowAbout();
@@ -115,6 +117,7 @@ public:
 
     int m_bOverlayOn = 0;
     std::unique_ptr<DeviceInfoDialog> m_pDeviceInfoDialog;
+    std::unique_ptr<ApplicationDataDialog> m_pAppDataDialog; // while it is open
     QIcon m_hIcon;
     int m_nAdjustState = 0;
     std::unique_ptr<BITMAPINFOHEADER> m_pImageInfo;
@@ -167,6 +170,7 @@ private:
     void onFileExit() { requestClose(); }
     void onCameraDataScreen() { ShowCameraDataLayout(); }
     void onMaintenanceScreen() { ShowMaintenanceLayout(); }
+    void onApplicationDataScreen() { OpenApplicationData(); }
     void onSequentialScreen() { OpenSequentialScreen(); }
     void onDeviceInformation() { ShowDeviceInformation(); }
     void onAbout() { ShowAbout(); }

@@ -1,9 +1,9 @@
 // The main window's File and Window menus: settings files and the two screen layouts.
 #include "app/CameraDataDialog.h"
 
-#include "framework/PropertySheet.h"
-
+#include "appdata/ApplicationDataDialog.h"
 #include "framework/DialogService.h"
+#include "framework/PropertySheet.h"
 #include "resources/ResourceIds.h"
 #include "settings/FilePaths.h"
 #include "settings/SaveSequence.h"
@@ -114,6 +114,20 @@ void CameraDataDialog::ShowCameraDataLayout() {
     m_pSheet->show();
     m_strMessage.clear();
     updateData(false);
+}
+
+void CameraDataDialog::OpenApplicationData() {
+    const QString previousIniPath = CurrentIniPath;
+    m_pAppDataDialog = std::make_unique<ApplicationDataDialog>(this);
+    dialogService().runModal(*m_pAppDataDialog);
+    m_pAppDataDialog.reset();
+    if (CurrentIniPath == previousIniPath) {
+        return;
+    }
+    DestroySettingsSheet();
+    CreateSettingsSheet();
+    HideCalibrationPanel();
+    m_bOverlayOn = 0;
 }
 
 void CameraDataDialog::OpenSequentialScreen() {

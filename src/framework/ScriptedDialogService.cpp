@@ -30,8 +30,9 @@ MessageResult endingAnswer(MessageButtons buttons) {
 
 } // namespace
 
-MessageResult ScriptedDialogService::messageBox(const MessageRequest& request, QWidget*) {
+MessageResult ScriptedDialogService::messageBox(const MessageRequest& request, QWidget* owner) {
     messages.push_back(request);
+    messageOwners.push_back(owner);
     if (onMessage) {
         onMessage(request);
     }

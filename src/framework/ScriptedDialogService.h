@@ -13,6 +13,7 @@ class ScriptedDialogService : public DialogService {
 public:
     // Recorded requests, in the order they were shown.
     std::vector<MessageRequest> messages;
+    std::vector<QWidget*> messageOwners; // the owner window of each box, in the same order
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<QString> modalRuns; // the window titles of the modal runs
     int beeps = 0;

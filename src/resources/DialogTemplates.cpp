@@ -21,14 +21,19 @@ const T& findById(const std::array<const T*, N>& table, int id) {
 } // namespace
 
 const DialogTemplate& dialogTemplate(int id) {
-    static const std::array kDialogs{&kMainDialogTemplate, &kDeviceInfoDialogTemplate,
-                                     &kAboutDialogTemplate, &kCameraSetting1Template,
-                                     &kCameraSetting2Template};
+    static const std::array kDialogs{
+        &kMainDialogTemplate,        &kDeviceInfoDialogTemplate, &kAboutDialogTemplate,
+        &kCameraSetting1Template,    &kCameraSetting2Template,   &kAppDataDialogTemplate,
+        &kParameterPageTemplate,     &kCaptureScreenPageTemplate, &kLibraryScreenPageTemplate,
+    };
     return findById(kDialogs, id);
 }
 
 const MenuTemplate& menuTemplate(int id) {
-    static const std::array kMenus{&kMainMenuTemplate};
+    static const std::array kMenus{
+        &kMainMenuTemplate,
+        &kAppDataMenuTemplate,
+    };
     return findById(kMenus, id);
 }
 

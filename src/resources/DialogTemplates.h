@@ -11,5 +11,10 @@ extern const DialogTemplate kAboutDialogTemplate;
 extern const DialogTemplate kCameraSetting1Template;
 extern const DialogTemplate kCameraSetting2Template;
 extern const MenuTemplate kMainMenuTemplate;
+extern const DialogTemplate kAppDataDialogTemplate;
+extern const DialogTemplate kParameterPageTemplate;
+extern const DialogTemplate kCaptureScreenPageTemplate;
+extern const DialogTemplate kLibraryScreenPageTemplate;
+extern const MenuTemplate kAppDataMenuTemplate;
 
 } // namespace halvex

@@ -8,6 +8,11 @@ inline constexpr int MainDialog = 101;
 inline constexpr int MainMenu = 129;
 inline constexpr int CameraSettingPage1 = 107;
 inline constexpr int CameraSettingPage2 = 108;
+inline constexpr int AppDataDialog = 109;
+inline constexpr int ParameterPage = 110;
+inline constexpr int CaptureScreenPage = 111;
+inline constexpr int LibraryScreenPage = 112;
+inline constexpr int AppDataMenu = 133;
 inline constexpr int DeviceInfoDialog = 142;
 inline constexpr int AboutDialog = 158;
 inline constexpr int AppIcon = 165;
@@ -115,5 +120,46 @@ inline constexpr int HelpTopics = 32800;
 inline constexpr int HelpOverview = 32802;
 inline constexpr int About = 32803;
 } // namespace MenuId
+
+// The application-data window: its commands and the controls of its pages.
+namespace AppDataId {
+inline constexpr int FileNew = 32791;
+inline constexpr int FileLoad = 32792;
+inline constexpr int FileSave = 32793;
+inline constexpr int FileExit = 32778;
+inline constexpr int Frame = 1067;
+
+// Parameter page (110)
+inline constexpr int Version = 1052;
+inline constexpr int UserMakeFolder = 1053;
+inline constexpr int DefaultFolderErase = 1054;
+inline constexpr int SizeCheck = 1055;
+inline constexpr int ScaleCorrect = 1056;
+inline constexpr int ScaleOpticalCorrect = 1057;
+inline constexpr int Autosave = 1058;
+inline constexpr int ScaleCorrectSlider = 1093;
+inline constexpr int ScaleOpticalCorrectSlider = 1094;
+
+// Capture Screen page (111)
+inline constexpr int CaptureScale = 1041;
+inline constexpr int MovieDefaultFormat = 1043;
+inline constexpr int ImageSizeDefault = 1044;
+inline constexpr int AutoExposure = 1045;
+inline constexpr int SnapshotDefaultFormat = 1059;
+inline constexpr int ManualExposure = 1060;
+inline constexpr int AutosaveLocation = 1095;
+inline constexpr int AutosavePrefix = 1096;
+inline constexpr int LoadFileLocation = 1098;
+inline constexpr int CaptureSaveAsLocation = 1099;
+inline constexpr int SaveAsSnapshotDefaultFormat = 1100;
+inline constexpr int SaveAsMovieDefaultFormat = 1101;
+inline constexpr int ManualExposureSlider = 1118;
+
+// Library Screen page (112)
+inline constexpr int LoadLocation = 1119;
+inline constexpr int LoadFilename = 1120;
+inline constexpr int SaveLocation = 1121;
+inline constexpr int SaveFilename = 1122;
+} // namespace AppDataId
 
 } // namespace halvex

@@ -1,0 +1,323 @@
+// The application-data window: its frame and tabs, New, Load, Save, Exit and the close request,
+// and how the main window opens it.
+#include "AppDataTest.h"
+#include "app/CameraDataDialog.h"
+#include "framework/MenuBar.h"
+#include "resources/ResourceIds.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsStore.h"
+
+#include <QAction>
+#include <QFile>
+#include <QTest>
+
+namespace halvex::test {
+namespace {
+
+const QString kTitle =
+    QStringLiteral("Corvane Halvex Application (Application Data Setting Screen)");
+const QString kMessage2 = QStringLiteral("A backup of the old ini file was created.");
+const QString kMessage3 =
+    QStringLiteral("The default ini file was not found in the application directory. "
+                   "Re-installation is highly recommended.");
+const QString kMessage4 = QStringLiteral("The file was successfully saved.");
+const QString kMessage14 = QStringLiteral(
+    "You have made changes to the application data setting screen. Do you want to save the "
+    "changes?");
+const QString kIniFilter = QStringLiteral("Ini Files(*.ini;*.bak)|*.ini;*.bak||");
+
+using WindowTest = AppDataTest;
+
+TEST_F(WindowTest, OpensAt800By600WithThePaddedTabsInOrder) {
+    QWidget owner;
+    owner.setGeometry(100, 50, 1000, 800);
+    SettingsChanged = 1;
+    window = std::make_unique<ApplicationDataDialog>(&owner);
+    ASSERT_TRUE(window->initialize());
+    window->show();
+
+    EXPECT_EQ(window->windowTitle(), kTitle);
+    EXPECT_EQ(window->size(), QSize(800, 600));
+    const QPoint offset = window->geometry().center() - owner.geometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4); // the frame's margins aside
+    EXPECT_EQ(SettingsChanged, 0);
+    const QStringList menu{window->menu()->item(AppDataId::FileNew)->text(),
+                           window->menu()->item(AppDataId::FileLoad)->text(),
+                           window->menu()->item(AppDataId::FileSave)->text(),
+                           window->menu()->item(AppDataId::FileExit)->text()};
+    EXPECT_EQ(menu, (QStringList{"&New ", "&Load", "&Save", "E&xit"}));
+
+    PropertySheet* sheet = window->sheet();
+    ASSERT_EQ(sheet->count(), 3);
+    EXPECT_EQ(sheet->tabText(0), QStringLiteral("                 Parameter                   "));
+    EXPECT_EQ(sheet->tabText(1), QStringLiteral("          Capture Screen            "));
+    EXPECT_EQ(sheet->tabText(2), QStringLiteral("            Library Screen            "));
+    EXPECT_EQ(sheet->activeIndex(), 0);
+    EXPECT_TRUE(sheet->isVisible());
+    // The sheet stands in the middle of the window, whole.
+    const QRect area = window->clientArea()->rect();
+    EXPECT_TRUE(area.contains(sheet->geometry()));
+    EXPECT_LE(std::abs(sheet->geometry().center().x() - area.center().x()), 1);
+    window.reset(); // before its owner goes
+}
+
+TEST_F(WindowTest, ExitWithoutEditsClosesWithoutAQuestion) {
+    window = openWindow();
+    showPage(LibraryScreenPage);
+    window->menu()->choose(AppDataId::FileExit);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(window->hasEnded());
+    EXPECT_EQ(window->endResult(), IDOK);
+}
+
+TEST_F(WindowTest, ExitAfterAnEditAnsweredNoClosesWithoutSaving) {
+    const QByteArray before = fileBytes(iniPath());
+    showPage(LibraryScreenPage);
+    typeInto(AppDataId::LoadFilename, QStringLiteral("x.jpg"));
+    dialogs.messageAnswers = {MessageResult::No};
+    window->menu()->choose(AppDataId::FileExit);
+
+    ASSERT_EQ(dialogs.messageTexts(), QStringList{kMessage14});
+    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Question);
+    EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
+    EXPECT_TRUE(dialogs.fileDialogs.empty());
+    EXPECT_TRUE(window->hasEnded());
+    EXPECT_EQ(SettingsChanged, 0);
+    EXPECT_EQ(fileBytes(iniPath()), before);
+    // The edit stays in memory; only the file is left alone.
+    EXPECT_EQ(settingsStore().value(u"LibraryScreenParameter", u"LoadFilename"), "x.jpg");
+}
+
+TEST_F(WindowTest, CloseRequestAfterAnEditAnsweredYesThenCancelledClosesWithoutSaving) {
+    const QByteArray before = fileBytes(iniPath());
+    showPage(ParameterPage);
+    choose(AppDataId::SizeCheck, QStringLiteral("OFF"));
+    dialogs.messageAnswers = {MessageResult::Yes};
+    window->close();
+
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{kMessage14});
+    ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
+    const FileDialogRequest& request = dialogs.fileDialogs[0];
+    EXPECT_TRUE(request.save);
+    EXPECT_EQ(request.title, QStringLiteral("Save Ini File As"));
+    EXPECT_EQ(request.filter, kIniFilter);
+    EXPECT_EQ(request.initialDirectory, workDir());
+    EXPECT_EQ(request.initialName, QString());
+    EXPECT_EQ(request.defaultExtension, QStringLiteral("ini"));
+    EXPECT_TRUE(request.overwritePrompt);
+    EXPECT_TRUE(request.pathMustExist);
+    EXPECT_TRUE(window->hasEnded());
+    EXPECT_FALSE(window->sheet()->isVisible());
+    EXPECT_EQ(SettingsChanged, 0);
+    EXPECT_EQ(fileBytes(iniPath()), before);
+}
+
+TEST_F(WindowTest, EscapeRunsTheCloseSequenceAndEnterDoesNothing) {
+    showPage(LibraryScreenPage);
+    typeInto(AppDataId::SaveFilename, QStringLiteral("y.jpg"));
+    QTest::keyClick(window.get(), Qt::Key_Return);
+    EXPECT_FALSE(window->hasEnded());
+    dialogs.messageAnswers = {MessageResult::No};
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{kMessage14});
+    EXPECT_TRUE(window->hasEnded());
+}
+
+TEST_F(WindowTest, SaveOntoTheFileInUseMakesTheBackupFirst) {
+    const QByteArray before = fileBytes(iniPath());
+    showPage(CaptureScreenPage);
+    choose(AppDataId::AutoExposure, QStringLiteral("OFF"));
+    saveAs(iniPath());
+
+    EXPECT_EQ(dialogs.messageTexts(), (QStringList{kMessage2, kMessage4}));
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::Information);
+    EXPECT_EQ(fileBytes(workPath(QStringLiteral("default.bak"))), before);
+    EXPECT_TRUE(fileBytes(iniPath()).contains("AutoExposure=OFF"));
+    EXPECT_EQ(CurrentIniPath, iniPath());
+    EXPECT_EQ(SettingsChanged, 0);
+    EXPECT_FALSE(window->hasEnded());
+
+    // Saved: closing asks nothing.
+    window->menu()->choose(AppDataId::FileExit);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
+}
+
+TEST_F(WindowTest, SaveToANewFileOnlyReportsSuccessAndPutsTheFileInUse) {
+    window = openWindow();
+    const QString path = workPath(QStringLiteral("site.ini"));
+    saveAs(path);
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{kMessage4});
+    EXPECT_EQ(fileBytes(workPath(QStringLiteral("site.bak"))), QByteArray("<missing>"));
+    EXPECT_EQ(CurrentIniPath, path);
+    EXPECT_EQ(SettingsFile().ReadValue("Version", "Version", path), QStringLiteral("2.2.1"));
+}
+
+TEST_F(WindowTest, RefusedSaveShowsTheErrorOwnedByTheWindowAndClearsTheChange) {
+    SettingsFile::SetWriteRefusal([](const QString&, const QString& section, const QString&) {
+        return section == QLatin1String("UserFolder");
+    });
+    showPage(LibraryScreenPage);
+    typeInto(AppDataId::SaveFilename, QStringLiteral("z.jpg"));
+    const QString path = workPath(QStringLiteral("refused.ini"));
+    saveAs(path);
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Save ini file command failed."));
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Error"));
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(dialogs.messageOwners[0], window.get());
+    EXPECT_EQ(SettingsChanged, 0);
+    EXPECT_EQ(CurrentIniPath, path);
+    EXPECT_FALSE(window->hasEnded());
+}
+
+TEST_F(WindowTest, CancelledSaveKeepsTheChange) {
+    showPage(ParameterPage);
+    choose(AppDataId::Autosave, QStringLiteral("ON"));
+    window->menu()->choose(AppDataId::FileSave);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(SettingsChanged, 1);
+    EXPECT_EQ(CurrentIniPath, iniPath());
+}
+
+TEST_F(WindowTest, NewReloadsTheDefaultFileAndCloses) {
+    CurrentIniPath = workPath(QStringLiteral("other.ini"));
+    settingsStore().setValue(u"Version", u"Version", QStringLiteral("9.9"));
+    window = openWindow();
+    window->menu()->choose(AppDataId::FileNew);
+    EXPECT_TRUE(window->hasEnded());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(CurrentIniPath, iniPath());
+    EXPECT_EQ(settingsStore().value(u"Version", u"Version"), QStringLiteral("2.2.1"));
+}
+
+TEST_F(WindowTest, NewAfterAnEditStillAsksAndASaveWritesTheDefaultValues) {
+    showPage(LibraryScreenPage);
+    typeInto(AppDataId::LoadFilename, QStringLiteral("edited.jpg"));
+    const QString path = workPath(QStringLiteral("kept.ini"));
+    dialogs.messageAnswers = {MessageResult::Yes};
+    dialogs.fileAnswers = {path};
+    window->menu()->choose(AppDataId::FileNew);
+
+    EXPECT_EQ(dialogs.messageTexts(), (QStringList{kMessage14, kMessage4}));
+    EXPECT_EQ(SettingsFile().ReadValue("LibraryScreenParameter", "LoadFilename", path),
+              QStringLiteral("Library.jpg"));
+    EXPECT_EQ(CurrentIniPath, path);
+    EXPECT_TRUE(window->hasEnded());
+}
+
+TEST_F(WindowTest, NewWithoutTheDefaultFileClosesThenShowsMessage3) {
+    ASSERT_TRUE(QFile::remove(iniPath()));
+    const QStringList values = storeValues();
+    showPage(ParameterPage);
+    choose(AppDataId::UserMakeFolder, QStringLiteral("OFF"));
+    bool endedBeforeMessage3 = false;
+    dialogs.messageAnswers = {MessageResult::No};
+    dialogs.onMessage = [&](const MessageRequest& request) {
+        if (request.text == kMessage3) {
+            endedBeforeMessage3 = window->hasEnded();
+        }
+    };
+    window->menu()->choose(AppDataId::FileNew);
+
+    EXPECT_EQ(dialogs.messageTexts(), (QStringList{kMessage14, kMessage3}));
+    EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::Stop);
+    EXPECT_EQ(dialogs.messages[1].modality, Modality::System);
+    EXPECT_TRUE(endedBeforeMessage3);
+    EXPECT_EQ(CurrentIniPath, iniPath());
+    QStringList edited = values;
+    edited[1] = QStringLiteral("OFF"); // UserMakeFolder, the edit made before
+    EXPECT_EQ(storeValues(), edited);
+}
+
+TEST_F(WindowTest, LoadReplacesTheEditsAndEndsWithoutAsking) {
+    const QString path = workPath(QStringLiteral("site.ini"));
+    writeFile(path, "[Version]\r\nVersion=\"3.0\"\r\n");
+    showPage(LibraryScreenPage);
+    typeInto(AppDataId::LoadFilename, QStringLiteral("lost.jpg"));
+    dialogs.fileAnswers = {path};
+    window->menu()->choose(AppDataId::FileLoad);
+
+    ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
+    const FileDialogRequest& request = dialogs.fileDialogs[0];
+    EXPECT_FALSE(request.save);
+    EXPECT_EQ(request.title, QStringLiteral("Open Ini File"));
+    EXPECT_EQ(request.filter, kIniFilter);
+    EXPECT_EQ(request.initialDirectory, workDir());
+    EXPECT_EQ(request.initialName, QStringLiteral("default.ini"));
+    EXPECT_EQ(request.defaultExtension, QStringLiteral("ini"));
+    EXPECT_TRUE(request.fileMustExist);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(window->hasEnded());
+    EXPECT_EQ(CurrentIniPath, path);
+    EXPECT_EQ(settingsStore().value(u"Version", u"Version"), QStringLiteral("3.0"));
+    EXPECT_EQ(settingsStore().value(u"LibraryScreenParameter", u"LoadFilename"), QString());
+}
+
+TEST_F(WindowTest, CancelledLoadChangesNothing) {
+    window = openWindow();
+    window->menu()->choose(AppDataId::FileLoad);
+    EXPECT_FALSE(window->hasEnded());
+    EXPECT_EQ(CurrentIniPath, iniPath());
+}
+
+// The main window, Window > Application Data Setting Screen.
+class OpenFromMainWindowTest : public AppTest {
+protected:
+    void TearDown() override {
+        dialogs.onRunModal = nullptr;
+        main.reset();
+        AppTest::TearDown();
+    }
+    std::unique_ptr<CameraDataDialog> main;
+};
+
+TEST_F(OpenFromMainWindowTest, ClosingOnTheSameFileLeavesTheMainWindowAsItWas) {
+    main = startMainWindow();
+    main->ShowMaintenanceLayout();
+    dialogs.modalRuns.clear();
+    main->menu()->choose(MenuId::ApplicationDataScreen);
+
+    EXPECT_EQ(dialogs.modalRuns, std::vector<QString>{kTitle});
+    EXPECT_EQ(main->m_pAppDataDialog, nullptr);
+    EXPECT_TRUE(main->controls().isVisible(MainId::OverlayGroup));
+    EXPECT_EQ(main->m_bOverlayOn, 1);
+}
+
+TEST_F(OpenFromMainWindowTest, LoadingAnotherFileThereBringsBackTheCameraDataLayout) {
+    main = startMainWindow();
+    main->ShowMaintenanceLayout();
+    const QString other = workPath(QStringLiteral("other.ini"));
+    ASSERT_TRUE(QFile::copy(factoryIniPath(), other));
+    dialogs.fileAnswers = {other};
+    ApplicationDataDialog* opened = nullptr;
+    dialogs.onRunModal = [&opened](Dialog& dialog) {
+        opened = dynamic_cast<ApplicationDataDialog*>(&dialog);
+        opened->menu()->choose(AppDataId::FileLoad);
+        return 0;
+    };
+    main->menu()->choose(MenuId::ApplicationDataScreen);
+
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(CurrentIniPath, other);
+    EXPECT_FALSE(main->controls().isVisible(MainId::OverlayGroup));
+    EXPECT_FALSE(main->controls().isVisible(MainId::CrossHairs));
+    EXPECT_EQ(main->m_bOverlayOn, 0);
+    EXPECT_EQ(main->windowTitle(),
+              QStringLiteral("Corvane Halvex Application (Maintenance Screen)"));
+    EXPECT_EQ(main->m_strIniPath, workPath(QStringLiteral("default.ini")));
+}
+
+TEST_F(OpenFromMainWindowTest, GrayedWhileLive) {
+    main = startMainWindow();
+    main->StartLiveView();
+    dialogs.modalRuns.clear();
+    main->menu()->choose(MenuId::ApplicationDataScreen);
+    EXPECT_TRUE(dialogs.modalRuns.empty());
+    main->StopLiveView();
+}
+
+} // namespace
+} // namespace halvex::test
