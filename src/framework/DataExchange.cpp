@@ -5,6 +5,7 @@
 #include "framework/DialogService.h"
 
 #include <QLineEdit>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -79,8 +80,11 @@ bool parseFloat(const QString& text, double& value) {
     const char first = *p;
     char* end = nullptr;
     value = std::strtod(p, &end);
-    // A zero that did not start with a '0' means nothing could be converted.
-    if ((value == 0.0 && first != '0') || !std::isfinite(value)) {
+    // A zero that did not start with a '0' means nothing could be converted. The C library also
+    // reads hexadecimal ("0x1A"), which the framework's decimal entry does not accept.
+    if ((value == 0.0 && first != '0') || !std::isfinite(value) ||
+        std::any_of(p, static_cast<const char*>(end),
+                    [](char c) { return c == 'x' || c == 'X'; })) {
         return false;
     }
     while (*end == ' ' || *end == '\t') {

@@ -21,10 +21,11 @@ TEST(DialogUnits, ConvertWithTheEightPointBaseUnits) {
 }
 
 TEST(FloatExchange, ParsesLikeTheDialogFramework) {
+    // Decimal only: the C library's hexadecimal floats ("0x1A") are refused.
     const std::pair<const char*, bool> cases[] = {
-        {"1.2", true}, {" 0.8 ", true}, {".5", true},   {"0", true},
-        {"2e0", true}, {"", false},     {"abc", false}, {"1.2x", false},
-        {"-0", false}, {"nan", false},  {"inf", false}, {"1 2", false},
+        {"1.2", true},  {" 0.8 ", true}, {".5", true},    {"0", true},      {"2e0", true},
+        {"", false},    {"abc", false},  {"1.2x", false}, {"-0", false},    {"nan", false},
+        {"inf", false}, {"1 2", false},  {"0x1A", false}, {"0x1p3", false}, {" -0X.8", false},
     };
     for (const auto& [text, accepted] : cases) {
         SCOPED_TRACE(text);
