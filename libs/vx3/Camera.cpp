@@ -18,8 +18,6 @@ namespace {
 constexpr const char* DefaultSdkVersion = "VX3 2.1.0";
 constexpr const char* DefaultCameraVersion = "OV7610";
 constexpr const char* SensorVariable = "VX3SIM_SENSOR";
-constexpr std::uint8_t DefaultVendorId = 0x5C;
-constexpr std::uint8_t DefaultProductId = 0x21;
 constexpr std::uint32_t DefaultTimeoutMs = 5000;
 constexpr std::size_t VersionLength = VX3_VERSION_TEXT_SIZE - 1;
 // Offsets an unstable white-balance read-back adds in turn: never 0, never twice the same.
@@ -210,9 +208,13 @@ bool Camera::continueMovie(std::uint8_t* frame) {
         return false;
     }
     const std::int64_t next = m_lastFrame + 1;
-    const std::int64_t due = m_sensor.frames().timeOf(next);
-    if (now() < due) {
-        m_clock->sleepMicroseconds(due - m_lastNow);
+    const std::int64_t wait = m_sensor.frames().timeOf(next) - now();
+    if (wait > timeoutMicroseconds()) {
+        m_clock->sleepMicroseconds(timeoutMicroseconds());
+        return false;
+    }
+    if (wait > 0) {
+        m_clock->sleepMicroseconds(wait);
     }
     const std::int64_t newest = std::max(next, m_sensor.frames().indexAt(now()));
     m_dropped += static_cast<std::uint64_t>(newest - next);
@@ -358,12 +360,22 @@ void Camera::setUsbIds(std::uint8_t vendor, std::uint8_t product) {
 
 void Camera::setPlugged(bool plugged) {
     std::lock_guard lock(m_mutex);
+    if (!plugged && m_plugged) {
+        // The handle dies with the connection; the device is free for whoever opens it next.
+        m_open = false;
+        m_movieRunning = false;
+        m_lock.release();
+    } else if (plugged && !m_plugged) {
+        m_sensor.powerOn(m_sensor.model(), now());
+        m_lastFrame = 0;
+    }
     m_plugged = plugged;
 }
 
-void Camera::failFunction(const std::string& function, int nth) {
+void Camera::failFunction(const std::string& function, std::optional<std::int64_t> firstArgument,
+                          int nth) {
     std::lock_guard lock(m_mutex);
-    m_recorder.failFrom(function, nth);
+    m_recorder.failFrom(function, firstArgument, nth);
 }
 
 void Camera::clearFaults() {

@@ -3,8 +3,10 @@
 
 #include <cstdint>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "CallRecorder.h"
@@ -28,18 +30,19 @@ public:
     static Camera& instance();
 
     // Runs one library function: counts it for fault injection, checks what it needs, logs the
-    // call with its result. `body` returns whether it succeeded.
-    template <typename Body> int call(std::string_view function, Needs needs, Body&& body) {
+    // call with its arguments and result. `body` returns whether it succeeded.
+    template <typename Body>
+    int call(std::string_view function, CallArguments arguments, Needs needs, Body&& body) {
         std::lock_guard lock(m_mutex);
-        const bool fails = m_recorder.callFails(function);
+        const bool fails = m_recorder.callFails(function, arguments);
         int result = 0;
         if (!fails && available(needs)) {
             m_sensor.advanceTo(now());
             result = body(*this) ? 1 : 0;
-        } else if (needs == Needs::OpenFrames && m_open) {
-            m_clock->sleepMicroseconds(std::int64_t{m_timeoutMs} * 1000);
+        } else if (fails && needs == Needs::OpenFrames && available(needs)) {
+            m_clock->sleepMicroseconds(timeoutMicroseconds());
         }
-        m_recorder.call(function, result);
+        m_recorder.call(function, std::move(arguments), result);
         return result;
     }
 
@@ -73,7 +76,8 @@ public:
     void setSdkVersion(const std::string& version);
     void setUsbIds(std::uint8_t vendor, std::uint8_t product);
     void setPlugged(bool plugged);
-    void failFunction(const std::string& function, int nth);
+    void failFunction(const std::string& function, std::optional<std::int64_t> firstArgument,
+                      int nth);
     void clearFaults();
     void setWhiteBalanceUnstable(bool unstable);
     void setDeviceLockPath(const std::string& path);
@@ -88,6 +92,7 @@ private:
 
     std::int64_t now();
     bool available(Needs needs) const;
+    std::int64_t timeoutMicroseconds() const { return std::int64_t{m_timeoutMs} * 1000; }
     void resetState();
     std::uint8_t readRegister(std::uint8_t address);
     void writeRegister(std::uint8_t address, std::uint8_t value);

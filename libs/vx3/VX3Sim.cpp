@@ -30,7 +30,10 @@ void setPlugged(bool plugged) {
     camera().setPlugged(plugged);
 }
 void failFunction(const std::string& functionName, int nth) {
-    camera().failFunction(functionName, nth);
+    camera().failFunction(functionName, std::nullopt, nth);
+}
+void failFunctionFor(const std::string& functionName, std::int64_t firstArgument, int nth) {
+    camera().failFunction(functionName, firstArgument, nth);
 }
 void clearFaults() {
     camera().clearFaults();

@@ -30,13 +30,24 @@ VX3_API void reset();
 // model; every other text uses the OV7610 model. At most 11 characters are reported.
 VX3_API void setCameraVersion(const std::string& version);
 VX3_API void setSdkVersion(const std::string& version);
+// The identifiers VX3_GetUsbId reports, vendor (selector 1) and product (selector 0).
+inline constexpr std::uint8_t DefaultVendorId = 0x5C;
+inline constexpr std::uint8_t DefaultProductId = 0x21;
 VX3_API void setUsbIds(std::uint8_t vendor, std::uint8_t product);
 
+// Pulling the cable loses the camera's handle and its power: every call but VX3_InitCamera fails
+// from then on, also after the camera is plugged in again, until VX3_InitCamera opens it anew;
+// live view does not resume, and the sensor starts again from its power-on registers.
 VX3_API void setPlugged(bool plugged);
 
 // Makes the named library function ("VX3_LV_ContinueMovie") return 0 from its nth call on,
 // counted from now (1 = the next call). A negative nth clears the fault of that function.
 VX3_API void failFunction(const std::string& functionName, int nth = 1);
+// As failFunction, but only for the calls whose first argument (the selector, the register
+// address, the rate, the mode...) is `firstArgument`; nth counts those calls only. A negative nth
+// clears this fault and leaves the others.
+VX3_API void failFunctionFor(const std::string& functionName, std::int64_t firstArgument,
+                             int nth = 1);
 VX3_API void clearFaults();
 
 // While set, VX3_WB_GetWbVal reports values that wander by a step or two around the true gains.
@@ -46,13 +57,20 @@ VX3_API void setWhiteBalanceUnstable(bool unstable);
 // lives in the system's temporary folder; an empty path switches locking off.
 VX3_API void setDeviceLockPath(const std::string& path);
 
+// A call's entry follows the register entries of the register traffic it caused.
 struct LogEntry {
     enum class Kind { Call, RegisterRead, RegisterWrite };
     Kind kind;
-    std::string function;  // for Call: the library function's name
-    std::uint8_t address;  // for register entries
-    std::uint8_t value;    // for register entries: the byte read or written
-    int result;            // for Call: what the function returned
+    std::string function; // for Call: the library function's name
+    std::uint8_t address; // for register entries
+    std::uint8_t value;   // for register entries: the byte read or written
+    int result;           // for Call: what the function returned
+    // For Call: the values the call received, in the order of its parameters: selectors, register
+    // address and count followed by the bytes written, rates, modes, sizes, the blue and red of a
+    // white balance passed in, the data size of a JPEG description. Output parameters and buffers
+    // are left out, and so is what a null pointer would have held.
+    std::vector<std::int64_t> arguments;
+    std::string fileName; // for Call: the file name a save received
 };
 VX3_API std::vector<LogEntry> log();
 VX3_API void clearLog();

@@ -2,6 +2,7 @@
 #include "framework/ControlSet.h"
 
 #include "framework/DialogUnits.h"
+#include "controls/ValueSlider.h"
 #include "framework/SurfaceWidget.h"
 #include "resources/Bitmaps.h"
 
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <QSlider>
 
 namespace halvex {
 namespace {
@@ -112,7 +112,7 @@ QWidget* makeControl(const ControlTemplate& t, QWidget* parent) {
         return bar;
     }
     case ControlKind::Slider: {
-        auto* slider = new QSlider(Qt::Horizontal, parent);
+        auto* slider = new ValueSlider(parent);
         slider->setPageStep(5);
         return slider;
     }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 namespace halvex {
 
@@ -38,11 +39,9 @@ void DataExchange::floatText(int id, float& value) {
         m_controls.setText(id, formatFloat(static_cast<double>(value)));
         return;
     }
-    double parsed = 0.0;
-    if (!parseFloat(m_controls.text(id), parsed)) {
+    if (!parseFloat(m_controls.text(id), value)) {
         fail(id, QStringLiteral("Please enter a number."));
     }
-    value = static_cast<float>(parsed);
 }
 
 void DataExchange::floatRange(int id, float value, float minimum, float maximum) {
@@ -71,7 +70,7 @@ QString formatFloat(double value) {
     return QString::asprintf("%.6g", value);
 }
 
-bool parseFloat(const QString& text, double& value) {
+bool parseFloat(const QString& text, float& value) {
     const QByteArray bytes = text.toLatin1();
     const char* p = bytes.constData();
     while (*p == ' ' || *p == '\t') {
@@ -79,10 +78,12 @@ bool parseFloat(const QString& text, double& value) {
     }
     const char first = *p;
     char* end = nullptr;
-    value = std::strtod(p, &end);
-    // A zero that did not start with a '0' means nothing could be converted. The C library also
-    // reads hexadecimal ("0x1A"), which the framework's decimal entry does not accept.
-    if ((value == 0.0 && first != '0') || !std::isfinite(value) ||
+    const double parsed = std::strtod(p, &end);
+    // A zero that did not start with a '0' means nothing could be converted. A number beyond the
+    // float's range would become infinite, shown as a text that no box accepts. The C library
+    // also reads hexadecimal ("0x1A"), which the framework's decimal entry does not accept.
+    if ((parsed == 0.0 && first != '0') || !std::isfinite(parsed) ||
+        std::fabs(parsed) > std::numeric_limits<float>::max() ||
         std::any_of(p, static_cast<const char*>(end),
                     [](char c) { return c == 'x' || c == 'X'; })) {
         return false;
@@ -90,7 +91,11 @@ bool parseFloat(const QString& text, double& value) {
     while (*end == ' ' || *end == '\t') {
         ++end;
     }
-    return *end == '\0';
+    if (*end != '\0') {
+        return false;
+    }
+    value = static_cast<float>(parsed);
+    return true;
 }
 
 } // namespace halvex

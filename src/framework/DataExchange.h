@@ -37,7 +37,8 @@ private:
 
 // Formats a float as the framework shows it ("%.6g").
 QString formatFloat(double value);
-// Parses a float as the framework accepts it: blanks around, nothing else after the number.
-bool parseFloat(const QString& text, double& value);
+// Parses a float as the framework accepts it: blanks around, nothing else after the number, and
+// a value that a float holds as a finite number (formatFloat of any such value parses again).
+bool parseFloat(const QString& text, float& value);
 
 } // namespace halvex

@@ -4,8 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#include <vector>
+#endif
 
 namespace halvex {
 namespace {
@@ -14,6 +20,33 @@ bool writeAndClose(QFile& file, const QByteArray& bytes) {
     const bool written = file.write(bytes) == bytes.size() && file.flush();
     file.close();
     return written && file.error() == QFileDevice::NoError;
+}
+
+#ifdef Q_OS_UNIX
+bool inGroup(gid_t group) {
+    if (group == ::getegid()) {
+        return true;
+    }
+    std::vector<gid_t> groups(static_cast<std::size_t>(std::max(::getgroups(0, nullptr), 0)));
+    const int filled = ::getgroups(static_cast<int>(groups.size()), groups.data());
+    groups.resize(static_cast<std::size_t>(std::max(filled, 0)));
+    return std::find(groups.begin(), groups.end(), group) != groups.end();
+}
+#endif
+
+// The write bit of the class this process belongs to (owner, group, others); the process's own
+// access rights, which let root write anything, are not asked.
+bool permissionBitsAllowWriting(const QFileInfo& file) {
+#ifdef Q_OS_UNIX
+    if (file.ownerId() == ::geteuid()) {
+        return file.permission(QFileDevice::WriteOwner);
+    }
+    return file.permission(inGroup(file.groupId()) ? QFileDevice::WriteGroup
+                                                   : QFileDevice::WriteOther);
+#else
+    // The read-only attribute clears every write bit.
+    return file.permission(QFileDevice::WriteOwner);
+#endif
 }
 
 bool writeInPlace(const QString& path, const QByteArray& bytes) {
@@ -27,7 +60,7 @@ bool ReplaceFileContents(const QString& path, const QByteArray& bytes) {
     const QFileInfo link(path);
     const QString target = link.isSymLink() ? link.symLinkTarget() : path;
     const QFileInfo existing(target);
-    if (existing.isDir()) {
+    if (existing.isDir() || (existing.exists() && !permissionBitsAllowWriting(existing))) {
         return false;
     }
     QTemporaryFile temporary(target + QStringLiteral(".XXXXXX"));

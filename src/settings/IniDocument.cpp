@@ -7,7 +7,6 @@ namespace halvex {
 namespace {
 
 constexpr QByteArrayView kByteOrderMark("\xEF\xBB\xBF");
-constexpr QByteArrayView kNewFileLineBreak("\r\n");
 
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
@@ -47,15 +46,9 @@ IniDocument::IniDocument(QByteArray bytes) : m_bytes(std::move(bytes)) {
         qsizetype next = end;
         if (next < size) {
             next += all[next] == '\r' && next + 1 < size && all[next + 1] == '\n' ? 2 : 1;
-            if (m_lineBreak.isNull()) {
-                m_lineBreak = all.sliced(end, next - end);
-            }
         }
         parseLine(begin, end, next, current);
         begin = next;
-    }
-    if (m_lineBreak.isNull()) {
-        m_lineBreak = kNewFileLineBreak;
     }
 }
 
@@ -77,7 +70,7 @@ void IniDocument::parseLine(qsizetype begin, qsizetype end, qsizetype next, int&
         }
         current = static_cast<int>(m_sections.size());
         m_sectionByName.insert(std::move(lookup), current);
-        m_sections.push_back({name, static_cast<int>(m_keys.size()), 0, next, next == end});
+        m_sections.push_back({name, static_cast<int>(m_keys.size()), 0, next});
         return;
     }
     if (current < 0) {
@@ -86,11 +79,10 @@ void IniDocument::parseLine(qsizetype begin, qsizetype end, qsizetype next, int&
     const qsizetype equals = text.indexOf('=');
     const QByteArrayView name = trimmed(equals < 0 ? text : text.first(equals));
     const QByteArrayView value = equals < 0 ? QByteArrayView() : trimmed(text.sliced(equals + 1));
-    m_keys.push_back({name, value, begin, end});
+    m_keys.push_back({name, value, begin, next});
     Section& section = m_sections[current];
     ++section.keyCount;
     section.insertAt = next;
-    section.insertNeedsBreak = next == end;
 }
 
 QByteArray IniDocument::value(QByteArrayView section, QByteArrayView key) const {

@@ -23,7 +23,7 @@ public:
         QByteArrayView name;  // trimmed, spelled as in the file
         QByteArrayView value; // trimmed text after the first '='
         qsizetype lineBegin;  // the line's first byte
-        qsizetype lineEnd;    // just before the line's break
+        qsizetype lineNext;   // after the line's break: where the next line begins
     };
 
     struct Section {
@@ -33,7 +33,6 @@ public:
         // Where a new key line goes: after the break of the section's last key line (or of its
         // header when it has no key), or at the end of the file when that line has no break.
         qsizetype insertAt;
-        bool insertNeedsBreak;
     };
 
     explicit IniDocument(QByteArray bytes);
@@ -53,8 +52,6 @@ public:
     const QByteArray& bytes() const { return m_bytes; }
     // Where the text starts: after the byte-order mark, if any.
     qsizetype textBegin() const { return m_textBegin; }
-    // The file's line-break convention: its first line break, CRLF when it has none.
-    QByteArrayView lineBreak() const { return m_lineBreak; }
 
     static bool sameName(QByteArrayView a, QByteArrayView b);
 
@@ -67,7 +64,6 @@ private:
     std::vector<Key> m_keys;
     QHash<QByteArray, int> m_sectionByName; // lower-case name -> first section of that name
     qsizetype m_textBegin = 0;
-    QByteArrayView m_lineBreak;
 };
 
 } // namespace halvex

@@ -4,6 +4,18 @@
 #include <algorithm>
 
 namespace halvex {
+namespace {
+
+constexpr QByteArrayView kLineBreak("\r\n");
+
+// Ends the text so far with a line break, unless it already ends with one.
+void breakLastLine(QByteArray& out) {
+    if (!out.endsWith('\n') && !out.endsWith('\r')) {
+        out.append(kLineBreak);
+    }
+}
+
+} // namespace
 
 void IniEditor::write(QByteArrayView section, QByteArrayView key, QByteArrayView value) {
     if (const int sectionIndex = m_document.findSection(section); sectionIndex >= 0) {
@@ -35,9 +47,9 @@ void IniEditor::setKey(std::vector<NewKey>& keys, QByteArrayView name, QByteArra
     }
 }
 
-void IniEditor::appendKeyLines(QByteArray& out, const std::vector<NewKey>& keys) const {
+void IniEditor::appendKeyLines(QByteArray& out, const std::vector<NewKey>& keys) {
     for (const NewKey& key : keys) {
-        out.append(key.name).append('=').append(key.value).append(m_document.lineBreak());
+        out.append(key.name).append('=').append(key.value).append(kLineBreak);
     }
 }
 
@@ -69,11 +81,10 @@ QByteArray IniEditor::result() const {
         if (change.replacedKey >= 0) {
             const IniDocument::Key& key = m_document.key(change.replacedKey);
             out.append(key.name).append('=').append(m_replaced.at(change.replacedKey));
-            copied = key.lineEnd;
+            out.append(kLineBreak);
+            copied = key.lineNext;
         } else {
-            if (m_document.section(change.section).insertNeedsBreak) {
-                out.append(m_document.lineBreak());
-            }
+            breakLastLine(out);
             appendKeyLines(out, m_inserted.at(change.section));
             copied = change.at;
         }
@@ -81,11 +92,11 @@ QByteArray IniEditor::result() const {
     out.append(original.sliced(copied));
 
     if (!m_appended.empty()) {
-        if (out.size() > m_document.textBegin() && !out.endsWith('\n') && !out.endsWith('\r')) {
-            out.append(m_document.lineBreak());
+        if (out.size() > m_document.textBegin()) {
+            breakLastLine(out);
         }
         for (const NewSection& section : m_appended) {
-            out.append('[').append(section.name).append(']').append(m_document.lineBreak());
+            out.append('[').append(section.name).append(']').append(kLineBreak);
             appendKeyLines(out, section.keys);
         }
     }

@@ -10,11 +10,12 @@
 namespace halvex {
 
 // Each write() has the effect of one WritePrivateProfileString call on the file so far: a key that
-// exists gets its line replaced by "name=value" (the line's own spelling of the name, its own line
-// break); a new key goes right after the last key line of its section; a new section is appended at
-// the end as a header line and the key line. New lines use the file's line-break convention. Every
-// other byte stays as it was. result() then produces the file that the writes, made one after
-// another, would leave, in a single pass over the original bytes.
+// exists gets its line replaced by "name=value" (the line's own spelling of the name); a new key
+// goes right after the last key line of its section; a new section is appended at the end as a
+// header line and the key line. Every line written ends with CRLF, as the Windows writer ends its
+// lines, whatever breaks the file's other lines have; a last line without a break gets one before
+// anything is written after it. Every other byte stays as it was. result() then produces the file
+// that the writes, made one after another, would leave, in a single pass over the original bytes.
 class IniEditor {
 public:
     // document must outlive the editor.
@@ -36,7 +37,7 @@ private:
     };
 
     static void setKey(std::vector<NewKey>& keys, QByteArrayView name, QByteArrayView value);
-    void appendKeyLines(QByteArray& out, const std::vector<NewKey>& keys) const;
+    static void appendKeyLines(QByteArray& out, const std::vector<NewKey>& keys);
 
     const IniDocument& m_document;
     std::map<int, QByteArray> m_replaced;          // key index -> new value

@@ -3,12 +3,12 @@
 #include "app/CameraDataDialog.h"
 #include "framework/MenuBar.h"
 #include "resources/ResourceIds.h"
-#include "resources/StringTable.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QTimer>
 
 namespace halvex::test {
@@ -109,7 +109,10 @@ TEST_F(FileMenuTest, NewWhileLiveLoadsNothing) {
 TEST_F(FileMenuTest, NewWithoutTheDefaultFileEndsTheProgram) {
     ASSERT_TRUE(QFile::remove(workPath(QStringLiteral("default.ini"))));
     window->menu()->choose(MenuId::FileNew);
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{loadString(3)});
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList{"The default ini file was not found in the application directory. "
+                          "Re-installation is highly recommended."});
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
     EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
     EXPECT_TRUE(window->hasEnded());
     EXPECT_EQ(VX3_IsConnectUsb(), 0); // unmounted by the shut-down
@@ -131,7 +134,8 @@ TEST_F(FileMenuTest, SaveOverAnExistingFileMakesABackupFirst) {
     EXPECT_EQ(request.title, QStringLiteral("Save Ini File As"));
     EXPECT_EQ(request.filter, QStringLiteral("Ini Files(*.ini)|*.ini||"));
     EXPECT_EQ(request.initialName, QStringLiteral("default.ini"));
-    EXPECT_EQ(dialogs.messageTexts(), (QStringList{loadString(2), loadString(4)}));
+    EXPECT_EQ(dialogs.messageTexts(), (QStringList{"A backup of the old ini file was created.",
+                                                   "The file was successfully saved."}));
     EXPECT_EQ(contents(workPath(QStringLiteral("site.bak"))), old);
     EXPECT_TRUE(contents(path).contains("keep=1"));
     EXPECT_EQ(CurrentIniPath, path);
@@ -142,7 +146,8 @@ TEST_F(FileMenuTest, SaveToANewFileOnlyReportsSuccess) {
     const QString path = workPath(QStringLiteral("fresh.ini"));
     dialogs.fileAnswers = {path};
     window->SaveSettingsAs();
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{loadString(4)});
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{"The file was successfully saved."});
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
     EXPECT_FALSE(QFile::exists(workPath(QStringLiteral("fresh.bak"))));
     SettingsFile file;
     EXPECT_EQ(file.ReadValue(QStringLiteral("FrameSpeed2"), QStringLiteral("FrameSpeed"), path),
@@ -160,6 +165,63 @@ TEST_F(FileMenuTest, RefusedSaveShowsTheFailureAndKeepsTheFileInUse) {
     EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
     EXPECT_EQ(CurrentIniPath, workPath(QStringLiteral("default.ini")));
+}
+
+TEST_F(FileMenuTest, NewAndLoadLeaveWhiteBalanceManualOnKnownSensorsOnly) {
+    const QString other = workPath(QStringLiteral("other.ini"));
+    ASSERT_TRUE(QFile::copy(workPath(QStringLiteral("default.ini")), other));
+    const struct {
+        const char* sensor;
+        int command;
+        bool reset; // false: register 12 is not written at all
+    } cases[] = {
+        {"OV7610", MenuId::FileNew, true},    {"OV7620", MenuId::FileNew, true},
+        {"VX-PROTO", MenuId::FileNew, false}, {"OV7610", MenuId::FileLoad, true},
+        {"OV7620", MenuId::FileLoad, true},   {"VX-PROTO", MenuId::FileLoad, false},
+    };
+    window.reset();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.sensor) + (c.command == MenuId::FileNew ? " New" : " Load"));
+        vx3sim::reset();
+        vx3sim::setCameraVersion(c.sensor);
+        dialogs.fileAnswers.clear();
+        auto main = startMainWindow();
+        const auto automatic = static_cast<std::uint8_t>(vx3sim::peekRegister(0x12) | 0x04);
+        VX3_EST_SetAdrsData(0x12, 1, &automatic);
+        vx3sim::clearLog();
+        dialogs.fileAnswers = {other};
+        main->menu()->choose(c.command);
+        EXPECT_EQ(CurrentIniPath,
+                  c.command == MenuId::FileNew ? workPath(QStringLiteral("default.ini")) : other);
+        EXPECT_EQ(vx3sim::peekRegister(0x12) & 0x04, c.reset ? 0 : 0x04);
+        int writesTo12 = 0;
+        for (const auto& [address, value] : registerWrites()) {
+            writesTo12 += address == 0x12 ? 1 : 0;
+        }
+        EXPECT_EQ(writesTo12, c.reset ? 1 : 0);
+        main->requestClose();
+    }
+}
+
+TEST_F(FileMenuTest, SequentialScreenGetsTheSettingsFileInUse) {
+    const QString site = workPath(QStringLiteral("site.ini"));
+    {
+        QFile file(site);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[CaptureScreenParameter]\r\nAutosavePrefix=\"Zq7\"\r\n");
+    }
+    CurrentIniPath = site;
+    QStringList shownTexts;
+    QTimer::singleShot(0, [&shownTexts] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            for (const QLineEdit* edit : modal->findChildren<QLineEdit*>()) {
+                shownTexts << edit->text();
+            }
+            modal->close();
+        }
+    });
+    window->menu()->choose(MenuId::SequentialScreen);
+    EXPECT_TRUE(shownTexts.contains(QStringLiteral("Zq7"))) << shownTexts.join(u'|').toStdString();
 }
 
 TEST_F(FileMenuTest, SequentialScreenOpensOnlyWhileIdle) {

@@ -4,9 +4,9 @@
 #include "app/HalvexApp.h"
 #include "framework/MenuBar.h"
 #include "resources/ResourceIds.h"
-#include "resources/StringTable.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImageReader>
 #include <QProgressBar>
 #include <QSignalSpy>
@@ -85,6 +85,25 @@ TEST_F(LiveViewTest, StartAndStopSwitchButtonsStatusAndMenu) {
     }
 }
 
+TEST_F(LiveViewTest, RefusedStopIsReportedAndStopCarriesOn) {
+    click(MainId::Start);
+    vx3sim::failFunction("VX3_LV_StopMovie");
+    click(MainId::Stop);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("An error occured in VX3_LV_StopMovie(). "));
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::Ok);
+    EXPECT_FALSE(window->hasEnded());
+    EXPECT_TRUE(window->controls().isEnabled(MainId::Start));
+    EXPECT_FALSE(window->controls().isEnabled(MainId::Stop));
+    EXPECT_FALSE(window->isTimerRunning(CameraDataDialog::LiveViewTimerId));
+    EXPECT_EQ(window->controls().text(MainId::Status), QStringLiteral("Idle state"));
+    EXPECT_EQ(shown(*window).pixel(320, 240), qRgb(0, 0, 0));
+    for (int id : kGrayedWhileLive) {
+        EXPECT_TRUE(window->menu()->isItemEnabled(id)) << id;
+    }
+}
+
 TEST_F(LiveViewTest, EachTickPaintsTheFrameFetchedBefore) {
     window->StartLiveView();
     const QImage fromStart = frameImage(window->m_pFrameBuffer.get());
@@ -135,7 +154,7 @@ TEST_F(LiveViewTest, OverlaysAreDrawnAtTheirFixedPlaces) {
     }
 }
 
-TEST_F(LiveViewTest, OverlayOnWithEveryFigureOffDrawsNothing) {
+TEST_F(LiveViewTest, OverlaysDrawNothingWhenOffOrWithEveryFigureCleared) {
     window->StartLiveView();
     window->ShowMaintenanceLayout();
     for (int id : {MainId::CrossHairs, MainId::ConcentricCircles, MainId::FieldDisplay}) {
@@ -146,10 +165,17 @@ TEST_F(LiveViewTest, OverlayOnWithEveryFigureOffDrawsNothing) {
     window->fireTimer(CameraDataDialog::LiveViewTimerId);
     EXPECT_EQ(shown(*window), frame);
 
+    // Off draws nothing, whichever figures are chosen.
+    for (int id : {MainId::CrossHairs, MainId::ConcentricCircles, MainId::FieldDisplay,
+                   MainId::Zone1FieldDisplay}) {
+        click(id);
+    }
     click(MainId::OverlayOff);
-    click(MainId::Zone1FieldDisplay);
     EXPECT_EQ(window->m_bOverlayOn, 0);
     EXPECT_EQ(window->m_bZone1FieldDisplay, 1);
+    const QImage next = frameImage(window->m_pFrameBuffer.get());
+    window->fireTimer(CameraDataDialog::LiveViewTimerId);
+    EXPECT_EQ(shown(*window), next);
 }
 
 TEST_F(LiveViewTest, FatalCameraFailuresEndTheProgramAfterShutDown) {
@@ -157,14 +183,18 @@ TEST_F(LiveViewTest, FatalCameraFailuresEndTheProgramAfterShutDown) {
         const char* name;
         std::function<void()> fault;
         bool whileLive; // the fault comes after Start, with the next frame
-        int message;    // 0: the literal ContinueMovie text
+        const char* message;
         bool unmounted; // an unplugged camera cannot be unmounted
     };
+    const char* const continueFailed = "An error occured in VX3_LV_ContinueMovie()";
     const Case cases[] = {
-        {"unplugged at start", [] { vx3sim::setPlugged(false); }, false, 9, false},
-        {"start fails", [] { vx3sim::failFunction("VX3_LV_StartMovie"); }, false, 22, true},
-        {"continue fails", [] { vx3sim::failFunction("VX3_LV_ContinueMovie"); }, true, 0, true},
-        {"unplugged while live", [] { vx3sim::setPlugged(false); }, true, 0, false},
+        {"unplugged at start", [] { vx3sim::setPlugged(false); }, false, "Device not detected.",
+         false},
+        {"start fails", [] { vx3sim::failFunction("VX3_LV_StartMovie"); }, false,
+         "An error occured in VX3_LV_StartMovie(). Please restart the application.", true},
+        {"continue fails", [] { vx3sim::failFunction("VX3_LV_ContinueMovie"); }, true,
+         continueFailed, true},
+        {"unplugged while live", [] { vx3sim::setPlugged(false); }, true, continueFailed, false},
     };
     window.reset();
     for (const Case& c : cases) {
@@ -195,9 +225,9 @@ TEST_F(LiveViewTest, FatalCameraFailuresEndTheProgramAfterShutDown) {
         HalvexApp app;
         EXPECT_FALSE(app.InitInstance());
         ASSERT_FALSE(dialogs.messages.empty());
-        EXPECT_EQ(dialogs.messages.back().text,
-                  c.message != 0 ? loadString(c.message)
-                                 : QStringLiteral("An error occured in VX3_LV_ContinueMovie()"));
+        EXPECT_EQ(dialogs.messages.back().text, QString::fromLatin1(c.message));
+        EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Stop);
+        EXPECT_EQ(dialogs.messages.back().modality, Modality::System);
         const auto names = calls();
         EXPECT_EQ(std::count(names.begin(), names.end(), "VX3_UnmountCamera"), c.unmounted ? 1 : 0);
         EXPECT_EQ(VX3_LV_IsMovieRunning(), 0);
@@ -233,10 +263,21 @@ TEST_F(LiveViewTest, CaptureSavesUnderTheRightNameAndForm) {
         EXPECT_EQ(steps, (QList<int>{20, 40, 60, 80, 100, 0}));
         EXPECT_EQ(window->m_strStatus, QString());
         EXPECT_EQ(dialogs.messageTexts(),
-                  c.invalidExtension ? QStringList{loadString(7)} : QStringList{});
-        QImageReader reader(folder + QLatin1Char('/') + QString::fromLatin1(c.saved));
+                  c.invalidExtension ? QStringList{"The specified file extension is invalid. The "
+                                                   "image file will be saved in JPEG format."}
+                                     : QStringList{});
+        const QString saved = folder + QLatin1Char('/') + QString::fromLatin1(c.saved);
+        QImageReader reader(saved);
         EXPECT_EQ(reader.format(), QByteArray(c.format));
         EXPECT_EQ(reader.read().size(), QSize(640, 480));
+        if (QByteArray(c.format) == "jpeg") {
+            // Exactly the captured data: it ends with its end-of-image marker.
+            QFile file(saved);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const QByteArray jpeg = file.readAll();
+            EXPECT_LT(jpeg.size(), CameraDataDialog::FrameBufferBytes);
+            EXPECT_EQ(jpeg.indexOf("\xFF\xD9"), jpeg.size() - 2);
+        }
     }
     const FileDialogRequest& request = dialogs.fileDialogs.back();
     EXPECT_EQ(request.title, QStringLiteral("Save Captured Image As"));

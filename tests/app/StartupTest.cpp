@@ -46,6 +46,11 @@ protected:
 };
 
 TEST_F(StartupTest, ReachesTheRunningMainWindow) {
+    std::vector<std::size_t> fileDialogsBeforeModalRuns;
+    dialogs.onRunModal = [&](Dialog&) {
+        fileDialogsBeforeModalRuns.push_back(dialogs.fileDialogs.size());
+        return 1;
+    };
     auto window = startMainWindow();
     EXPECT_FALSE(window->hasEnded());
     EXPECT_EQ(SensorModel, QStringLiteral("OV7610"));
@@ -67,6 +72,7 @@ TEST_F(StartupTest, ReachesTheRunningMainWindow) {
     // The device information was shown once, before the settings file was asked for.
     EXPECT_EQ(dialogs.modalRuns,
               std::vector<QString>{QStringLiteral("Corvane Halvex Application")});
+    EXPECT_EQ(fileDialogsBeforeModalRuns, std::vector<std::size_t>{0});
     ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
     EXPECT_EQ(dialogs.fileDialogs[0].title, QStringLiteral("Load Ini File"));
     EXPECT_EQ(dialogs.fileDialogs[0].filter,
@@ -90,41 +96,84 @@ TEST_F(StartupTest, ReachesTheRunningMainWindow) {
 }
 
 TEST_F(StartupTest, SensorSetUpFollowsTheSensor) {
+    struct Written {
+        int address;
+        int mask;
+        int value;
+    };
     struct Case {
         const char* version;
         std::vector<std::string> trace;
+        std::vector<Written> written;
     };
     const Case cases[] = {
         // The library switches white balance to manual through register 12 itself.
-        {"OV7610", {"2d", "14", "VX3_SetTimeout", "38", "12", "VX3_WB_SetMode"}},
-        {"OV7620", {"2d", "14", "VX3_SetTimeout", "70", "12", "VX3_WB_SetMode"}},
-        {"VX-PROTO", {"2d", "14", "VX3_SetTimeout", "70", "12", "VX3_WB_SetMode"}},
+        {"OV7610",
+         {"2d", "14", "VX3_SetTimeout", "38", "12", "VX3_WB_SetMode"},
+         {{0x2d, 0x10, 0x00}, {0x14, 0x04, 0x04}, {0x38, 0x0b, 0x0b}}},
+        {"OV7620",
+         {"2d", "14", "VX3_SetTimeout", "70", "12", "VX3_WB_SetMode"},
+         {{0x2d, 0xff, 0x05}, {0x14, 0x84, 0x84}, {0x70, 0x8b, 0x8b}}},
+        {"VX-PROTO",
+         {"2d", "14", "VX3_SetTimeout", "70", "12", "VX3_WB_SetMode"},
+         {{0x2d, 0xff, 0x05}, {0x14, 0x84, 0x84}, {0x70, 0x8b, 0x8b}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.version);
         vx3sim::reset();
         vx3sim::setCameraVersion(c.version);
+        // Every owned bit starts opposite to the value the set-up gives it.
+        char buffer[VX3_INIT_BUFFER_SIZE] = {};
+        ASSERT_NE(VX3_InitCamera(buffer), 0);
+        for (const Written& w : c.written) {
+            const auto opposite = static_cast<std::uint8_t>(~w.value);
+            VX3_EST_SetAdrsData(static_cast<std::uint32_t>(w.address), 1, &opposite);
+        }
+        vx3sim::clearLog();
         auto window = startMainWindow();
         EXPECT_EQ(SensorModel, QString::fromLatin1(c.version));
         EXPECT_EQ(setupTrace(), c.trace);
-        const bool ov7610 = std::string(c.version) == "OV7610";
-        EXPECT_EQ(vx3sim::peekRegister(0x2d) & (ov7610 ? 0x10 : 0xFF), ov7610 ? 0x00 : 0x05);
-        EXPECT_EQ(vx3sim::peekRegister(0x14) & (ov7610 ? 0x04 : 0x84), ov7610 ? 0x04 : 0x84);
+        for (const Written& w : c.written) {
+            EXPECT_EQ(vx3sim::peekRegister(static_cast<std::uint8_t>(w.address)) & w.mask, w.value)
+                << std::hex << w.address;
+        }
+        // White balance manual.
+        EXPECT_EQ(vx3sim::peekRegister(0x12) & 0x04, 0);
         window->requestClose();
     }
+}
+
+TEST_F(StartupTest, CameraTimeOutIsFiveSeconds) {
+    auto window = startMainWindow();
+    window->StartLiveView();
+    vx3sim::failFunction("VX3_LV_ContinueMovie");
+    const std::int64_t before = time.nowMicroseconds();
+    window->fireTimer(CameraDataDialog::LiveViewTimerId);
+    // A camera that does not answer is given up after the time-out.
+    EXPECT_EQ(time.nowMicroseconds() - before, 5'000'000);
 }
 
 TEST_F(StartupTest, IdentityFailuresEndTheProgramWithTheirMessage) {
     struct Case {
         const char* function;
         int nth;
-        int message;
+        const char* message;
         bool released;
     };
     const Case cases[] = {
-        {"VX3_InitCamera", 1, 8, false},     {"VX3_IsConnectUsb", 1, 9, true},
-        {"VX3_GetUsbId", 1, 10, true},       {"VX3_GetUsbId", 2, 11, true},
-        {"VX3_EST_GetVersion", 1, 12, true}, {"VX3_EST_GetVersion", 2, 13, true},
+        {"VX3_InitCamera", 1,
+         "Camera initialization failed. An instance of the application may already be running "
+         "or the device is not connected.",
+         false},
+        {"VX3_IsConnectUsb", 1, "Device not detected.", true},
+        {"VX3_GetUsbId", 1, "Application initialization failed. The USB vendor ID was not found.",
+         true},
+        {"VX3_GetUsbId", 2, "Application initialization failed. The USB product ID was not found.",
+         true},
+        {"VX3_EST_GetVersion", 1,
+         "Application initialization failed. The SDK version was not found.", true},
+        {"VX3_EST_GetVersion", 2,
+         "Application initialization failed. The Camera version was not found.", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
@@ -136,7 +185,7 @@ TEST_F(StartupTest, IdentityFailuresEndTheProgramWithTheirMessage) {
         EXPECT_EQ(window.endResult(), 1);
         EXPECT_FALSE(window.isVisible());
         ASSERT_EQ(dialogs.messages.size(), 1u);
-        EXPECT_EQ(dialogs.messages[0].text, loadString(c.message));
+        EXPECT_EQ(dialogs.messages[0].text, QString::fromLatin1(c.message));
         EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
         EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
         EXPECT_EQ(called("VX3_UnmountCamera"), c.released);
@@ -148,7 +197,9 @@ TEST_F(StartupTest, UnpluggedCameraIsNotFound) {
     vx3sim::setPlugged(false);
     CameraDataDialog window;
     EXPECT_FALSE(window.initialize());
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{loadString(8)});
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList{"Camera initialization failed. An instance of the application may "
+                          "already be running or the device is not connected."});
 }
 
 TEST_F(StartupTest, CancelledLoadAsksUntilAFileIsLoadedOrTheUserEnds) {
@@ -158,7 +209,9 @@ TEST_F(StartupTest, CancelledLoadAsksUntilAFileIsLoadedOrTheUserEnds) {
     CameraDataDialog window;
     EXPECT_TRUE(window.initialize());
     EXPECT_EQ(dialogs.fileDialogs.size(), 3u);
-    EXPECT_EQ(dialogs.messageTexts(), QStringList(2, loadString(1)));
+    EXPECT_EQ(
+        dialogs.messageTexts(),
+        QStringList(2, "No initialization file was loaded. Do you want to end this session?"));
     EXPECT_EQ(window.m_strIniPath, workPath(QStringLiteral("default.ini")));
     window.requestClose();
 }
@@ -203,7 +256,8 @@ TEST_F(StartupTest, RefusedUnmountIsReportedAndShutDownGoesOn) {
     vx3sim::failFunction("VX3_UnmountCamera");
     window->requestClose();
     EXPECT_TRUE(window->hasEnded());
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{loadString(18)});
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{"Unmount camera command failed."});
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
 }
 
 TEST_F(StartupTest, LoadWhileShownKeepsPathsOnCancelAndResetsTheSensorOnLoad) {
@@ -240,24 +294,51 @@ TEST_F(StartupTest, WholeRunThroughTheApplicationObject) {
     EXPECT_TRUE(called("VX3_UnmountCamera"));
 }
 
-TEST_F(StartupTest, DeviceTextHasEightLinesAndLeavesTheCameraAutomatic) {
+TEST_F(StartupTest, DeviceTextListsTheCameraAndLeavesItAutomatic) {
     vx3sim::setCameraVersion("OV7620");
+    vx3sim::setSdkVersion("SDK 3.1.4");
+    vx3sim::setUsbIds(200, 7); // unsigned: a byte above 127 is no negative number
     char buffer[VX3_INIT_BUFFER_SIZE] = {};
     ASSERT_NE(VX3_InitCamera(buffer), 0);
-    const QStringList lines = DeviceInfoDialog::BuildDeviceText().split(QLatin1Char('\n'));
-    ASSERT_EQ(lines.size(), 9); // eight lines, each ending with a line break
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("USB Version = ")));
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("Product ID = ")));
-    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("SDK Version = ")));
-    EXPECT_EQ(lines[3], QStringLiteral("Camera Version = OV7620"));
-    EXPECT_EQ(lines[4], QStringLiteral("Auto Gain Control = ON"));
-    EXPECT_EQ(lines[6], QStringLiteral("Exposure Mode = AUTO"));
-    EXPECT_EQ(lines[7], QStringLiteral("Halvex Application = Ver. 2.02.01"));
-    EXPECT_TRUE(lines[8].isEmpty());
+    VX3_GC_SetAgc(0);
+    VX3_EXP_SetMode(1);
+    EXPECT_EQ(DeviceInfoDialog::BuildDeviceText(),
+              QStringLiteral("USB Version = 200\n"
+                             "Product ID = 7\n"
+                             "SDK Version = SDK 3.1.4\n"
+                             "Camera Version = OV7620\n"
+                             "Auto Gain Control = ON\n"
+                             "Black Balance Mode = AUTO\n"
+                             "Exposure Mode = AUTO\n"
+                             "Halvex Application = Ver. 2.02.01\n"));
 
-    vx3sim::failFunction("VX3_GC_GetAgc");
-    EXPECT_EQ(DeviceInfoDialog::BuildDeviceText().split(QLatin1Char('\n')).at(4),
-              QStringLiteral("Auto Gain Control = OFF"));
+    // Modes the camera does not report read as off and manual, without an error.
+    VX3_EXP_SetMode(1);
+    for (const char* function : {"VX3_GC_GetAgc", "VX3_BB_GetMode", "VX3_EXP_SetMode"}) {
+        vx3sim::failFunction(function);
+    }
+    const QStringList lines = DeviceInfoDialog::BuildDeviceText().split(QLatin1Char('\n'));
+    EXPECT_EQ(lines.mid(4, 3),
+              (QStringList{"Auto Gain Control = OFF", "Black Balance Mode = MANUAL",
+                           "Exposure Mode = MANUAL"}));
+}
+
+TEST_F(StartupTest, DeviceInformationAndAboutOpenFromTheMenus) {
+    auto window = startMainWindow();
+    dialogs.modalRuns.clear();
+    QString deviceText;
+    dialogs.onRunModal = [&](Dialog& dialog) {
+        if (dialog.control(MainId::DeviceText) != nullptr) {
+            deviceText = dialog.controls().text(MainId::DeviceText);
+        }
+        return 1;
+    };
+    window->menu()->choose(MenuId::DeviceInformation);
+    window->menu()->choose(MenuId::About);
+    EXPECT_EQ(dialogs.modalRuns,
+              (std::vector<QString>{"Corvane Halvex Application", "About Halvex Application"}));
+    EXPECT_TRUE(deviceText.startsWith("USB Version = 92\nProduct ID = 33\n"));
+    EXPECT_TRUE(deviceText.endsWith("Halvex Application = Ver. 2.02.01\n"));
 }
 
 TEST_F(StartupTest, RatioLimitsAreRangeCheckedWhenTakenFromTheControls) {
@@ -270,7 +351,9 @@ TEST_F(StartupTest, RatioLimitsAreRangeCheckedWhenTakenFromTheControls) {
         {1218, "2.5", "Please enter a number between 0 and 2."},
         {1220, "-0.1", "Please enter a number between 0 and 2."},
         {1226, "abc", "Please enter a number."},
-        {1232, "5", nullptr}, // R/G Min has no range check
+        {1227, "99999999999999999999999999999999999999999999", "Please enter a number."},
+        {1232, "1e39", "Please enter a number."}, // beyond a float even without a range check
+        {1232, "5", nullptr},                     // R/G Min has no range check
         {1219, "0.5", nullptr},
     };
     for (const auto& c : cases) {

@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,8 +33,8 @@ bool isDigit(char c) {
 }
 
 // A float box's rule: blanks, a decimal number (sign, digits with an optional point, an optional
-// exponent), blanks, and nothing else; zero only when written with a leading '0'; finite. The box
-// holds a C string, so its text ends at a NUL.
+// exponent), blanks, and nothing else; zero only when written with a leading '0'; within a float's
+// range. The box holds a C string, so its text ends at a NUL.
 std::optional<double> referenceFloat(std::string text) {
     text = text.substr(0, text.find('\0'));
     std::size_t i = text.find_first_not_of(" \t");
@@ -76,7 +77,8 @@ std::optional<double> referenceFloat(std::string text) {
         return std::nullopt;
     }
     const double value = std::strtod(text.substr(start, end - start).c_str(), nullptr);
-    if (!std::isfinite(value) || (value == 0.0 && first != '0')) {
+    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max() ||
+        (value == 0.0 && first != '0')) {
         return std::nullopt;
     }
     return value;
@@ -163,7 +165,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     // What the box shows for an accepted value is accepted again when the technician leaves it.
     if (std::isfinite(value) && value != 0.0f) {
-        double again = 0.0;
+        float again = 0.0f;
         FUZZ_CHECK(halvex::parseFloat(halvex::formatFloat(static_cast<double>(value)), again));
     }
     return 0;

@@ -9,6 +9,8 @@ namespace halvex::fuzz {
 namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Every line the writer writes ends with it, whatever the file uses.
+constexpr std::string_view kLineBreak = "\r\n";
 
 struct Line {
     std::size_t begin; // first byte
@@ -42,15 +44,6 @@ std::vector<Line> splitLines(std::string_view bytes) {
         begin = next;
     }
     return lines;
-}
-
-std::string lineBreakOf(std::string_view bytes, const std::vector<Line>& lines) {
-    for (const Line& line : lines) {
-        if (line.next > line.end) {
-            return std::string(bytes.substr(line.end, line.next - line.end));
-        }
-    }
-    return "\r\n";
 }
 
 std::optional<std::string_view> headerName(std::string_view content) {
@@ -88,7 +81,6 @@ bool sameName(std::string_view a, std::string_view b) {
 void ReferenceIniWriter::write(std::string_view section, std::string_view key,
                                std::string_view value) {
     const std::vector<Line> lines = splitLines(m_bytes);
-    const std::string lineBreak = lineBreakOf(m_bytes, lines);
     const auto keyLine = [&] {
         std::string text(key);
         return text.append("=").append(value);
@@ -125,8 +117,8 @@ void ReferenceIniWriter::write(std::string_view section, std::string_view key,
         const std::string_view name = trimBlanks(content.substr(0, content.find('=')));
         if (sameName(name, key)) {
             std::string replaced(name);
-            replaced.append("=").append(value);
-            m_bytes.replace(lines[i].begin, lines[i].end - lines[i].begin, replaced);
+            replaced.append("=").append(value).append(kLineBreak);
+            m_bytes.replace(lines[i].begin, lines[i].next - lines[i].begin, replaced);
             return;
         }
     }
@@ -134,15 +126,16 @@ void ReferenceIniWriter::write(std::string_view section, std::string_view key,
     if (lastLineOfSection) {
         const Line& after = lines[*lastLineOfSection];
         const std::string inserted =
-            (after.next == after.end ? lineBreak : std::string()) + keyLine() + lineBreak;
+            (after.next == after.end ? std::string(kLineBreak) : std::string()) + keyLine() +
+            std::string(kLineBreak);
         m_bytes.insert(after.next, inserted);
         return;
     }
     if (m_bytes.size() > textBegin(m_bytes) && m_bytes.back() != '\n' && m_bytes.back() != '\r') {
-        m_bytes += lineBreak;
+        m_bytes += kLineBreak;
     }
-    m_bytes.append("[").append(section).append("]").append(lineBreak);
-    m_bytes.append(keyLine()).append(lineBreak);
+    m_bytes.append("[").append(section).append("]").append(kLineBreak);
+    m_bytes.append(keyLine()).append(kLineBreak);
 }
 
 } // namespace halvex::fuzz

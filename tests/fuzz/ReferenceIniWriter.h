@@ -11,8 +11,9 @@ class ReferenceIniWriter {
 public:
     explicit ReferenceIniWriter(std::string bytes) : m_bytes(std::move(bytes)) {}
 
-    // The file after one write of key in section: the key's line in the first section of that name
-    // replaced, or a new line after the section's last key line, or a new section at the end.
+    // The file after one write of key in section: the key's line (with its break) in the first
+    // section of that name replaced, or a new line after the section's last key line, or a new
+    // section at the end; every line written ends with CRLF.
     void write(std::string_view section, std::string_view key, std::string_view value);
 
     const std::string& bytes() const { return m_bytes; }

@@ -53,5 +53,17 @@ TEST_F(SaveSequenceTest, RefusalPartWayShowsTheFailureTextInAnErrorBox) {
     EXPECT_TRUE(read(path("old.ini")).endsWith("[WhiteBalance]\r\nBlue=8c\r\nRed=30\r\n"));
 }
 
+TEST_F(SaveSequenceTest, ReadOnlyFileIsBackedUpButNotReplaced) {
+    const QByteArray old = "[Version]\r\nVersion=\"1.0\"\r\n";
+    const QString file = write("locked.ini", old);
+    ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+    EXPECT_FALSE(SaveSettingsWithBackup(file, nullptr));
+    EXPECT_EQ(m_dialogs.messageTexts(), (QStringList{"A backup of the old ini file was created.",
+                                                     "Save ini file command failed."}));
+    EXPECT_EQ(m_dialogs.messages.at(1).caption, "Error");
+    EXPECT_EQ(read(file), old);
+    EXPECT_EQ(read(path("locked.bak")), old);
+}
+
 } // namespace
 } // namespace halvex

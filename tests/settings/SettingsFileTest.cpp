@@ -48,15 +48,18 @@ TEST_F(SettingsFileTest, DefaultIniHoldsEveryKeyAndSaveRebuildsItFromNothing) {
 }
 
 TEST_F(SettingsFileTest, LoadThenSaveKeepsEverythingForeignByteForByte) {
+    // Hand-edited: foreign lines with line feeds only, odd spellings, a missing key and section,
+    // and a last line without a break.
     QByteArray edited = "\xEF\xBB\xBF; kept by the technician\n[Foreign]\nx = 1\n\n" + m_default;
-    edited.replace("\r\n", "\n");
-    edited.replace("[WhiteBalance]\nBlue=8c\nRed=30", "[ whitebalance ]\nBLUE=8c\n\tRed = 30 ");
-    edited.replace("Scale=ON\nAuto", "Scale=ON\nUnknown=5\n;note\nAuto");
-    edited.replace("Gamma1=64,01,01\n", "");
-    edited.replace("[Application]\nFontName=\"Arial\"\nRivesPos=0\nCharSet=0\nMachine=1\n"
-                   "FolderSize=100\n",
+    edited.replace("[WhiteBalance]\r\nBlue=8c\r\nRed=30\r\n",
+                   "[ whitebalance ]\nBLUE=8c\n\tRed = 30 \n");
+    edited.replace("Scale=ON\r\nAuto", "Scale=ON\r\nUnknown=5\n;note\nAuto");
+    edited.replace("Gamma1=64,01,01\r\n", "");
+    edited.replace("[Application]\r\nFontName=\"Arial\"\r\nRivesPos=0\r\nCharSet=0\r\n"
+                   "Machine=1\r\nFolderSize=100\r\n",
                    "");
-    edited.append("[Foreign]\ny=2");
+    edited.replace("[FrameSpeed2]\r\nFrameSpeed=30\r\n",
+                   "[Foreign]\ny=2\n[FrameSpeed2]\nFrameSpeed=30");
     const QString file = write("edited.ini", edited);
 
     m_file.Load(file);
@@ -72,17 +75,57 @@ TEST_F(SettingsFileTest, LoadThenSaveKeepsEverythingForeignByteForByte) {
     settingsStore().setValue(u"Version", u"Version", "  v 2  ");
     settingsStore().setValue(u"WhiteBalance", u"Blue", " 8c ");
     m_file.Save(file);
+    // Every line the save writes ends with CRLF; the other lines keep their bytes.
     QByteArray saved = edited;
-    saved.replace("\tRed = 30 ", "Red=30");
-    saved.replace("BLUE=8c", "BLUE= 8c ");
+    saved.replace("BLUE=8c\n\tRed = 30 \n", "BLUE= 8c \r\nRed=30\r\n");
     saved.replace("\"2.2.1\"", "\"  v 2  \"");
-    saved.replace("Gamma3=62,FE,80\n", "Gamma3=62,FE,80\nGamma1=64,01,00\n");
-    saved.append("\n[Application]\nFontName=\"\"\nRivesPos=\nCharSet=\nMachine=\nFolderSize=\n");
+    saved.replace("Gamma3=62,FE,80\r\n", "Gamma3=62,FE,80\r\nGamma1=64,01,00\r\n");
+    saved.replace("[FrameSpeed2]\nFrameSpeed=30", "[FrameSpeed2]\nFrameSpeed=30\r\n");
+    saved.append("[Application]\r\nFontName=\"\"\r\nRivesPos=\r\nCharSet=\r\nMachine=\r\n"
+                 "FolderSize=\r\n");
     EXPECT_EQ(read(file), saved);
 
     m_file.Load(file);
     EXPECT_EQ(settingsStore().value(u"Version", u"Version"), "  v 2  ");
     EXPECT_EQ(settingsStore().value(u"WhiteBalance", u"Blue"), "8c");
+}
+
+TEST_F(SettingsFileTest, FileWithoutWritePermissionIsRefusedEvenToRoot) {
+    const QByteArray old = "[A]\r\na=1\r\n";
+    const QFileDevice::Permissions readOnly =
+        QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    const struct {
+        const char* name;
+        QFileDevice::Permissions permissions;
+        bool refused;
+    } cases[] = {
+        {"readOnly", readOnly, true},
+        // Only the owner's bit counts for the owner, as for any ordinary user.
+        {"othersMayWrite", readOnly | QFileDevice::WriteGroup | QFileDevice::WriteOther, true},
+        {"ownerMayWrite", readOnly | QFileDevice::WriteOwner, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString file = write(QString::fromLatin1(c.name) + ".ini", old);
+        ASSERT_TRUE(QFile::setPermissions(file, c.permissions));
+        if (c.refused) {
+            EXPECT_THROW(m_file.WriteValue("A", "a", "2", file), SettingsWriteError);
+            EXPECT_NO_THROW(m_file.WriteQuotedValue("A", "b", "2", file));
+            EXPECT_THROW(m_file.Save(file), SettingsWriteError);
+            EXPECT_EQ(read(file), old);
+        } else {
+            m_file.WriteValue("A", "a", "2", file);
+            EXPECT_EQ(read(file), "[A]\r\na=2\r\n");
+        }
+        // The file keeps its permission bits (the process's own rights left aside).
+        EXPECT_EQ(QFile::permissions(file) & ~QFileDevice::Permissions(0x0700), c.permissions);
+    }
+
+    // A backup made read-only stays as it was, and nothing is reported.
+    const QString backup = write("kept.bak", "old backup");
+    ASSERT_TRUE(QFile::setPermissions(backup, readOnly));
+    m_file.CreateBackup(write("kept.ini", old));
+    EXPECT_EQ(read(backup), "old backup");
 }
 
 TEST_F(SettingsFileTest, RefusedBareKeyStopsSaveRefusedQuotedKeyIsSkipped) {

@@ -128,6 +128,42 @@ TEST_F(ConformanceTest, EveryFunctionButInitFailsBeforeInitAndAfterUnmount) {
     }
 }
 
+// Pulling the cable loses the handle: plugged in again, the camera answers nothing but
+// VX3_InitCamera, does not resume live view and starts from its power-on registers.
+TEST_F(ConformanceTest, AReplugNeedsInitialisationAgain) {
+    for (const bool unmountFirst : {false, true}) {
+        reopen();
+        std::uint8_t saturation = 0x11;
+        ASSERT_NE(VX3_EST_SetAdrsData(0x03, 1, &saturation), 0);
+        vx3sim::setPlugged(false);
+        vx3sim::setPlugged(true);
+        for (const Call& call : validCalls()) {
+            if (std::string(call.name) != "VX3_InitCamera") {
+                EXPECT_EQ(call.run(), 0) << call.name << " after a replug";
+            }
+        }
+        if (unmountFirst) {
+            EXPECT_EQ(VX3_UnmountCamera(), 0) << "the lost handle cannot be unmounted";
+        }
+        ASSERT_NE(VX3_InitCamera(nullptr), 0);
+        EXPECT_NE(VX3_IsConnectUsb(), 0);
+        EXPECT_EQ(VX3_LV_IsMovieRunning(), 0);
+        EXPECT_EQ(VX3_LV_ContinueMovie(frameBuffer.data()), 0);
+        ASSERT_NE(VX3_EST_GetAdrsData(0x03, 1, &saturation), 0);
+        EXPECT_EQ(saturation, 0x80) << "power-on value";
+        EXPECT_NE(VX3_LV_StartMovie(frameBuffer.data()), 0);
+    }
+}
+
+TEST_F(ConformanceTest, AnUnpluggedCameraFailsAtOnceWithoutWaitingForTheTimeout) {
+    reopen();
+    vx3sim::setPlugged(false);
+    const std::int64_t start = clock.nowMicroseconds();
+    EXPECT_EQ(VX3_LV_ContinueMovie(frameBuffer.data()), 0);
+    EXPECT_EQ(VX3_LV_IsMovieRunning(), 0);
+    EXPECT_EQ(clock.nowMicroseconds(), start);
+}
+
 TEST_F(ConformanceTest, InjectedFaultsStartAtTheNthCallAndClear) {
     for (const Call& call : validCalls()) {
         reopen();
@@ -139,6 +175,87 @@ TEST_F(ConformanceTest, InjectedFaultsStartAtTheNthCallAndClear) {
         EXPECT_EQ(call.run(), 0) << call.name;
         vx3sim::failFunction(call.name, -1);
         EXPECT_NE(call.run(), 0) << call.name;
+    }
+}
+
+TEST_F(ConformanceTest, FaultsCanDependOnTheFirstArgument) {
+    std::uint8_t id = 0;
+    vx3sim::failFunctionFor("VX3_GetUsbId", 0);
+    EXPECT_NE(VX3_GetUsbId(1, &id), 0) << "the vendor selector still answers";
+    EXPECT_EQ(id, 0x5C);
+    EXPECT_EQ(VX3_GetUsbId(0, &id), 0);
+    EXPECT_EQ(VX3_GetUsbId(0, &id), 0);
+    vx3sim::failFunctionFor("VX3_GetUsbId", 0, -1);
+    EXPECT_NE(VX3_GetUsbId(0, &id), 0);
+    EXPECT_EQ(id, 0x21);
+
+    // The nth call counts only the calls with that argument.
+    vx3sim::failFunctionFor("VX3_EST_SetAdrsData", 0x01, 2);
+    std::uint8_t value = 0x40;
+    EXPECT_NE(VX3_EST_SetAdrsData(0x02, 1, &value), 0);
+    EXPECT_NE(VX3_EST_SetAdrsData(0x01, 1, &value), 0);
+    EXPECT_NE(VX3_EST_SetAdrsData(0x02, 1, &value), 0);
+    EXPECT_EQ(VX3_EST_SetAdrsData(0x01, 1, &value), 0);
+    vx3sim::clearFaults();
+    EXPECT_NE(VX3_EST_SetAdrsData(0x01, 1, &value), 0);
+
+    vx3sim::setUsbIds(vx3sim::DefaultVendorId, 0x99);
+    ASSERT_NE(VX3_GetUsbId(1, &id), 0);
+    EXPECT_EQ(id, 0x5C);
+    ASSERT_NE(VX3_GetUsbId(0, &id), 0);
+    EXPECT_EQ(id, 0x99) << "another product answers";
+}
+
+TEST_F(ConformanceTest, TheLogHoldsWhatEachCallReceived) {
+    struct Case {
+        const char* name;
+        std::function<int()> run;
+        std::vector<std::int64_t> arguments;
+        std::string fileName;
+    };
+    std::uint8_t byte = 0;
+    const std::uint8_t written[2] = {0xA0, 0x7F};
+    char text[VX3_VERSION_TEXT_SIZE];
+    const WhiteBalanceValue balance{140, 48};
+    VX3_JPEGINFO info{};
+    info.dataSize = 100;
+    BITMAPINFOHEADER header{};
+    VX3_SIA_GetImageInfo(&header);
+    const Case cases[] = {
+        {"VX3_GetUsbId", [&] { return VX3_GetUsbId(0, &byte); }, {0}, ""},
+        {"VX3_EST_GetVersion", [&] { return VX3_EST_GetVersion(1, text); }, {1}, ""},
+        {"VX3_SetTimeout", [] { return VX3_SetTimeout(5000); }, {5000}, ""},
+        {"VX3_EST_GetAdrsData", [&] { return VX3_EST_GetAdrsData(0x12, 1, &byte); }, {0x12, 1}, ""},
+        {"VX3_EST_SetAdrsData",
+         [&] { return VX3_EST_SetAdrsData(0x03, 2, written); },
+         {0x03, 2, 0xA0, 0x7F},
+         ""},
+        {"VX3_LV_SetImageSize", [] { return VX3_LV_SetImageSize(0); }, {0}, ""},
+        {"VX3_LV_SetFrameRate", [] { return VX3_LV_SetFrameRate(15); }, {15}, ""},
+        {"VX3_SIA_SetImageSize", [] { return VX3_SIA_SetImageSize(640, 480); }, {640, 480}, ""},
+        {"VX3_WB_SetWbVal", [&] { return VX3_WB_SetWbVal(&balance); }, {140, 48}, ""},
+        {"VX3_WB_SetWbVal", [] { return VX3_WB_SetWbVal(nullptr); }, {}, ""},
+        {"VX3_WB_SetMode", [] { return VX3_WB_SetMode(0); }, {0}, ""},
+        {"VX3_GC_SetAgc", [] { return VX3_GC_SetAgc(1); }, {1}, ""},
+        {"VX3_EXP_SetMode", [] { return VX3_EXP_SetMode(0); }, {0}, ""},
+        {"VX3_LV_StartMovie", [] { return VX3_LV_StartMovie(frameBuffer.data()); }, {}, ""},
+        {"VX3_SIA_SaveImageJpg",
+         [&] { return VX3_SIA_SaveImageJpg(jpgPath.c_str(), &info, jpegBuffer.data()); },
+         {100},
+         jpgPath},
+        {"VX3_SIA_SaveImageBmp",
+         [&] { return VX3_SIA_SaveImageBmp(bmpPath.c_str(), &header, frameBuffer.data()); },
+         {},
+         bmpPath},
+    };
+    for (const Case& c : cases) {
+        vx3sim::clearLog();
+        c.run();
+        const auto entries = vx3sim::log();
+        ASSERT_FALSE(entries.empty()) << c.name;
+        EXPECT_EQ(entries.back().function, c.name);
+        EXPECT_EQ(entries.back().arguments, c.arguments) << c.name;
+        EXPECT_EQ(entries.back().fileName, c.fileName) << c.name;
     }
 }
 

@@ -52,26 +52,61 @@ TEST_F(TimingTest, ASlowCallerGetsTheNewestFrameWithoutWaiting) {
 }
 
 TEST_F(TimingTest, ASilentCameraFailsAfterTheTimeout) {
-    struct Silence {
-        const char* cause;
-        void (*begin)();
-        void (*end)();
-    };
-    const Silence silences[] = {
-        {"unplugged", [] { vx3sim::setPlugged(false); }, [] { vx3sim::setPlugged(true); }},
-        {"fault", [] { vx3sim::failFunction("VX3_LV_ContinueMovie"); },
-         [] { vx3sim::clearFaults(); }},
-    };
     ASSERT_NE(VX3_SetTimeout(1234), 0);
     ASSERT_NE(VX3_LV_StartMovie(frame.data()), 0);
-    for (const Silence& silence : silences) {
-        silence.begin();
+    vx3sim::failFunction("VX3_LV_ContinueMovie");
+    const std::int64_t start = clock.nowMicroseconds();
+    EXPECT_EQ(VX3_LV_ContinueMovie(frame.data()), 0);
+    EXPECT_EQ(clock.nowMicroseconds() - start, 1'234'000);
+    vx3sim::clearFaults();
+    EXPECT_NE(VX3_LV_ContinueMovie(frame.data()), 0);
+}
+
+// The time-out bounds every wait for a frame: a frame due later than the time-out is not waited
+// for. Rates 1 and 5 give frame periods of exactly 1 s and 200 ms.
+TEST_F(TimingTest, AFrameDueLaterThanTheTimeoutIsNotWaitedFor) {
+    struct Case {
+        std::uint16_t rate;
+        std::uint32_t timeoutMs;
+        bool delivered;
+        std::int64_t waitedUs;
+    };
+    const Case cases[] = {
+        {1, 200, false, 200'000},   {1, 999, false, 999'000}, {1, 1000, true, 1'000'000},
+        {1, 5000, true, 1'000'000}, {5, 150, false, 150'000}, {5, 200, true, 200'000},
+        {5, 5000, true, 200'000},
+    };
+    for (const Case& c : cases) {
+        ASSERT_NE(VX3_LV_SetFrameRate(c.rate), 0);
+        ASSERT_NE(VX3_SetTimeout(5000), 0);
+        ASSERT_NE(VX3_LV_StartMovie(frame.data()), 0);
+        ASSERT_NE(VX3_LV_ContinueMovie(frame.data()), 0); // now just after a frame
+        ASSERT_NE(VX3_SetTimeout(c.timeoutMs), 0);
+        const std::uint64_t delivered = vx3sim::framesDelivered();
         const std::int64_t start = clock.nowMicroseconds();
-        EXPECT_EQ(VX3_LV_ContinueMovie(frame.data()), 0) << silence.cause;
-        EXPECT_EQ(clock.nowMicroseconds() - start, 1'234'000) << silence.cause;
-        silence.end();
-        EXPECT_NE(VX3_LV_ContinueMovie(frame.data()), 0) << silence.cause << " over";
+        EXPECT_EQ(VX3_LV_ContinueMovie(frame.data()) != 0, c.delivered)
+            << c.rate << " per second, time-out " << c.timeoutMs;
+        EXPECT_EQ(clock.nowMicroseconds() - start, c.waitedUs)
+            << c.rate << " per second, time-out " << c.timeoutMs;
+        EXPECT_EQ(vx3sim::framesDelivered() - delivered, c.delivered ? 1u : 0u);
+        ASSERT_NE(VX3_LV_StopMovie(), 0);
     }
+}
+
+TEST_F(TimingTest, ACallerThatKeepsAskingGetsTheFrameWhenItIsDue) {
+    ASSERT_NE(VX3_LV_SetFrameRate(1), 0);
+    ASSERT_NE(VX3_LV_StartMovie(frame.data()), 0);
+    ASSERT_NE(VX3_SetTimeout(5000), 0);
+    ASSERT_NE(VX3_LV_ContinueMovie(frame.data()), 0);
+    ASSERT_NE(VX3_SetTimeout(300), 0);
+    const std::int64_t start = clock.nowMicroseconds();
+    for (const std::int64_t failedAt : {300'000, 600'000, 900'000}) {
+        EXPECT_EQ(VX3_LV_ContinueMovie(frame.data()), 0);
+        EXPECT_EQ(clock.nowMicroseconds() - start, failedAt);
+    }
+    EXPECT_NE(VX3_LV_ContinueMovie(frame.data()), 0);
+    EXPECT_EQ(clock.nowMicroseconds() - start, 1'000'000);
+    EXPECT_NE(VX3_LV_IsMovieRunning(), 0) << "a late frame does not stop live view";
 }
 
 TEST_F(TimingTest, StoppedLiveViewDeliversNothing) {
