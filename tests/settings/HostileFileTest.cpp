@@ -263,8 +263,8 @@ TEST_P(HostileFileTest, LoadsAndSaveKeepsEveryByteTheKeysDoNotOwn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, HostileFileTest, ::testing::ValuesIn(kCorpus),
-                         [](const ::testing::TestParamInfo<HostileFile>& info) {
-                             return std::string(info.param.name);
+                         [](const ::testing::TestParamInfo<HostileFile>& testInfo) {
+                             return std::string(testInfo.param.name);
                          });
 
 } // namespace
