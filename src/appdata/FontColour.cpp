@@ -1,6 +1,8 @@
 // The stored text forms of the processing screen's text font, text colour and information colour.
 #include "appdata/FontColour.h"
 
+#include "resources/StandardColours.h"
+
 #include <array>
 #include <climits>
 #include <cstdint>
@@ -10,12 +12,6 @@ namespace halvex {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
-
-// The leading decimal integer as the C library reads it, 0 when there is none, saturated to int.
-int leadingInteger(const QString& text) {
-    const long value = std::strtol(text.toLatin1().constData(), nullptr, 10);
-    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
-}
 
 struct Style {
     QLatin1StringView code;
@@ -29,31 +25,6 @@ constexpr std::array kStyles{
     Style{"1"_L1, "BOLD"_L1, BoldWeight, false},
     Style{"2"_L1, "ITALIC"_L1, RegularWeight, true},
     Style{"3"_L1, "BOLDITALIC"_L1, BoldWeight, true},
-};
-
-struct NamedColour {
-    QLatin1StringView name;
-    ColourRef colour;
-};
-
-// The sixteen standard colours; "FUSCHIA" is spelt as the settings files spell it.
-constexpr std::array kStandardColours{
-    NamedColour{"BLACK"_L1, makeColourRef(0, 0, 0)},
-    NamedColour{"MAROON"_L1, makeColourRef(128, 0, 0)},
-    NamedColour{"GREEN"_L1, makeColourRef(0, 128, 0)},
-    NamedColour{"OLIVE"_L1, makeColourRef(128, 128, 0)},
-    NamedColour{"NAVY"_L1, makeColourRef(0, 0, 128)},
-    NamedColour{"PURPLE"_L1, makeColourRef(128, 0, 128)},
-    NamedColour{"TEAL"_L1, makeColourRef(0, 128, 128)},
-    NamedColour{"GRAY"_L1, makeColourRef(128, 128, 128)},
-    NamedColour{"SILVER"_L1, makeColourRef(192, 192, 192)},
-    NamedColour{"RED"_L1, makeColourRef(255, 0, 0)},
-    NamedColour{"LIME"_L1, makeColourRef(0, 255, 0)},
-    NamedColour{"YELLOW"_L1, makeColourRef(255, 255, 0)},
-    NamedColour{"BLUE"_L1, makeColourRef(0, 0, 255)},
-    NamedColour{"FUSCHIA"_L1, makeColourRef(255, 0, 255)},
-    NamedColour{"AQUA"_L1, makeColourRef(0, 255, 255)},
-    NamedColour{"WHITE"_L1, makeColourRef(255, 255, 255)},
 };
 
 int hexDigit(QChar c) {
@@ -70,6 +41,11 @@ int hexDigit(QChar c) {
 }
 
 } // namespace
+
+int decimalValue(const QString& text) {
+    const long value = std::strtol(text.toLatin1().constData(), nullptr, 10);
+    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
+}
 
 QColor toQColor(ColourRef colour) {
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
@@ -117,9 +93,9 @@ FontAttributes attributesFromStyleName(const QString& name) {
 }
 
 QString colourName(ColourRef colour) {
-    for (const NamedColour& named : kStandardColours) {
-        if (named.colour == colour) {
-            return named.name;
+    for (const StandardColour& standard : standardColours()) {
+        if (makeColourRef(standard.red, standard.green, standard.blue) == colour) {
+            return standard.name;
         }
     }
     return {};
@@ -165,7 +141,7 @@ ColourRef colourFromHex(const QString& red, const QString& green, const QString&
 }
 
 QString pointsFromTenths(const QString& tenths) {
-    return QString::number(leadingInteger(tenths) / 10);
+    return QString::number(decimalValue(tenths) / 10);
 }
 
 int fontHeightFromPoints(int points) {
@@ -178,7 +154,7 @@ FontDescription fontDescriptionFromShown(const QString& typeface, const QString&
                                          const QString& styleName, const QString& underline) {
     FontDescription font;
     font.faceName = typeface.left(MaxFaceNameLength);
-    font.height = fontHeightFromPoints(leadingInteger(points));
+    font.height = fontHeightFromPoints(decimalValue(points));
     const FontAttributes attributes = attributesFromStyleName(styleName);
     font.weight = attributes.weight;
     font.italic = attributes.italic;
