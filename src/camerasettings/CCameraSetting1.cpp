@@ -163,12 +163,12 @@ CCameraSetting1::CCameraSetting1() : CameraSettingsPage(kCameraSetting1Template)
 
 void CCameraSetting1::doDataExchange(DataExchange& dx) {
     for (const WhiteBalanceRow& row : kWhiteBalanceRows) {
-        dx.slider(row.slider, this->*row.value);
+        dx.sliderPosition(row.slider, this->*row.value);
         dx.text(row.edit, this->*row.text);
     }
     for (const RegisterRow& row : kRegisterRows) {
         dx.text(row.edit, this->*row.text, row.textLimit);
-        dx.slider(row.slider, this->*row.value);
+        dx.sliderPosition(row.slider, this->*row.value);
     }
 }
 

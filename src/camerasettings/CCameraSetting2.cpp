@@ -156,11 +156,11 @@ CCameraSetting2::CCameraSetting2() : CameraSettingsPage(kCameraSetting2Template)
 }
 
 void CCameraSetting2::doDataExchange(DataExchange& dx) {
-    dx.comboIndex(Page2Id::SuperGainList, m_nSuperGain);
-    dx.comboIndex(Page2Id::AwbList, m_nAwbSpeed);
-    dx.comboIndex(Page2Id::AlcList, m_nAlcSpeed);
-    dx.comboIndex(Page2Id::AecList, m_nAecSpeed);
-    dx.slider(Page2Id::FrameSpeedSlider, m_nFrameSpeed);
+    dx.listIndex(Page2Id::SuperGainList, m_nSuperGain);
+    dx.listIndex(Page2Id::AwbList, m_nAwbSpeed);
+    dx.listIndex(Page2Id::AlcList, m_nAlcSpeed);
+    dx.listIndex(Page2Id::AecList, m_nAecSpeed);
+    dx.sliderPosition(Page2Id::FrameSpeedSlider, m_nFrameSpeed);
     dx.text(Page2Id::FrameSpeedEdit, m_strFrameSpeed, 2);
     dx.text(Page2Id::Output, m_strOutput, 8);
     dx.text(Page2Id::Input, m_strInput, 8);

@@ -4,9 +4,9 @@
 #include "framework/ControlSet.h"
 #include "framework/DialogService.h"
 
-#include <QAbstractSlider>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSlider>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -35,8 +35,20 @@ void DataExchange::check(int id, int& value) {
     }
 }
 
-void DataExchange::slider(int id, int& position) {
-    auto* slider = m_controls.as<QAbstractSlider>(id);
+void DataExchange::listIndex(int id, int& index) {
+    auto* list = m_controls.as<QComboBox>(id);
+    if (list == nullptr) {
+        return;
+    }
+    if (m_save) {
+        index = list->currentIndex();
+    } else {
+        list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+    }
+}
+
+void DataExchange::sliderPosition(int id, int& position) {
+    auto* slider = m_controls.as<QSlider>(id);
     if (slider == nullptr) {
         return;
     }
@@ -44,18 +56,6 @@ void DataExchange::slider(int id, int& position) {
         position = slider->value();
     } else {
         slider->setValue(position);
-    }
-}
-
-void DataExchange::comboIndex(int id, int& index) {
-    auto* combo = m_controls.as<QComboBox>(id);
-    if (combo == nullptr) {
-        return;
-    }
-    if (m_save) {
-        index = combo->currentIndex();
-    } else {
-        combo->setCurrentIndex(index);
     }
 }
 

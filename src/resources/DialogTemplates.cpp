@@ -21,9 +21,9 @@ const T& findById(const std::array<const T*, N>& table, int id) {
 } // namespace
 
 const DialogTemplate& dialogTemplate(int id) {
-    static const std::array kDialogs{&kMainDialogTemplate, &kDeviceInfoDialogTemplate,
-                                     &kAboutDialogTemplate, &kCameraSetting1Template,
-                                     &kCameraSetting2Template};
+    static const std::array kDialogs{&kMainDialogTemplate,     &kDeviceInfoDialogTemplate,
+                                     &kAboutDialogTemplate,    &kCameraSetting1Template,
+                                     &kCameraSetting2Template, &kProcessingScreenTemplate};
     return findById(kDialogs, id);
 }
 

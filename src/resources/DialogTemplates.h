@@ -10,6 +10,7 @@ extern const DialogTemplate kDeviceInfoDialogTemplate;
 extern const DialogTemplate kAboutDialogTemplate;
 extern const DialogTemplate kCameraSetting1Template;
 extern const DialogTemplate kCameraSetting2Template;
+extern const DialogTemplate kProcessingScreenTemplate;
 extern const MenuTemplate kMainMenuTemplate;
 
 } // namespace halvex
