@@ -1,6 +1,8 @@
 // The stored text forms of the processing screen's text font, text colour and information colour.
 #include "appdata/FontColour.h"
 
+#include "resources/StandardColours.h"
+
 #include <array>
 #include <climits>
 #include <cstdint>
@@ -29,31 +31,6 @@ constexpr std::array kStyles{
     Style{"1"_L1, "BOLD"_L1, BoldWeight, false},
     Style{"2"_L1, "ITALIC"_L1, RegularWeight, true},
     Style{"3"_L1, "BOLDITALIC"_L1, BoldWeight, true},
-};
-
-struct NamedColour {
-    QLatin1StringView name;
-    ColourRef colour;
-};
-
-// The sixteen standard colours; "FUSCHIA" is spelt as the settings files spell it.
-constexpr std::array kStandardColours{
-    NamedColour{"BLACK"_L1, makeColourRef(0, 0, 0)},
-    NamedColour{"MAROON"_L1, makeColourRef(128, 0, 0)},
-    NamedColour{"GREEN"_L1, makeColourRef(0, 128, 0)},
-    NamedColour{"OLIVE"_L1, makeColourRef(128, 128, 0)},
-    NamedColour{"NAVY"_L1, makeColourRef(0, 0, 128)},
-    NamedColour{"PURPLE"_L1, makeColourRef(128, 0, 128)},
-    NamedColour{"TEAL"_L1, makeColourRef(0, 128, 128)},
-    NamedColour{"GRAY"_L1, makeColourRef(128, 128, 128)},
-    NamedColour{"SILVER"_L1, makeColourRef(192, 192, 192)},
-    NamedColour{"RED"_L1, makeColourRef(255, 0, 0)},
-    NamedColour{"LIME"_L1, makeColourRef(0, 255, 0)},
-    NamedColour{"YELLOW"_L1, makeColourRef(255, 255, 0)},
-    NamedColour{"BLUE"_L1, makeColourRef(0, 0, 255)},
-    NamedColour{"FUSCHIA"_L1, makeColourRef(255, 0, 255)},
-    NamedColour{"AQUA"_L1, makeColourRef(0, 255, 255)},
-    NamedColour{"WHITE"_L1, makeColourRef(255, 255, 255)},
 };
 
 int hexDigit(QChar c) {
@@ -117,9 +94,9 @@ FontAttributes attributesFromStyleName(const QString& name) {
 }
 
 QString colourName(ColourRef colour) {
-    for (const NamedColour& named : kStandardColours) {
-        if (named.colour == colour) {
-            return named.name;
+    for (const StandardColour& standard : standardColours()) {
+        if (makeColourRef(standard.red, standard.green, standard.blue) == colour) {
+            return standard.name;
         }
     }
     return {};
