@@ -9,12 +9,21 @@
 
 #include <QList>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
 class QLineEdit;
 
 namespace halvex {
+
+// A handler shared by a family of controls that behave alike: it gets the row of its control.
+template <typename D> struct IndexedMessageEntry {
+    Notify notify;
+    int id;
+    void (D::*handler)(int index);
+    int index;
+};
 
 class CameraSettingsPage : public PropertyPage {
 public:
@@ -30,6 +39,16 @@ public:
     virtual QString ReadCameraDefault(QString section, QString key, QString fallback) = 0;
 
 protected:
+    using PropertyPage::bindMessages;
+    template <typename D> void bindMessages(D* self, std::span<const IndexedMessageEntry<D>> map) {
+        for (const IndexedMessageEntry<D>& entry : map) {
+            auto handler = entry.handler;
+            const int index = entry.index;
+            routeNotification(entry.notify, entry.id,
+                              [self, handler, index] { (self->*handler)(index); });
+        }
+    }
+
     // The value of key in default.ini of the application directory; none when the file is
     // missing or the value is empty. The settings file in use is never consulted.
     static std::optional<QString> readFactoryValue(const QString& section, const QString& key);

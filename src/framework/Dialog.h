@@ -38,14 +38,6 @@ template <typename D> struct MessageEntry {
     void (D::*handler)();
 };
 
-// A handler shared by a family of controls that behave alike: it gets the row of its control.
-template <typename D> struct IndexedMessageEntry {
-    Notify notify;
-    int id;
-    void (D::*handler)(int index);
-    int index;
-};
-
 class Dialog : public QDialog {
 public:
     explicit Dialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
@@ -100,14 +92,6 @@ protected:
         for (const MessageEntry<D>& entry : map) {
             auto handler = entry.handler;
             routeNotification(entry.notify, entry.id, [self, handler] { (self->*handler)(); });
-        }
-    }
-    template <typename D> void bindMessages(D* self, std::span<const IndexedMessageEntry<D>> map) {
-        for (const IndexedMessageEntry<D>& entry : map) {
-            auto handler = entry.handler;
-            const int index = entry.index;
-            routeNotification(entry.notify, entry.id,
-                              [self, handler, index] { (self->*handler)(index); });
         }
     }
     void routeNotification(Notify notify, int id, std::function<void()> handler);
