@@ -87,8 +87,8 @@ public:
     std::vector<std::function<void()>> change;
 };
 
-// The watchers have no meta-object of their own, so findChild would take any child (a validator)
-// for one.
+// The watchers have no meta-object of their own, so findChild would take any child object (an
+// edit box's validator, a focus filter) for one; only a real cast tells them apart.
 template <typename Watcher, typename W> Watcher* watcherOf(W* widget) {
     for (QObject* child : widget->children()) {
         if (auto* existing = dynamic_cast<Watcher*>(child)) {
