@@ -79,12 +79,12 @@ TEST_F(AutoAdjustmentTest, UnstableValuesTimeOutAfter100Seconds) {
         {"retry then cancel", {MessageResult::Retry, MessageResult::Cancel}, 2},
     };
     start();
+    vx3sim::setBadUnit(vx3sim::BadUnit::UnsettledBalance);
     click(MainId::Start);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         dialogs.messages.clear();
         dialogs.messageAnswers = c.answers;
-        vx3sim::setWhiteBalanceUnstable(true);
         std::vector<double> shownAfter;
         const double before = virtualSeconds();
         dialogs.onMessage = [&](const MessageRequest&) {
@@ -106,16 +106,17 @@ TEST_F(AutoAdjustmentTest, UnstableValuesTimeOutAfter100Seconds) {
         }
         expectClosingState();
         EXPECT_FALSE(shown(1195).isEmpty());
-        vx3sim::setWhiteBalanceUnstable(false);
     }
 }
 
 TEST_F(AutoAdjustmentTest, RetryAfterAStableTimeoutWaitsAgainThenChecksTheRange) {
     start();
+    vx3sim::setBadUnit(vx3sim::BadUnit::UnsettledBalance);
     click(MainId::Start);
-    vx3sim::setWhiteBalanceUnstable(true);
+    dialogs.messages.clear(); // the start-up's white-balance warning
     dialogs.messageAnswers = {MessageResult::Retry};
-    dialogs.onMessage = [](const MessageRequest&) { vx3sim::setWhiteBalanceUnstable(false); };
+    // The camera is exchanged for a sound one while the box is shown.
+    dialogs.onMessage = [](const MessageRequest&) { vx3sim::setBadUnit(vx3sim::BadUnit::None); };
     run();
     EXPECT_EQ(dialogs.messageTexts(), QStringList{kTimeout});
     EXPECT_LE(shown(1195).toInt(), 245);

@@ -130,7 +130,6 @@ TEST_F(ManualAdjustmentTest, StartsFromTheInitialValuesWithWhiteBalanceManual) {
     click(MainId::Start);
     type(1210, QStringLiteral("120"));
     type(1209, QStringLiteral("40"));
-    vx3sim::setWhiteBalanceUnstable(false);
     std::vector<std::pair<int, int>> firstWrite;
     vx3sim::clearLog();
     bool sawFirst = false;
