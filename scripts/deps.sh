@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg62-turbo-dev
           libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth fonts-liberation
-          qt6-image-formats-plugins clang libclang-rt-14-dev llvm)
+          qt6-image-formats-plugins dpkg-dev file desktop-file-utils clang libclang-rt-14-dev llvm)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Halvex and starts it against the simulated camera in <repo>/run,
-# a working folder that holds the factory default.ini.
+# Installs what is missing, builds Halvex and starts it against the simulated camera with <repo>/run,
+# a working folder that holds the factory default.ini, as its application directory.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/deps.sh"
@@ -18,5 +18,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLAT
     exit 1
 fi
 
-cd "$work"
-exec "$build/src/halvex"
+exec "$build/src/halvex" --appdir "$work"

@@ -12,11 +12,11 @@
 #include "settings/FilePaths.h"
 #include "settings/SettingsStore.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QProgressBar>
 #include <array>
 #include <functional>
+#include <utility>
 
 namespace halvex {
 namespace {
@@ -94,7 +94,8 @@ std::span<const MessageEntry<CameraDataDialog>> CameraDataDialog::messageMap() {
     return kMessageMap;
 }
 
-CameraDataDialog::CameraDataDialog() : Dialog(kMainDialogTemplate) {
+CameraDataDialog::CameraDataDialog(StartupOptions startup)
+    : Dialog(kMainDialogTemplate), m_startup(std::move(startup)) {
     bindMessages(this, messageMap());
 }
 
@@ -150,7 +151,7 @@ bool CameraDataDialog::onInitDialog() {
     SendSensorSetup();
     ShowDeviceInformation();
 
-    ApplicationDirectory = QDir::currentPath();
+    ApplicationDirectory = m_startup.applicationDirectory;
     m_strIniPath = ApplicationDirectory;
     m_strIniFileName = QStringLiteral("default.ini");
     m_strIniPath = JoinPath(m_strIniPath, m_strIniFileName);
@@ -246,7 +247,10 @@ void CameraDataDialog::ChooseAndLoadSettings() {
         .pathMustExist = true,
         .fileMustExist = true,
     };
-    const std::optional<QString> chosen = dialogService().fileDialog(request, this);
+    // A settings file named on the command line stands for the first choice in the dialog.
+    const std::optional<QString> chosen = m_startup.settingsFile.isEmpty()
+                                              ? dialogService().fileDialog(request, this)
+                                              : std::exchange(m_startup.settingsFile, QString());
     if (!chosen) {
         if (!m_startupDone) {
             m_strIniPath.clear();

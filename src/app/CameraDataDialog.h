@@ -2,6 +2,7 @@
 // menus, and the calibration panel's members.
 #pragma once
 
+#include "app/StartupOptions.h"
 #include "camera/RegisterAccess.h"
 #include "framework/Dialog.h"
 #include "settings/SettingsFile.h"
@@ -25,7 +26,7 @@ public:
     static constexpr int LiveViewTimerId = 101;
     static constexpr int FrameBufferBytes = VX3_FRAME_BYTES;
 
-    CameraDataDialog();
+    explicit CameraDataDialog(StartupOptions startup = {});
     ~CameraDataDialog() override;
 
     // Start-up and shut-down
@@ -151,6 +152,7 @@ private:
     void onAbout() { ShowAbout(); }
 
     bool m_startupDone = false;
+    StartupOptions m_startup;
 };
 
 } // namespace halvex

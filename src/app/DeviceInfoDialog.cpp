@@ -1,6 +1,7 @@
 // Dialog 142: the camera's identity and modes.
 #include "app/DeviceInfoDialog.h"
 
+#include "app/ApplicationVersion.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
 
@@ -49,7 +50,7 @@ QString DeviceInfoDialog::BuildDeviceText() {
     text += exposure == 0 ? QStringLiteral("Exposure Mode = AUTO\n")
                           : QStringLiteral("Exposure Mode = MANUAL\n");
 
-    text += QStringLiteral("Halvex Application = Ver. 2.02.01\n");
+    text += QStringLiteral("Halvex Application = Ver. ") + ApplicationVersion() + QLatin1Char('\n');
     return text;
 }
 

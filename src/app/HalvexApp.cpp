@@ -7,7 +7,7 @@
 namespace halvex {
 
 bool HalvexApp::InitInstance() {
-    CameraDataDialog dialog;
+    CameraDataDialog dialog(m_options);
     try {
         dialogService().runModal(dialog);
     } catch (const HandlerAbort&) {

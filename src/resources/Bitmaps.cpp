@@ -47,10 +47,10 @@ constexpr std::array kLogoShapes{
     ShapeSpec{Shape::Text, kSteel, 60, 36, 52, 12, 6, "OPTICAL"},
 };
 
-QPixmap paint(std::span<const ShapeSpec> shapes) {
-    const ShapeSpec& canvas = shapes.front();
-    QPixmap pixmap(canvas.width, canvas.height);
-    QPainter painter(&pixmap);
+// Paints shapes onto device, scaled from the canvas size (the first shape) by scale.
+void paintShapes(std::span<const ShapeSpec> shapes, QPaintDevice& device, qreal scale) {
+    QPainter painter(&device);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::Antialiasing);
     for (const ShapeSpec& s : shapes) {
         const QColor colour = QColor::fromRgba(s.colour);
@@ -84,6 +84,12 @@ QPixmap paint(std::span<const ShapeSpec> shapes) {
         }
         }
     }
+}
+
+QPixmap paint(std::span<const ShapeSpec> shapes) {
+    const ShapeSpec& canvas = shapes.front();
+    QPixmap pixmap(canvas.width, canvas.height);
+    paintShapes(shapes, pixmap, 1.0);
     return pixmap;
 }
 
@@ -98,6 +104,13 @@ QPixmap resourceBitmap(const char* name) {
 
 QIcon applicationIcon() {
     return QIcon(paint(kIconShapes));
+}
+
+QImage applicationIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    paintShapes(kIconShapes, image, size / qreal(kIconShapes.front().width));
+    return image;
 }
 
 } // namespace halvex

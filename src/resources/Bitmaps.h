@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 #include <QPixmap>
 
 namespace halvex {
@@ -10,5 +11,7 @@ namespace halvex {
 QPixmap resourceBitmap(const char* name);
 // The window icon (resource 165).
 QIcon applicationIcon();
+// The same icon painted at size x size pixels, for the desktop's icon theme.
+QImage applicationIconImage(int size);
 
 } // namespace halvex

@@ -1,0 +1,13 @@
+# The release number as the tool shows it: minor and patch in two digits, 2.2.1 as "2.02.01".
+function(halvex_version_text out version)
+    string(REPLACE "." ";" parts ${version})
+    list(GET parts 0 major)
+    list(GET parts 1 minor)
+    list(GET parts 2 patch)
+    foreach(part minor patch)
+        if(${${part}} LESS 10)
+            set(${part} "0${${part}}")
+        endif()
+    endforeach()
+    set(${out} "${major}.${minor}.${patch}" PARENT_SCOPE)
+endfunction()

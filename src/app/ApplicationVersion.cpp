@@ -1,0 +1,10 @@
+// The program's version, given by the build from the project's release number.
+#include "app/ApplicationVersion.h"
+
+namespace halvex {
+
+QString ApplicationVersion() {
+    return QStringLiteral(HALVEX_VERSION_TEXT);
+}
+
+} // namespace halvex
