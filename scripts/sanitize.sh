@@ -9,7 +9,10 @@ build="${HALVEX_SANITIZE_BUILD_DIR:-$root/build-asan}"
 source "$root/scripts/sanitizer-env.sh"
 
 if [ ! -f "$build/build.ninja" ]; then
+    # -O1 with line tables: reports name their lines, and the build takes far less time than -O2 -g.
     CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O1 -gline-tables-only -DNDEBUG" \
+        "-DCMAKE_C_FLAGS_RELWITHDEBINFO=-O1 -gline-tables-only -DNDEBUG" \
         -DHALVEX_SANITIZE=ON -DHALVEX_FUZZ=ON -DHALVEX_BUILD_BENCH=OFF
 fi
 cmake --build "$build" --parallel "$(nproc)"

@@ -41,8 +41,7 @@ QString FaultMatrix::iniPath() const {
     return workPath(QStringLiteral("default.ini"));
 }
 
-void FaultMatrix::runCell(const FaultStage& stage, const FaultCell& cell) {
-    const QByteArray settingsBefore = contents(iniPath());
+void FaultMatrix::openWindow(const FaultStage& stage) {
     window = std::make_unique<CameraDataDialog>();
     if (stage.windowRunning) {
         dialogs.fileAnswers.push_back(iniPath());
@@ -51,6 +50,14 @@ void FaultMatrix::runCell(const FaultStage& stage, const FaultCell& cell) {
         if (stage.prepare) {
             stage.prepare(*this);
         }
+    }
+}
+
+void FaultMatrix::runCell(const FaultStage& stage, const FaultCell& cell) {
+    const QByteArray settingsBefore = contents(iniPath());
+    openWindow(stage);
+    if (HasFatalFailure()) {
+        return;
     }
     dialogs.messages.clear();
     vx3sim::clearLog();
@@ -83,14 +90,9 @@ void FaultMatrix::runCell(const FaultStage& stage, const FaultCell& cell) {
 }
 
 void FaultMatrix::expectTableCoversStage(const FaultStage& stage) {
-    window = std::make_unique<CameraDataDialog>();
-    if (stage.windowRunning) {
-        dialogs.fileAnswers.push_back(iniPath());
-        ASSERT_TRUE(window->initialize());
-        window->show();
-        if (stage.prepare) {
-            stage.prepare(*this);
-        }
+    openWindow(stage);
+    if (HasFatalFailure()) {
+        return;
     }
     vx3sim::clearLog();
     stage.act(*this);

@@ -60,6 +60,9 @@ public:
     // table, so that a stage that starts using another function needs its cells.
     void expectTableCoversStage(const FaultStage& stage);
 
+    // The main window, started, shown and brought to the stage's starting state unless the stage
+    // is start-up itself.
+    void openWindow(const FaultStage& stage);
     void click(int id);
     QString iniPath() const;
 

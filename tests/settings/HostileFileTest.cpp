@@ -5,7 +5,6 @@
 #include "settings/SettingsKeys.h"
 #include "settings/SettingsStore.h"
 
-#include <QRandomGenerator>
 #include <functional>
 #include <optional>
 #include <set>
@@ -128,15 +127,6 @@ QByteArray factory() {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QByteArray randomBytes(qsizetype size, quint32 seed) {
-    QByteArray bytes(size, Qt::Uninitialized);
-    QRandomGenerator generator(seed);
-    for (char& byte : bytes) {
-        byte = static_cast<char>(generator.bounded(256));
-    }
-    return bytes;
-}
-
 // About 10 MB of foreign lines in a section of their own, after the factory file.
 QByteArray tenMegabytes() {
     QByteArray bytes = factory() + "[Measurements]\r\n";
@@ -144,6 +134,13 @@ QByteArray tenMegabytes() {
         bytes += "Row" + QByteArray::number(row) + '=' + QByteArray(120, 'x') + "\r\n";
     }
     return bytes;
+}
+
+// The factory file with a comment line of the technician's on top and a prefix of theirs.
+QByteArray withTechnicianText(const QByteArray& comment, const QByteArray& prefix) {
+    QByteArray file = factory();
+    file.replace("AutosavePrefix=\"IMG\"", "AutosavePrefix=\"" + prefix + '"');
+    return "; " + comment + "\r\n" + file;
 }
 
 struct HostileFile {
@@ -199,24 +196,20 @@ const HostileFile kCorpus[] = {
      u"WhiteBalance", u"Blue", "8"},
     {"latin1Text",
      [] {
-         QByteArray bytes = factory();
-         bytes.replace("AutosavePrefix=\"IMG\"", "AutosavePrefix=\"Pr\xFC"
-                                                 "fung\"");
-         return "; Gr\xF6\xDF"
-                "e in \xB5m\r\n" +
-                bytes;
+         return withTechnicianText("\xB5m Gr\xF6\xDF"
+                                   "e",
+                                   "Pr\xFC"
+                                   "fung");
      },
      u"CaptureScreenParameter", u"AutosavePrefix",
      "Pr\xFC"
      "fung"},
     {"utf8Text",
      [] {
-         QByteArray bytes = factory();
-         bytes.replace("AutosavePrefix=\"IMG\"", "AutosavePrefix=\"Pr\xC3\xBC"
-                                                 "fung\"");
-         return "\xEF\xBB\xBF; Gr\xC3\xB6\xC3\x9F"
-                "e in \xC2\xB5m\r\n" +
-                bytes;
+         return "\xEF\xBB\xBF" + withTechnicianText("\xC2\xB5m Gr\xC3\xB6\xC3\x9F"
+                                                    "e",
+                                                    "Pr\xC3\xBC"
+                                                    "fung");
      },
      u"CaptureScreenParameter", u"AutosavePrefix",
      "Pr\xC3\xBC"
@@ -263,8 +256,8 @@ TEST_P(HostileFileTest, LoadsAndSaveKeepsEveryByteTheKeysDoNotOwn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, HostileFileTest, ::testing::ValuesIn(kCorpus),
-                         [](const ::testing::TestParamInfo<HostileFile>& testInfo) {
-                             return std::string(testInfo.param.name);
+                         [](const ::testing::TestParamInfo<HostileFile>& param) {
+                             return std::string(param.param.name);
                          });
 
 } // namespace
