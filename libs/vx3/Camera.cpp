@@ -80,12 +80,11 @@ void Camera::resetState() {
     m_plugged = true;
     m_open = false;
     m_timeoutMs = DefaultTimeoutMs;
-    m_sensor.powerOn(SensorModel::forVersion(m_cameraVersion), now());
+    m_sensor.powerOn(SensorModel::forVersion(m_cameraVersion), Unit::fromEnvironment(), now());
     m_movieRunning = false;
     m_lastFrame = 0;
     m_delivered = 0;
     m_dropped = 0;
-    m_unstableBalance = false;
     m_balanceReads = 0;
     m_recorder.clearFaults();
     m_recorder.clearLog();
@@ -295,7 +294,7 @@ bool Camera::getWhiteBalance(WhiteBalanceValue* value) {
     }
     const std::uint8_t blue = readRegister(reg::BlueGain);
     const std::uint8_t red = readRegister(reg::RedGain);
-    if (m_unstableBalance) {
+    if (m_sensor.unit().fault() == BadUnit::UnsettledBalance) {
         const std::uint32_t turn = m_balanceReads++;
         value->blue = wandered(blue, Wander[turn % std::size(Wander)]);
         value->red = wandered(red, Wander[(turn + 1) % std::size(Wander)]);
@@ -342,7 +341,7 @@ void Camera::setCameraVersion(const std::string& version) {
     std::lock_guard lock(m_mutex);
     const SensorModel& model = SensorModel::forVersion(version);
     if (&model != &m_sensor.model()) {
-        m_sensor.powerOn(model, now());
+        m_sensor.powerOn(model, m_sensor.unit(), now());
     }
     m_cameraVersion = version;
 }
@@ -366,7 +365,7 @@ void Camera::setPlugged(bool plugged) {
         m_movieRunning = false;
         m_lock.release();
     } else if (plugged && !m_plugged) {
-        m_sensor.powerOn(m_sensor.model(), now());
+        m_sensor.powerOn(m_sensor.model(), m_sensor.unit(), now());
         m_lastFrame = 0;
     }
     m_plugged = plugged;
@@ -383,9 +382,18 @@ void Camera::clearFaults() {
     m_recorder.clearFaults();
 }
 
-void Camera::setWhiteBalanceUnstable(bool unstable) {
+void Camera::setUnit(std::uint32_t seed) {
     std::lock_guard lock(m_mutex);
-    m_unstableBalance = unstable;
+    const Unit& unit = m_sensor.unit();
+    const auto stuck = unit.stuckRegister();
+    m_sensor.powerOn(m_sensor.model(), Unit::make(seed, unit.fault(), stuck.value_or(0x01)), now());
+}
+
+void Camera::setBadUnit(BadUnit fault, std::uint8_t stuckRegister) {
+    std::lock_guard lock(m_mutex);
+    m_sensor.powerOn(m_sensor.model(), Unit::make(m_sensor.unit().seed(), fault, stuckRegister),
+                     now());
+    m_balanceReads = 0;
 }
 
 void Camera::setDeviceLockPath(const std::string& path) {

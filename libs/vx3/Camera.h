@@ -79,7 +79,8 @@ public:
     void failFunction(const std::string& function, std::optional<std::int64_t> firstArgument,
                       int nth);
     void clearFaults();
-    void setWhiteBalanceUnstable(bool unstable);
+    void setUnit(std::uint32_t seed);
+    void setBadUnit(BadUnit fault, std::uint8_t stuckRegister);
     void setDeviceLockPath(const std::string& path);
     std::vector<LogEntry> log();
     void clearLog();
@@ -121,8 +122,7 @@ private:
     std::uint64_t m_delivered = 0;
     std::uint64_t m_dropped = 0;
 
-    bool m_unstableBalance = false;
-    std::uint32_t m_balanceReads = 0;
+    std::uint32_t m_balanceReads = 0; // read-backs of an unsettled balance so far
     CallRecorder m_recorder;
 };
 

@@ -12,13 +12,12 @@ namespace {
 
 constexpr std::size_t NoiseSize = std::size_t{1} << 18;
 constexpr std::size_t RowValues = static_cast<std::size_t>(Scene::Width) * 3;
-// Read noise of the sensor as a share of its full scale, before the analog gain.
-constexpr double ReadNoise = 0.008;
 constexpr int NoiseLimit = Scene::Headroom - 1;
 
-// Where frame `frame` starts reading the noise table: a scrambled frame number.
-std::size_t noiseStart(std::uint64_t frame) {
-    std::uint64_t x = frame + 0x9E3779B97F4A7C15ULL;
+// Where frame `frame` starts reading the noise table: a scrambled frame number, different for
+// each unit.
+std::size_t noiseStart(std::uint64_t frame, std::uint32_t seed) {
+    std::uint64_t x = (frame ^ (std::uint64_t{seed} << 40)) + 0x9E3779B97F4A7C15ULL;
     x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
     x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
     return static_cast<std::size_t>(x ^ (x >> 31)) & (NoiseSize - 1);
@@ -67,9 +66,9 @@ void Renderer::prepare(const ImageSettings& s) {
     if (m_prepared == s) {
         return;
     }
-    if (!m_prepared || m_prepared->exposure != s.exposure) {
+    if (!m_prepared || m_prepared->exposure != s.exposure || m_prepared->readNoise != s.readNoise) {
         // Read noise is fixed in sensor units, so it weighs more in scene units at short exposures.
-        const double sigma = s.exposure > 0.0 ? ReadNoise * Scene::FullScale / s.exposure : 0.0;
+        const double sigma = s.exposure > 0.0 ? s.readNoise * Scene::FullScale / s.exposure : 0.0;
         for (std::size_t i = 0; i < m_noise.size(); ++i) {
             const long value = std::lround(m_unitNoise[i] * sigma);
             m_noise[i] =
@@ -77,11 +76,12 @@ void Renderer::prepare(const ImageSettings& s) {
         }
     }
     const double balance[3] = {s.blueGain, 1.0, s.redGain};
+    const double response[3] = {s.response.blue, s.response.green, s.response.red};
     for (std::size_t c = 0; c < 3; ++c) {
         for (int level = 0; level < LevelCount; ++level) {
             const double light =
                 std::max(0, level - Scene::Headroom) / static_cast<double>(Scene::FullScale);
-            const double sensor = std::min(1.0, light * s.exposure * s.analogGain);
+            const double sensor = std::min(1.0, light * response[c] * s.exposure * s.analogGain);
             m_channel[c][static_cast<std::size_t>(level)] = outputLevel(sensor * balance[c], s);
         }
     }
@@ -116,7 +116,7 @@ template <bool Plain> void Renderer::renderColour(std::uint64_t frame, std::uint
     const std::uint8_t* blueOut = m_channel[0].data();
     const std::uint8_t* greenOut = m_channel[1].data();
     const std::uint8_t* redOut = m_channel[2].data();
-    const std::size_t start = noiseStart(frame);
+    const std::size_t start = noiseStart(frame, m_prepared->noiseSeed);
     // Colour work runs on one row of separate channels, which the compiler can vectorise.
     std::array<Plane, 3> planes;
     auto& [blue, green, red] = planes;

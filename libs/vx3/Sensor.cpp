@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "AutoLoops.h"
 #include "Scene.h"
 
 namespace vx3sim {
@@ -16,9 +15,13 @@ constexpr std::int64_t SettledFrames = 64;
 
 Sensor::Sensor() : m_model(&SensorModel::forVersion("OV7610")) {}
 
-void Sensor::powerOn(const SensorModel& model, std::int64_t now) {
+void Sensor::powerOn(const SensorModel& model, const Unit& unit, std::int64_t now) {
     m_model = &model;
-    m_registers = model.powerOn();
+    m_unit = unit;
+    m_response = unit.response(model);
+    m_powerOn = unit.powerOn(model);
+    m_registers = m_powerOn;
+    m_loops = LoopState{};
     m_frames = FrameClock{};
     m_frames.anchor(now, 0);
     m_frames.setLines(FrameClock::linesOf(m_registers), now);
@@ -27,12 +30,27 @@ void Sensor::powerOn(const SensorModel& model, std::int64_t now) {
 
 void Sensor::advanceTo(std::int64_t now) {
     const std::int64_t last = m_frames.indexAt(now);
-    const SceneLight light = Scene::instance().meteredLight();
+    const SceneLight scene = Scene::instance().meteredLight();
+    const SceneLight light{scene.red * m_response.red, scene.green * m_response.green,
+                           scene.blue * m_response.blue};
+    const auto stuck = m_unit.stuckRegister();
     std::int64_t quiet = 0;
     for (std::int64_t frame = m_loopFrame + 1; frame <= last && quiet < SettledFrames; ++frame) {
-        quiet = stepAutoLoops(m_registers, *m_model, light, frame) ? 0 : quiet + 1;
+        const RegisterFile before = m_registers;
+        stepAutoLoops(m_registers, m_loops, *m_model, light, m_unit, frame);
+        if (stuck) {
+            m_registers[*stuck] = m_powerOn[*stuck];
+        }
+        quiet = m_registers == before ? quiet + 1 : 0;
     }
     m_loopFrame = std::max(m_loopFrame, last);
+}
+
+ImageSettings Sensor::imageSettings() const {
+    ImageSettings settings = m_model->imageSettings(m_registers);
+    settings.response = m_response;
+    settings.noiseSeed = m_unit.seed();
+    return settings;
 }
 
 bool Sensor::ownedByLoop(std::uint8_t address) const {
@@ -52,11 +70,12 @@ bool Sensor::ownedByLoop(std::uint8_t address) const {
 
 void Sensor::write(std::uint8_t address, std::uint8_t value, std::int64_t now) {
     advanceTo(now);
-    if (ownedByLoop(address)) {
+    if (ownedByLoop(address) || m_unit.stuckRegister() == address) {
         return;
     }
     if (address == reg::ComA && (value & bit::SoftReset)) {
-        m_registers = m_model->powerOn();
+        m_registers = m_powerOn;
+        m_loops = LoopState{};
     } else {
         const std::uint8_t fixed = m_model->readOnlyBits(address);
         m_registers[address] =

@@ -105,6 +105,12 @@ constexpr PowerOnValue PowerOnTable[] = {
 
 constexpr double GammaLevels7610[] = {0.95, 0.90, 0.85, 0.80};
 
+// The OV7620's colour filters pass more red and less blue than the OV7610's, and its smaller
+// pixels are noisier: under the same lamp it needs more blue gain and less red gain.
+constexpr ChannelResponse Spectral7620 = {1.05, 1.0, 0.93};
+constexpr double ReadNoise7610 = 0.008;
+constexpr double ReadNoise7620 = 0.011;
+
 int biasOf(std::uint8_t value) {
     return (value & 0x3F) - 32;
 }
@@ -133,6 +139,14 @@ std::uint8_t SensorModel::readOnlyBits(std::uint8_t address) const {
     default:
         return 0x00;
     }
+}
+
+ChannelResponse SensorModel::spectralResponse() const {
+    return m_kind == SensorKind::OV7620 ? Spectral7620 : ChannelResponse{};
+}
+
+double SensorModel::readNoise() const {
+    return m_kind == SensorKind::OV7620 ? ReadNoise7620 : ReadNoise7610;
 }
 
 double SensorModel::agcGain(std::uint8_t value) {
@@ -176,6 +190,7 @@ ImageSettings SensorModel::imageSettings(const RegisterFile& r) const {
     }
     s.mirror = (r[reg::ComA] & bit::Mirror) != 0;
     s.colourBars = (r[reg::ComA] & bit::ColourBars) != 0;
+    s.readNoise = readNoise();
     return s;
 }
 

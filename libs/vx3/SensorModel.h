@@ -62,7 +62,16 @@ inline constexpr std::uint8_t AlcFast = 0x20;       // COMJ
 inline constexpr std::uint8_t AwbLongPeriod = 0x02; // COMK
 } // namespace bit
 
-// What the registers ask of the picture, in physical terms.
+// Light of each channel relative to a reference, for the same scene.
+struct ChannelResponse {
+    double red = 1.0;
+    double green = 1.0;
+    double blue = 1.0;
+
+    bool operator==(const ChannelResponse&) const = default;
+};
+
+// What the registers ask of the picture, in physical terms, and what the unit adds to it.
 struct ImageSettings {
     double exposure = 1.0;   // relative exposure time
     double analogGain = 1.0; // AGC gain x super gain x extra gain
@@ -78,6 +87,9 @@ struct ImageSettings {
     int redOffset = 0;
     bool mirror = false;
     bool colourBars = false;
+    ChannelResponse response; // the unit's lamp and sensor against the nominal unit
+    double readNoise = 0.008; // share of the sensor's full scale, before the analog gain
+    std::uint32_t noiseSeed = 0;
 
     bool operator==(const ImageSettings&) const = default;
 };
@@ -106,6 +118,9 @@ public:
     const RegisterFile& powerOn() const { return m_powerOn; }
     // Bits of the register that host writes cannot change.
     std::uint8_t readOnlyBits(std::uint8_t address) const;
+    // The model's colour filters against the OV7610's, and its read noise.
+    ChannelResponse spectralResponse() const;
+    double readNoise() const;
 
     ImageSettings imageSettings(const RegisterFile& registers) const;
     LoopSettings loopSettings(const RegisterFile& registers) const;

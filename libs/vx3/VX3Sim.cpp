@@ -38,8 +38,11 @@ void failFunctionFor(const std::string& functionName, std::int64_t firstArgument
 void clearFaults() {
     camera().clearFaults();
 }
-void setWhiteBalanceUnstable(bool unstable) {
-    camera().setWhiteBalanceUnstable(unstable);
+void setUnit(std::uint32_t seed) {
+    camera().setUnit(seed);
+}
+void setBadUnit(BadUnit fault, std::uint8_t stuckRegister) {
+    camera().setBadUnit(fault, stuckRegister);
 }
 void setDeviceLockPath(const std::string& path) {
     camera().setDeviceLockPath(path);

@@ -22,9 +22,40 @@ public:
 VX3_API void setClock(Clock* clock);
 
 // Back to the state of a freshly plugged camera that nobody has opened: registers at power-on,
-// no faults, default identity (sensor from the VX3SIM_SENSOR environment variable, else OV7610),
+// no faults, default identity (sensor from the VX3SIM_SENSOR environment variable, else OV7610;
+// unit and bad unit from VX3SIM_UNIT and VX3SIM_BAD_UNIT, else the nominal unit, sound),
 // plugged in, live view stopped, empty log, frame counter 0. The clock and the lock path stay.
 VX3_API void reset();
+
+// Unit identity: the seed of one manufactured camera. It sets the colour temperature of the
+// unit's lamp (2950 K to 3450 K) and its sensor's red and blue sensitivities (within 5 % and 6 %
+// of green), so that each unit needs its own neutral white-balance gains; the same seed always
+// gives the same unit and the same frames. Seed 0 is the nominal unit: a 3200 K lamp, whose
+// OV7610 is neutral at blue 0x8C and red 0x30. Changing the unit is plugging in another camera
+// of the same sensor: the sensor powers on again, an open handle stays open.
+VX3_API void setUnit(std::uint32_t seed);
+
+// Units with a fault, for training and for testing the tool's failure paths. Each can be chosen
+// by VX3SIM_BAD_UNIT with the name in brackets; like setUnit, choosing one powers the sensor on.
+enum class BadUnit {
+    None,
+    // [warm-lamp] A lamp run far below its voltage (about 2100 K): the neutral blue gain lies
+    // beyond what the blue register can hold, so the automatic balance ends at blue 255.
+    WarmLamp,
+    // [unsettled-balance] The white balance read back by VX3_WB_GetWbVal wanders by a step or
+    // two around the true gains and never reads the same twice in a row.
+    UnsettledBalance,
+    // [dark-target] The auto-exposure targets are trimmed far too low: with automatic exposure
+    // the white target's green comes out at about 86 of 255.
+    DarkTarget,
+    // [bright-target] The auto-exposure targets are trimmed far too high: the white target's
+    // green comes out at about 245 of 255.
+    BrightTarget,
+    // [stuck-register or stuck-register:HH] One register (0x01, the blue gain, unless given in
+    // hexadecimal) keeps its power-on value: host writes and the automatic loops do not change it.
+    StuckRegister,
+};
+VX3_API void setBadUnit(BadUnit fault, std::uint8_t stuckRegister = 0x01);
 
 // Camera version text reported by VX3_EST_GetVersion(0). "OV7620" selects that sensor's register
 // model; every other text uses the OV7610 model. At most 11 characters are reported.
@@ -49,9 +80,6 @@ VX3_API void failFunction(const std::string& functionName, int nth = 1);
 VX3_API void failFunctionFor(const std::string& functionName, std::int64_t firstArgument,
                              int nth = 1);
 VX3_API void clearFaults();
-
-// While set, VX3_WB_GetWbVal reports values that wander by a step or two around the true gains.
-VX3_API void setWhiteBalanceUnstable(bool unstable);
 
 // Device lock: a second process cannot open the camera while a first holds it. The default lock
 // lives in the system's temporary folder; an empty path switches locking off.

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "VX3Sim.h"
@@ -86,6 +89,61 @@ protected:
         command(0x14, 0x04, 0x04);
         command(0x28, 0x10, 0x00);
     }
+    // The automatic adjustment as the tool runs it from the panel's defaults: blue 110 and red 25
+    // written in manual mode, the camera's balance switched on, readings every 2 s until three in
+    // a row are equal. The settled values, or nothing when 100 s pass without.
+    std::optional<WhiteBalanceValue> autoAdjust(bool ov7610) {
+        command(0x12, 0x04, 0x00);
+        setBalance(110, 25);
+        ov7610 ? command(0x12, 0x04, 0x04) : command(0x12, 0xDF, 0x04);
+        clock.advanceSeconds(2.0);
+        WhiteBalanceValue previous{0, 0};
+        for (int equal = 0, readings = 0; readings < 50; ++readings) {
+            const WhiteBalanceValue now = balance();
+            equal = now.blue == previous.blue && now.red == previous.red ? equal + 1 : 0;
+            previous = now;
+            clock.advanceSeconds(2.0);
+            if (equal == 2) {
+                command(0x12, 0x04, 0x00);
+                return previous;
+            }
+        }
+        return std::nullopt;
+    }
+
+    // The manual adjustment as the tool runs it from the panel's defaults, on live view: blue 110
+    // and red 25, then once a second each gain stepped by 0.4 x its channel's distance from green
+    // (at least 2) until red and blue lie within 2 of green. The passes it took, or nothing after
+    // 100 passes.
+    std::optional<int> manualAdjust() {
+        std::vector<std::uint8_t> frame(VX3_FRAME_BYTES);
+        EXPECT_NE(VX3_LV_StartMovie(frame.data()), 0);
+        command(0x12, 0x04, 0x00);
+        setBalance(110, 25);
+        clock.advanceSeconds(3.0);
+        const auto step = [](int a, int b) {
+            return std::max(2, static_cast<int>(2 * std::abs(a - b) * 0.2));
+        };
+        for (int pass = 1; pass <= 100; ++pass) {
+            EXPECT_NE(VX3_LV_ContinueMovie(frame.data()), 0);
+            const Rgb m = measureBlock(frame);
+            const int r = static_cast<int>(m.red), g = static_cast<int>(m.green),
+                      b = static_cast<int>(m.blue);
+            WhiteBalanceValue wb = balance();
+            const int red = step(g, r), blue = step(g, b);
+            wb.red = static_cast<std::uint16_t>(
+                r < g ? wb.red + red : (r > g && wb.red > red ? wb.red - red : wb.red));
+            wb.blue = static_cast<std::uint16_t>(
+                b < g ? wb.blue + blue : (b > g && wb.blue > blue ? wb.blue - blue : wb.blue));
+            setBalance(wb.blue, wb.red);
+            clock.advanceSeconds(1.0);
+            if (std::abs(r - g) <= 2 && std::abs(b - g) <= 2) {
+                return pass;
+            }
+        }
+        return std::nullopt;
+    }
+
     std::vector<std::uint8_t> capture() {
         std::vector<std::uint8_t> frame(VX3_FRAME_BYTES);
         EXPECT_NE(VX3_SIA_CaptureBmp(frame.data()), 0);

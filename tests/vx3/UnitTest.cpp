@@ -1,0 +1,128 @@
+// Unit identity: each seed a camera of its own, the same seed the same camera; the two sensors.
+#include "CameraFixture.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <utility>
+
+namespace vx3test {
+namespace {
+
+class UnitTest : public CameraTest {
+protected:
+    // A fresh camera of the unit, opened, in the tool's state before live view, settled.
+    void plugIn(std::uint32_t seed, const char* sensor = "OV7610") {
+        vx3sim::reset();
+        vx3sim::setCameraVersion(sensor);
+        vx3sim::setUnit(seed);
+        ASSERT_NE(VX3_InitCamera(nullptr), 0);
+        prepareLiveView();
+        clock.advanceSeconds(5.0);
+    }
+};
+
+// Frames count from the camera's power-on, so a unit plugged in later shows the same frames.
+TEST_F(UnitTest, TheSameSeedGivesTheSameFramesAnotherSeedOthers) {
+    for (const std::uint32_t seed : {0u, 7u}) {
+        plugIn(seed);
+        const auto first = capture();
+        plugIn(seed);
+        EXPECT_EQ(capture(), first) << "seed " << seed;
+    }
+    plugIn(7);
+    const auto seven = capture();
+    plugIn(8);
+    EXPECT_NE(capture(), seven);
+}
+
+// Every unit is calibratable from the panel's defaults, each at its own gains, which the
+// automatic balance leaves within its 2 % dead band of neutral.
+TEST_F(UnitTest, DifferentSeedsNeedDifferentNeutralGainsWithinTheDefaultRanges) {
+    std::set<std::pair<int, int>> gains;
+    int castLevels = 0;
+    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+        SCOPED_TRACE(seed);
+        plugIn(seed);
+        const auto settled = autoAdjust(true);
+        ASSERT_TRUE(settled);
+        EXPECT_LE(settled->blue, 245);
+        EXPECT_LE(settled->red, 245);
+        gains.emplace(settled->blue, settled->red);
+        const Rgb target = measure();
+        EXPECT_NEAR(target.red, target.green, 0.02 * target.green);
+        EXPECT_NEAR(target.blue, target.green, 0.02 * target.green);
+        EXPECT_GT(target.green, 100.0);
+        EXPECT_LT(target.green, 230.0);
+        castLevels +=
+            std::abs(target.red - target.green) > 0.5 || std::abs(target.blue - target.green) > 0.5;
+        ASSERT_TRUE(manualAdjust());
+    }
+    EXPECT_EQ(gains.size(), 6u);
+    EXPECT_GE(castLevels, 3) << "the balance stops short of neutral";
+}
+
+// The balance's own estimate varies from frame to frame, so runs on the same unit end a step or
+// two apart.
+TEST_F(UnitTest, RepeatedAutomaticBalancesScatterALittle) {
+    plugIn(3);
+    std::set<int> blues, reds;
+    for (int run = 0; run < 8; ++run) {
+        const auto settled = autoAdjust(true);
+        ASSERT_TRUE(settled);
+        blues.insert(settled->blue);
+        reds.insert(settled->red);
+        clock.advanceSeconds(1.3);
+    }
+    EXPECT_GT(blues.size() + reds.size(), 2u);
+    EXPECT_LE(*blues.rbegin() - *blues.begin(), 4);
+    EXPECT_LE(*reds.rbegin() - *reds.begin(), 2);
+}
+
+// With the same settings the OV7620 shows another colour and more noise than the OV7610.
+TEST_F(UnitTest, TheTwoSensorsLookDifferentWithTheSameSettings) {
+    const auto noise = [](const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
+        double sum = 0.0;
+        int count = 0;
+        for (std::size_t row = 200; row < 280; ++row) {
+            for (std::size_t i = row * 640 * 3 + 900; i < row * 640 * 3 + 1000; ++i, ++count) {
+                const double d = static_cast<double>(a[i]) - b[i];
+                sum += d * d;
+            }
+        }
+        return std::sqrt(sum / count);
+    };
+    plugIn(0, "OV7610");
+    const auto old1 = capture();
+    clock.advanceSeconds(0.1);
+    const Rgb old = measureBlock(old1);
+    const double oldNoise = noise(old1, capture());
+    plugIn(0, "OV7620");
+    const auto new1 = capture();
+    clock.advanceSeconds(0.1);
+    const Rgb young = measureBlock(new1);
+    const double youngNoise = noise(new1, capture());
+    EXPECT_GT(young.red - young.green, old.red - old.green + 2.0);
+    EXPECT_LT(young.blue - young.green, old.blue - old.green - 2.0);
+    EXPECT_GT(youngNoise, oldNoise * 1.2);
+}
+
+TEST_F(UnitTest, TheEnvironmentChoosesUnitAndBadUnit) {
+    plugIn(11);
+    const auto eleven = capture();
+    ::setenv("VX3SIM_UNIT", "11", 1);
+    ::setenv("VX3SIM_BAD_UNIT", "stuck-register:06", 1);
+    vx3sim::reset();
+    ::unsetenv("VX3SIM_UNIT");
+    ::unsetenv("VX3SIM_BAD_UNIT");
+    ASSERT_NE(VX3_InitCamera(nullptr), 0);
+    prepareLiveView();
+    clock.advanceSeconds(5.0);
+    EXPECT_EQ(capture(), eleven);
+    command(0x06, 0xFF, 0xC0);
+    EXPECT_EQ(vx3sim::peekRegister(0x06), 0x80) << "register 0x06 ignores writes";
+}
+
+} // namespace
+} // namespace vx3test
