@@ -4,7 +4,9 @@
 #include "framework/ControlSet.h"
 #include "framework/DialogService.h"
 
+#include <QComboBox>
 #include <QLineEdit>
+#include <QSlider>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -30,6 +32,30 @@ void DataExchange::check(int id, int& value) {
         value = m_controls.isChecked(id) ? 1 : 0;
     } else {
         m_controls.setChecked(id, value == 1);
+    }
+}
+
+void DataExchange::listIndex(int id, int& index) {
+    auto* list = m_controls.as<QComboBox>(id);
+    if (list == nullptr) {
+        return;
+    }
+    if (m_save) {
+        index = list->currentIndex();
+    } else {
+        list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+    }
+}
+
+void DataExchange::sliderPosition(int id, int& position) {
+    auto* slider = m_controls.as<QSlider>(id);
+    if (slider == nullptr) {
+        return;
+    }
+    if (m_save) {
+        position = slider->value();
+    } else {
+        slider->setValue(position);
     }
 }
 

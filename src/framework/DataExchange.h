@@ -23,6 +23,11 @@ public:
 
     void text(int id, QString& value, int maxChars = 0);
     void check(int id, int& value);
+    // The position of a drop-down list's chosen entry; -1 (or any position it lacks) selects
+    // nothing.
+    void listIndex(int id, int& index);
+    // A slider's position; the slider limits a shown position to its range.
+    void sliderPosition(int id, int& position);
     void floatText(int id, float& value);
     // Range check after floatText, while saving.
     void floatRange(int id, float value, float minimum, float maximum);

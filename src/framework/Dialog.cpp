@@ -86,10 +86,13 @@ public:
     std::vector<std::function<void()>> change;
 };
 
+// The watchers have no meta-object of their own, so findChild would take any child object (an
+// edit box's validator, a focus filter) for one; only a real cast tells them apart.
 template <typename Watcher, typename W> Watcher* watcherOf(W* widget) {
-    if (auto* existing =
-            widget->template findChild<Watcher*>(QString(), Qt::FindDirectChildrenOnly)) {
-        return existing;
+    for (QObject* child : widget->children()) {
+        if (auto* existing = dynamic_cast<Watcher*>(child)) {
+            return existing;
+        }
     }
     return new Watcher(widget);
 }

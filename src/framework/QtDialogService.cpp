@@ -2,12 +2,19 @@
 #include "framework/QtDialogService.h"
 
 #include "framework/Dialog.h"
+#include "resources/StandardColours.h"
 
 #include <QColorDialog>
+#include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFormLayout>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPixmap>
+#include <QVBoxLayout>
 
 namespace halvex {
 namespace {
@@ -116,26 +123,75 @@ std::optional<QString> QtDialogService::fileDialog(const FileDialogRequest& requ
 FontDialogResult QtDialogService::fontDialog(const FontDescription& initial, const QColor& colour,
                                              QWidget* owner) {
     QFont font(initial.faceName);
-    font.setPixelSize(initial.height > 0 ? initial.height : 16);
+    // The inverse of the cell height the description was given for its point size.
+    font.setPointSize(initial.height > 0 ? qRound(initial.height * 0.75 + 0.2) : 12);
     font.setWeight(initial.weight >= 700 ? QFont::Bold : QFont::Normal);
     font.setItalic(initial.italic);
     font.setUnderline(initial.underline);
     font.setStrikeOut(initial.strikeOut);
-    bool accepted = false;
-    const QFont chosen = QFontDialog::getFont(&accepted, font, owner);
-    FontDialogResult result{accepted, initial, colour};
-    if (accepted) {
+
+    // Qt's font dialog has no colour choice; the dialog offers the standard colours below it, as
+    // the font dialog of the settings files' home platform does.
+    QDialog dialog(owner);
+    dialog.setWindowTitle(QStringLiteral("Font"));
+    auto* fonts = new QFontDialog(font, &dialog);
+    fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
+    fonts->setWindowFlags(Qt::Widget);
+    // No script choice: the writing-system list is Qt's font dialog's only list, with its label.
+    for (auto* script : fonts->findChildren<QComboBox*>()) {
+        script->hide();
+        for (auto* label : fonts->findChildren<QLabel*>()) {
+            if (label->buddy() == script) {
+                label->hide();
+            }
+        }
+    }
+    auto* colours = new QComboBox(&dialog);
+    for (const StandardColour& standard : standardColours()) {
+        const QColor value(standard.red, standard.green, standard.blue);
+        QPixmap swatch(16, 12);
+        swatch.fill(value);
+        colours->addItem(QIcon(swatch), standard.name, value);
+        if (value == colour) {
+            colours->setCurrentIndex(colours->count() - 1);
+        }
+    }
+    if (colours->currentIndex() < 0) {
+        QPixmap swatch(16, 12);
+        swatch.fill(colour);
+        colours->addItem(QIcon(swatch), QStringLiteral("Custom"), colour);
+        colours->setCurrentIndex(colours->count() - 1);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* colourRow = new QFormLayout;
+    colourRow->addRow(QStringLiteral("C&olor:"), colours);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(fonts);
+    layout->addLayout(colourRow);
+    layout->addWidget(buttons);
+    fonts->setVisible(true);
+
+    FontDialogResult result{dialog.exec() == QDialog::Accepted, initial, colour};
+    if (result.accepted) {
+        const QFont chosen = fonts->currentFont();
         result.font.faceName = chosen.family();
         result.font.weight = chosen.bold() ? 700 : 400;
         result.font.italic = chosen.italic();
         result.font.underline = chosen.underline();
         result.font.strikeOut = chosen.strikeOut();
         result.font.pointSizeTenths = static_cast<int>(chosen.pointSizeF() * 10.0 + 0.5);
+        result.colour = colours->currentData().value<QColor>();
     }
     return result;
 }
 
 std::optional<QColor> QtDialogService::colourDialog(const QColor& initial, QWidget* owner) {
+    // Every opening starts with black custom colours; Qt would otherwise keep the last ones.
+    for (int slot = 0; slot < QColorDialog::customCount(); ++slot) {
+        QColorDialog::setCustomColor(slot, Qt::black);
+    }
     const QColor chosen = QColorDialog::getColor(initial, owner);
     if (!chosen.isValid()) {
         return std::nullopt;

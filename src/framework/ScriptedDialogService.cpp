@@ -46,10 +46,12 @@ std::optional<QString> ScriptedDialogService::fileDialog(const FileDialogRequest
 
 FontDialogResult ScriptedDialogService::fontDialog(const FontDescription& initial,
                                                    const QColor& colour, QWidget*) {
+    fontDialogs.emplace_back(initial, colour);
     return takeFront(fontAnswers).value_or(FontDialogResult{false, initial, colour});
 }
 
-std::optional<QColor> ScriptedDialogService::colourDialog(const QColor&, QWidget*) {
+std::optional<QColor> ScriptedDialogService::colourDialog(const QColor& initial, QWidget*) {
+    colourDialogs.push_back(initial);
     return takeFront(colourAnswers).value_or(std::nullopt);
 }
 

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace halvex {
@@ -15,6 +16,9 @@ public:
     std::vector<MessageRequest> messages;
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<QString> modalRuns; // the window titles of the modal runs
+    // The font dialogs' initial descriptions and colours, and the colour dialogs' initial colours.
+    std::vector<std::pair<FontDescription, QColor>> fontDialogs;
+    std::vector<QColor> colourDialogs;
 
     // Answers, taken in order. With no answer left a box is answered by the choice that ends
     // things (Ok, Yes, Cancel) and a file, font or colour dialog is cancelled.

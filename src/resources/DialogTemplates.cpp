@@ -22,7 +22,7 @@ const T& findById(const std::array<const T*, N>& table, int id) {
 
 const DialogTemplate& dialogTemplate(int id) {
     static const std::array kDialogs{&kMainDialogTemplate, &kDeviceInfoDialogTemplate,
-                                     &kAboutDialogTemplate};
+                                     &kAboutDialogTemplate, &kProcessingScreenTemplate};
     return findById(kDialogs, id);
 }
 

@@ -8,6 +8,7 @@ namespace halvex {
 extern const DialogTemplate kMainDialogTemplate;
 extern const DialogTemplate kDeviceInfoDialogTemplate;
 extern const DialogTemplate kAboutDialogTemplate;
+extern const DialogTemplate kProcessingScreenTemplate;
 extern const MenuTemplate kMainMenuTemplate;
 
 } // namespace halvex

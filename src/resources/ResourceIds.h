@@ -8,6 +8,7 @@ inline constexpr int MainDialog = 101;
 inline constexpr int MainMenu = 129;
 inline constexpr int DeviceInfoDialog = 142;
 inline constexpr int AboutDialog = 158;
+inline constexpr int ProcessingScreenPage = 114;
 inline constexpr int AppIcon = 165;
 inline constexpr int MakerLogo = 166;
 } // namespace ResourceId
@@ -37,6 +38,52 @@ inline constexpr int GetManualAdjValues = 1207;
 inline constexpr int GetRgb = 1222;
 inline constexpr int DeviceText = 1134;
 } // namespace MainId
+
+// Controls of the Processing Screen page.
+namespace ProcessingId {
+inline constexpr int SaveAsLocation = 1102;
+inline constexpr int SaveAsFilename = 1103;
+inline constexpr int Scale = 1061;
+inline constexpr int ImageInformation = 1062;
+inline constexpr int Rotate = 1063;
+inline constexpr int Flip = 1064;
+inline constexpr int WhiteBalanceSelect = 1065;
+inline constexpr int BlackBalanceSelect = 1042;
+inline constexpr int CalendarSelect = 1043;
+inline constexpr int HueText = 1066;
+inline constexpr int SaturationText = 1038;
+inline constexpr int IntensityText = 1039;
+inline constexpr int ColorBalanceCrText = 1046;
+inline constexpr int ColorBalanceMgText = 1047;
+inline constexpr int ColorBalanceYbText = 1048;
+inline constexpr int BrightnessText = 1049;
+inline constexpr int ContrastText = 1050;
+inline constexpr int SharpnessText = 1051;
+inline constexpr int GammaText = 1034;
+inline constexpr int BlackBalanceTargetText = 1104;
+inline constexpr int BlackBalanceLimitText = 1105;
+inline constexpr int HueSlider = 1097;
+inline constexpr int SaturationSlider = 1106;
+inline constexpr int IntensitySlider = 1107;
+inline constexpr int ColorBalanceCrSlider = 1108;
+inline constexpr int ColorBalanceMgSlider = 1109;
+inline constexpr int ColorBalanceYbSlider = 1110;
+inline constexpr int BrightnessSlider = 1111;
+inline constexpr int ContrastSlider = 1112;
+inline constexpr int SharpnessSlider = 1113;
+inline constexpr int GammaSlider = 1114;
+inline constexpr int BlackBalanceTargetSlider = 1115;
+inline constexpr int BlackBalanceLimitSlider = 1116;
+inline constexpr int TextTypeface = 1035;
+inline constexpr int TextSize = 1036;
+inline constexpr int TextStyle = 1037;
+inline constexpr int TextUnderline = 1040;
+inline constexpr int TextColor = 1125;
+inline constexpr int EditFontProperties = 1124;
+inline constexpr int InformationColorGroup = 1164;
+inline constexpr int InformationColorPreview = 1170;
+inline constexpr int EditInformationColor = 1165;
+} // namespace ProcessingId
 
 // Commands of the main menu.
 namespace MenuId {

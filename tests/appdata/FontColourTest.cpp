@@ -1,0 +1,174 @@
+// The stored forms of the text font and the colours, both ways, malformed forms included.
+#include "appdata/FontColour.h"
+
+#include <gtest/gtest.h>
+
+namespace halvex {
+namespace {
+
+struct StyleCase {
+    const char* code;
+    const char* name;
+};
+
+TEST(FontColourTest, StyleCodesAndNamesBothWays) {
+    for (const StyleCase& c : {StyleCase{"0", "REGULAR"}, StyleCase{"1", "BOLD"},
+                               StyleCase{"2", "ITALIC"}, StyleCase{"3", "BOLDITALIC"}}) {
+        EXPECT_EQ(styleNameFromCode(QString::fromLatin1(c.code)), QString::fromLatin1(c.name));
+        EXPECT_EQ(styleCodeFromName(QString::fromLatin1(c.name)), QString::fromLatin1(c.code));
+    }
+    for (const char* malformed : {"7", "5", "", "-1", "01", " 1", "abc"}) {
+        EXPECT_EQ(styleNameFromCode(QString::fromLatin1(malformed)), QString()) << malformed;
+    }
+    for (const char* unknown : {"", "Bold", "BOLD ", "OBLIQUE"}) {
+        EXPECT_EQ(styleCodeFromName(QString::fromLatin1(unknown)), QString()) << unknown;
+    }
+}
+
+struct AttributeCase {
+    int weight;
+    bool italic;
+    const char* name;
+};
+
+TEST(FontColourTest, StyleNamesAndFontAttributesBothWays) {
+    for (const AttributeCase& c :
+         {AttributeCase{400, false, "REGULAR"}, AttributeCase{700, false, "BOLD"},
+          AttributeCase{400, true, "ITALIC"}, AttributeCase{700, true, "BOLDITALIC"}}) {
+        EXPECT_EQ(styleNameFromAttributes(c.weight, c.italic), QString::fromLatin1(c.name));
+        const FontAttributes attributes = attributesFromStyleName(QString::fromLatin1(c.name));
+        EXPECT_EQ(attributes.weight, c.weight) << c.name;
+        EXPECT_EQ(attributes.italic, c.italic) << c.name;
+    }
+    for (const AttributeCase& c : {AttributeCase{600, false, ""}, AttributeCase{0, false, ""},
+                                   AttributeCase{900, true, ""}, AttributeCase{401, false, ""}}) {
+        EXPECT_EQ(styleNameFromAttributes(c.weight, c.italic), QString()) << c.weight;
+    }
+    // A shown style without a name starts the dialog with a weight that has no name either.
+    const FontAttributes none = attributesFromStyleName(QString());
+    EXPECT_EQ(styleNameFromAttributes(none.weight, none.italic), QString());
+}
+
+struct ColourCase {
+    int red, green, blue;
+    const char* name;
+};
+
+TEST(FontColourTest, TheSixteenColourNamesMatchAllThreeComponents) {
+    for (const ColourCase& c :
+         {ColourCase{0, 0, 0, "BLACK"},        ColourCase{128, 0, 0, "MAROON"},
+          ColourCase{0, 128, 0, "GREEN"},      ColourCase{128, 128, 0, "OLIVE"},
+          ColourCase{0, 0, 128, "NAVY"},       ColourCase{128, 0, 128, "PURPLE"},
+          ColourCase{0, 128, 128, "TEAL"},     ColourCase{128, 128, 128, "GRAY"},
+          ColourCase{192, 192, 192, "SILVER"}, ColourCase{255, 0, 0, "RED"},
+          ColourCase{0, 255, 0, "LIME"},       ColourCase{255, 255, 0, "YELLOW"},
+          ColourCase{0, 0, 255, "BLUE"},       ColourCase{255, 0, 255, "FUSCHIA"},
+          ColourCase{0, 255, 255, "AQUA"},     ColourCase{255, 255, 255, "WHITE"},
+          ColourCase{128, 128, 129, ""},       ColourCase{254, 0, 0, ""},
+          ColourCase{12, 200, 255, ""},        ColourCase{0, 0, 1, ""}}) {
+        EXPECT_EQ(colourName(makeColourRef(c.red, c.green, c.blue)), QString::fromLatin1(c.name))
+            << c.red << "," << c.green << "," << c.blue;
+    }
+}
+
+TEST(FontColourTest, ColourValuesHoldRedInTheLowestByte) {
+    const ColourRef information = makeColourRef(12, 200, 255);
+    EXPECT_EQ(information, 0x00FFC80Cu);
+    EXPECT_EQ(redOf(information), 12);
+    EXPECT_EQ(greenOf(information), 200);
+    EXPECT_EQ(blueOf(information), 255);
+    EXPECT_EQ(fromQColor(QColor(12, 200, 255)), 0x00FFC80Cu);
+    EXPECT_EQ(toQColor(0x00FFC80Cu), QColor(12, 200, 255));
+}
+
+TEST(FontColourTest, ComponentsAreWrittenInLowerCaseHexWithoutLeadingZeros) {
+    struct Case {
+        int component;
+        const char* text;
+    };
+    for (const Case& c : {Case{0, "0"}, Case{12, "c"}, Case{128, "80"}, Case{200, "c8"},
+                          Case{255, "ff"}, Case{15, "f"}, Case{16, "10"}}) {
+        EXPECT_EQ(hexComponent(c.component), QString::fromLatin1(c.text));
+    }
+}
+
+TEST(FontColourTest, StoredComponentsAreReadInBaseSixteenAsOneByte) {
+    struct Case {
+        const char* text;
+        int component;
+    };
+    for (const Case& c :
+         {Case{"ff", 255}, Case{"FF", 255}, Case{"c", 12}, Case{"c8", 200}, Case{"0", 0},
+          Case{"80", 128}, Case{" 80", 128}, Case{"0x1f", 31}, Case{"+a", 10},
+          // malformed: nothing readable counts as 0, digits stop at the first other character
+          Case{"", 0}, Case{"zz", 0}, Case{"1z", 1}, Case{"0x", 0}, Case{"g1", 0},
+          // above ff: only the low byte is kept
+          Case{"100", 0}, Case{"1ff", 255}, Case{"-1", 255}, Case{"fffffffffff", 255},
+          Case{"-fffffffffff", 0}}) {
+        EXPECT_EQ(componentFromHex(QString::fromLatin1(c.text)), c.component) << c.text;
+    }
+    EXPECT_EQ(colourFromHex(QStringLiteral("c"), QStringLiteral("c8"), QStringLiteral("ff")),
+              0x00FFC80Cu);
+    EXPECT_EQ(colourFromHex(QStringLiteral("zz"), QStringLiteral("100"), QStringLiteral("ff")),
+              0x00FF0000u);
+}
+
+TEST(FontColourTest, TextSizeInTenthsIsShownInWholePoints) {
+    struct Case {
+        const char* tenths;
+        const char* points;
+    };
+    for (const Case& c :
+         {Case{"120", "12"}, Case{"125", "12"}, Case{"95", "9"}, Case{"7", "0"}, Case{"abc", "0"},
+          Case{"", "0"}, Case{"100pt", "10"}, Case{"-15", "-1"}}) {
+        EXPECT_EQ(pointsFromTenths(QString::fromLatin1(c.tenths)), QString::fromLatin1(c.points))
+            << c.tenths;
+    }
+}
+
+TEST(FontColourTest, CellHeightRoundsUpOnlyAboveOneHalf) {
+    struct Case {
+        int points;
+        int height;
+    };
+    for (const Case& c :
+         {Case{9, 12}, Case{10, 13}, Case{12, 16}, Case{8, 10}, Case{72, 96}, Case{0, 0}}) {
+        EXPECT_EQ(fontHeightFromPoints(c.points), c.height) << c.points;
+    }
+}
+
+TEST(FontColourTest, FontDescriptionFromTheShownTexts) {
+    const FontDescription bold =
+        fontDescriptionFromShown(QStringLiteral("Arial"), QStringLiteral("12"),
+                                 QStringLiteral("BOLD"), QStringLiteral("ON"));
+    EXPECT_EQ(bold.faceName, QStringLiteral("Arial"));
+    EXPECT_EQ(bold.height, 16);
+    EXPECT_EQ(bold.weight, 700);
+    EXPECT_FALSE(bold.italic);
+    EXPECT_TRUE(bold.underline);
+
+    const FontDescription italic =
+        fontDescriptionFromShown(QStringLiteral("Courier New"), QStringLiteral("9"),
+                                 QStringLiteral("ITALIC"), QStringLiteral("OFF"));
+    EXPECT_EQ(italic.height, 12);
+    EXPECT_EQ(italic.weight, 400);
+    EXPECT_TRUE(italic.italic);
+    EXPECT_FALSE(italic.underline);
+
+    // Malformed shown texts: no face, size 0, no style name, an underline that is not ON.
+    const FontDescription empty =
+        fontDescriptionFromShown(QString(), QStringLiteral("0"), QString(), QStringLiteral("on"));
+    EXPECT_EQ(empty.faceName, QString());
+    EXPECT_EQ(empty.height, 0);
+    EXPECT_EQ(empty.weight, 0);
+    EXPECT_FALSE(empty.italic);
+    EXPECT_FALSE(empty.underline);
+
+    const QString longFace = QStringLiteral("A typeface name far longer than thirty-one");
+    EXPECT_EQ(
+        fontDescriptionFromShown(longFace, QStringLiteral("10"), QString(), QString()).faceName,
+        QStringLiteral("A typeface name far longer than"));
+}
+
+} // namespace
+} // namespace halvex
