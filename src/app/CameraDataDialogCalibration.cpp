@@ -7,6 +7,7 @@
 #include "calibration/CameraStartup.h"
 #include "calibration/ManualAdjustment.h"
 #include "calibration/StatusDisplay.h"
+#include "camerasettings/CCameraSetting1.h"
 
 #include <array>
 
@@ -57,9 +58,11 @@ void CameraDataDialog::GetRGB() {
 }
 
 void CameraDataDialog::SetPage1WhiteBalanceTexts(const QString& blue, const QString& red) {
-    // The first settings page takes these once it exists in this window.
-    static_cast<void>(blue);
-    static_cast<void>(red);
+    // The page shows them at its next refresh of its controls, not now.
+    if (m_pPage1 != nullptr) {
+        m_pPage1->m_strBlue = blue;
+        m_pPage1->m_strRed = red;
+    }
 }
 
 void CameraDataDialog::onPanelValueEdited() {

@@ -1,6 +1,7 @@
 // The camera start-up sequence that Start runs before live view, on both sensors and another.
 #include "CalibrationFixture.h"
 #include "calibration/ManualAdjustment.h"
+#include "camerasettings/CCameraSetting1.h"
 #include "settings/SettingsStore.h"
 
 #include <algorithm>
@@ -170,6 +171,10 @@ TEST_F(CameraStartupTest, AnUnsettledWhiteBalanceWarnsAfter45SecondsAndStartGoes
     EXPECT_EQ(warning.buttons, MessageButtons::Ok);
     EXPECT_GE(warnedAfter, 46.0); // the pass that measured 45 seconds has paused once more
     EXPECT_LT(warnedAfter, 47.5);
+    // Page 1 holds the white balance the camera last reported, in decimal, for its next refresh.
+    ASSERT_NE(window->m_pPage1, nullptr);
+    EXPECT_EQ(window->m_pPage1->m_strBlue, QString::asprintf("%u", window->m_wbValue.blue));
+    EXPECT_EQ(window->m_pPage1->m_strRed, QString::asprintf("%u", window->m_wbValue.red));
     // The sequence went on as if the check had succeeded.
     EXPECT_EQ(vx3sim::peekRegister(0x72), 0x80);
     EXPECT_NE(VX3_LV_IsMovieRunning(), 0);
