@@ -85,6 +85,7 @@ void Camera::resetState() {
     m_lastFrame = 0;
     m_delivered = 0;
     m_dropped = 0;
+    m_unstableBalance = false;
     m_balanceReads = 0;
     m_recorder.clearFaults();
     m_recorder.clearLog();
@@ -294,7 +295,7 @@ bool Camera::getWhiteBalance(WhiteBalanceValue* value) {
     }
     const std::uint8_t blue = readRegister(reg::BlueGain);
     const std::uint8_t red = readRegister(reg::RedGain);
-    if (m_sensor.unit().fault() == BadUnit::UnsettledBalance) {
+    if (m_unstableBalance || m_sensor.unit().fault() == BadUnit::UnsettledBalance) {
         const std::uint32_t turn = m_balanceReads++;
         value->blue = wandered(blue, Wander[turn % std::size(Wander)]);
         value->red = wandered(red, Wander[(turn + 1) % std::size(Wander)]);
@@ -394,6 +395,11 @@ void Camera::setBadUnit(BadUnit fault, std::uint8_t stuckRegister) {
     m_sensor.powerOn(m_sensor.model(), Unit::make(m_sensor.unit().seed(), fault, stuckRegister),
                      now());
     m_balanceReads = 0;
+}
+
+void Camera::setWhiteBalanceUnstable(bool unstable) {
+    std::lock_guard lock(m_mutex);
+    m_unstableBalance = unstable;
 }
 
 void Camera::setDeviceLockPath(const std::string& path) {

@@ -81,6 +81,7 @@ public:
     void clearFaults();
     void setUnit(std::uint32_t seed);
     void setBadUnit(BadUnit fault, std::uint8_t stuckRegister);
+    void setWhiteBalanceUnstable(bool unstable);
     void setDeviceLockPath(const std::string& path);
     std::vector<LogEntry> log();
     void clearLog();
@@ -122,6 +123,7 @@ private:
     std::uint64_t m_delivered = 0;
     std::uint64_t m_dropped = 0;
 
+    bool m_unstableBalance = false;
     std::uint32_t m_balanceReads = 0; // read-backs of an unsettled balance so far
     CallRecorder m_recorder;
 };

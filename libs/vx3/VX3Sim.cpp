@@ -44,6 +44,9 @@ void setUnit(std::uint32_t seed) {
 void setBadUnit(BadUnit fault, std::uint8_t stuckRegister) {
     camera().setBadUnit(fault, stuckRegister);
 }
+void setWhiteBalanceUnstable(bool unstable) {
+    camera().setWhiteBalanceUnstable(unstable);
+}
 void setDeviceLockPath(const std::string& path) {
     camera().setDeviceLockPath(path);
 }

@@ -57,6 +57,11 @@ enum class BadUnit {
 };
 VX3_API void setBadUnit(BadUnit fault, std::uint8_t stuckRegister = 0x01);
 
+// While set, VX3_WB_GetWbVal reports values that wander by a step or two around the true gains,
+// as the unsettled-balance unit does; unlike choosing that unit, switching it leaves the sensor
+// running as it is, so a test can end the instability in the middle of a procedure.
+VX3_API void setWhiteBalanceUnstable(bool unstable);
+
 // Camera version text reported by VX3_EST_GetVersion(0). "OV7620" selects that sensor's register
 // model; every other text uses the OV7610 model. At most 11 characters are reported.
 VX3_API void setCameraVersion(const std::string& version);

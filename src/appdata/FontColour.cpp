@@ -13,12 +13,6 @@ namespace {
 
 using namespace Qt::Literals::StringLiterals;
 
-// The leading decimal integer as the C library reads it, 0 when there is none, saturated to int.
-int leadingInteger(const QString& text) {
-    const long value = std::strtol(text.toLatin1().constData(), nullptr, 10);
-    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
-}
-
 struct Style {
     QLatin1StringView code;
     QLatin1StringView name;
@@ -47,6 +41,11 @@ int hexDigit(QChar c) {
 }
 
 } // namespace
+
+int decimalValue(const QString& text) {
+    const long value = std::strtol(text.toLatin1().constData(), nullptr, 10);
+    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
+}
 
 QColor toQColor(ColourRef colour) {
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
@@ -142,7 +141,7 @@ ColourRef colourFromHex(const QString& red, const QString& green, const QString&
 }
 
 QString pointsFromTenths(const QString& tenths) {
-    return QString::number(leadingInteger(tenths) / 10);
+    return QString::number(decimalValue(tenths) / 10);
 }
 
 int fontHeightFromPoints(int points) {
@@ -155,7 +154,7 @@ FontDescription fontDescriptionFromShown(const QString& typeface, const QString&
                                          const QString& styleName, const QString& underline) {
     FontDescription font;
     font.faceName = typeface.left(MaxFaceNameLength);
-    font.height = fontHeightFromPoints(leadingInteger(points));
+    font.height = fontHeightFromPoints(decimalValue(points));
     const FontAttributes attributes = attributesFromStyleName(styleName);
     font.weight = attributes.weight;
     font.italic = attributes.italic;

@@ -11,19 +11,11 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QScopedValueRollback>
-#include <climits>
-#include <cstdlib>
 
 namespace halvex {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
-
-// The leading decimal integer as the C library reads it, 0 when there is none, saturated to int.
-int leadingInteger(const QString& text) {
-    const long value = std::strtol(text.toLatin1().constData(), nullptr, 10);
-    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
-}
 using namespace ProcessingId;
 
 constexpr QLatin1StringView kSection = "ProcessingScreenParameter"_L1;
@@ -112,13 +104,13 @@ CProcessingScreen::CProcessingScreen()
         const ListBinding& list = kLists[row];
         const QString value = stored(list.key);
         m_nList[row] = list.form == ListForm::Index
-                           ? leadingInteger(value)
+                           ? decimalValue(value)
                            : controls().as<QComboBox>(list.id)->findText(
                                  value, Qt::MatchExactly | Qt::MatchCaseSensitive);
     }
     for (int level = 0; level < LevelCount; ++level) {
         m_strLevel[level] = stored(kLevels[level].key);
-        m_nLevelPosition[level] = leadingInteger(m_strLevel[level]);
+        m_nLevelPosition[level] = decimalValue(m_strLevel[level]);
     }
 
     m_strTypeface = stored("TextTypeface"_L1);
@@ -217,7 +209,7 @@ void CProcessingScreen::onLevelTyping(int level) {
         return;
     }
     m_strLevel[level] = controls().text(kLevels[level].text).left(LevelCharactersRead);
-    m_nLevelPosition[level] = leadingInteger(m_strLevel[level]);
+    m_nLevelPosition[level] = decimalValue(m_strLevel[level]);
     SettingsChanged = 1;
     showMembers(); // the slider follows the typing
 }
@@ -225,7 +217,7 @@ void CProcessingScreen::onLevelTyping(int level) {
 void CProcessingScreen::onLevelCommit(int level) {
     const LevelBinding& binding = kLevels[level];
     QString text = controls().text(binding.text);
-    const int value = leadingInteger(text);
+    const int value = decimalValue(text);
     if (text.isEmpty() || value < 1 || value > LevelMaximum) {
         text = QString::number(controls().as<ValueSlider>(binding.slider)->value());
     }

@@ -134,9 +134,9 @@ TEST_F(LoopTest, ExposureTakesAGainStepBackOverFrames) {
         const auto frames = std::distance(green.begin(), back) + 1;
         EXPECT_GE(frames, c.earliest) << c.speed;
         EXPECT_LE(frames, c.latest) << c.speed;
-        EXPECT_EQ(std::adjacent_find(green.begin(), back,
-                                     [](double a, double b) { return b > a + 0.3; }),
-                  back)
+        EXPECT_EQ(
+            std::adjacent_find(green.begin(), back, [](double a, double b) { return b > a + 0.3; }),
+            back)
             << c.speed << ": the target only darkens on its way back";
     }
 }
