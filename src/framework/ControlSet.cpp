@@ -1,8 +1,9 @@
 // Builds the controls of a template with Qt widgets and finds them by id.
 #include "framework/ControlSet.h"
 
-#include "framework/DialogUnits.h"
 #include "controls/ValueSlider.h"
+#include "framework/DialogStyle.h"
+#include "framework/DialogUnits.h"
 #include "framework/SurfaceWidget.h"
 #include "resources/Bitmaps.h"
 
@@ -141,6 +142,7 @@ void ControlSet::build(const DialogTemplate& dialog, QWidget* parent) {
     int anonymous = -1000000;
     for (const ControlTemplate& t : dialog.controls) {
         QWidget* widget = makeControl(t, parent);
+        widget->setStyle(dialogStyle());
         const QRect rect = duRectToPixels(t.x, t.y, t.width, t.height);
         // A bitmap control takes the size of its picture, as a static picture does.
         widget->setGeometry(

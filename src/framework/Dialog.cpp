@@ -155,6 +155,8 @@ int Dialog::runModal() {
     if (!initialize()) {
         return m_result;
     }
+    // A dialog frame keeps the size its template (or its layout) gave it.
+    setFixedSize(size());
     m_inModalLoop = true;
     const int result = exec();
     m_inModalLoop = false;
@@ -193,7 +195,7 @@ void Dialog::requestClose() {
 }
 
 void Dialog::setWindowSizePixels(int width, int height) {
-    resize(width, height);
+    setFixedSize(width, height);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(width / 2, height / 2));
@@ -201,11 +203,37 @@ void Dialog::setWindowSizePixels(int width, int height) {
 }
 
 void Dialog::setWaitCursor(bool busy) {
+    if (busy == m_waitCursor) {
+        return;
+    }
+    m_waitCursor = busy;
     if (busy) {
         setCursor(Qt::WaitCursor);
-    } else {
-        unsetCursor();
+        // Edit boxes and other controls with a cursor of their own would show it over the wait
+        // cursor; the window decides for all of them while it is busy.
+        for (QWidget* child : findChildren<QWidget*>()) {
+            if (child->isWindow()) {
+                continue;
+            }
+            m_cursorsBeforeWait.emplace_back(child, child->testAttribute(Qt::WA_SetCursor)
+                                                        ? std::optional(child->cursor())
+                                                        : std::nullopt);
+            child->setCursor(Qt::WaitCursor);
+        }
+        return;
     }
+    unsetCursor();
+    for (const auto& [child, cursor] : m_cursorsBeforeWait) {
+        if (child.isNull()) {
+            continue;
+        }
+        if (cursor) {
+            child->setCursor(*cursor);
+        } else {
+            child->unsetCursor();
+        }
+    }
+    m_cursorsBeforeWait.clear();
 }
 
 void Dialog::setTimer(int timerId, int milliseconds) {

@@ -7,10 +7,14 @@
 #include "framework/HandlerAbort.h"
 #include "resources/DialogTemplate.h"
 
+#include <QCursor>
 #include <QDialog>
+#include <QPointer>
 #include <map>
 #include <memory>
+#include <optional>
 #include <span>
+#include <vector>
 
 namespace halvex {
 
@@ -60,10 +64,12 @@ public:
 
     // Sends the window a close request, as the close box does.
     void requestClose();
-    // Sizes the whole window (menu included) in pixels and centres it on the screen.
+    // Sizes the whole window (menu included) in pixels and centres it on the screen. The size
+    // stays fixed: a dialog frame cannot be resized.
     void setWindowSizePixels(int width, int height);
 
-    // The busy state of a window only changes its cursor (input stays open).
+    // The busy state of a window only changes its cursor (input stays open): the wait cursor shows
+    // over the whole window, its controls included.
     void setWaitCursor(bool busy);
 
     void setTimer(int timerId, int milliseconds);
@@ -104,6 +110,9 @@ private:
     MenuBar* m_menu = nullptr;
     std::map<int, std::function<void()>> m_commands;
     std::map<int, int> m_timers; // our id -> Qt's id
+    // While busy: each control and the cursor of its own that the wait cursor replaced.
+    std::vector<std::pair<QPointer<QWidget>, std::optional<QCursor>>> m_cursorsBeforeWait;
+    bool m_waitCursor = false;
     bool m_built = false;
     bool m_ended = false;
     bool m_inModalLoop = false;

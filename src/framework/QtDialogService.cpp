@@ -78,9 +78,17 @@ QStringList qtFilters(const QString& filter) {
         if (parts[i].isEmpty()) {
             break;
         }
+        // Qt reads the patterns from the parentheses that end a filter, separated by blanks; a
+        // description that already ends with its patterns shows them once.
         QString patterns = parts[i + 1];
         patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+        const QString ownPatterns = QLatin1Char('(') + parts[i + 1] + QLatin1Char(')');
+        if (parts[i].endsWith(ownPatterns)) {
+            filters << parts[i].first(parts[i].size() - ownPatterns.size()) + QLatin1Char('(') +
+                           patterns + QLatin1Char(')');
+        } else {
+            filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+        }
     }
     return filters;
 }

@@ -74,12 +74,20 @@ void paintShapes(std::span<const ShapeSpec> shapes, QPaintDevice& device, qreal 
             painter.drawLine(s.x, s.y, s.width, s.height);
             break;
         case Shape::Text: {
+            // The largest size up to the given one at which the whole text fits its box, whatever
+            // face the system substitutes for Arial.
             QFont font(QStringLiteral("Arial"));
-            font.setPointSize(s.pen);
             font.setBold(true);
+            const QString text = QString::fromLatin1(s.text);
+            for (int size = s.pen; size >= 1; --size) {
+                font.setPointSize(size);
+                if (QFontMetrics(font).horizontalAdvance(text) <= s.width) {
+                    break;
+                }
+            }
             painter.setFont(font);
             painter.setPen(colour);
-            painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, QString::fromLatin1(s.text));
+            painter.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
             break;
         }
         }

@@ -152,6 +152,11 @@ TEST_F(StartupTest, CameraTimeOutIsFiveSeconds) {
     window->fireTimer(CameraDataDialog::LiveViewTimerId);
     // A camera that does not answer is given up after the time-out.
     EXPECT_EQ(time.nowMicroseconds() - before, 5'000'000);
+    for (const vx3sim::LogEntry& entry : vx3sim::log()) {
+        if (entry.function == "VX3_SetTimeout") {
+            EXPECT_EQ(entry.arguments, std::vector<std::int64_t>{5000});
+        }
+    }
 }
 
 TEST_F(StartupTest, IdentityFailuresEndTheProgramWithTheirMessage) {
