@@ -4,7 +4,6 @@
 
 #include "framework/MenuBar.h"
 #include "resources/ResourceIds.h"
-#include "resources/StringTable.h"
 
 #include <QTabBar>
 #include <array>
@@ -116,7 +115,9 @@ TEST_P(SheetTest, MissingFactoryValueShowsMessage3OncePerKeyAndKeepsTheValue) {
     vx3sim::clearLog();
     choose(list(page2(), Page2Id::AwbList), 0);
     click(page2(), Page2Id::AwbDefault);
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{loadString(3)});
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList{QStringLiteral("The default ini file was not found in the application "
+                                         "directory. Re-installation is highly recommended.")});
     EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
     // The button still sends the entry it kept.
     EXPECT_EQ(entry("AWBSpeed", "AWBSpeed"), QStringLiteral("20,02,00"));
