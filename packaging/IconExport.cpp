@@ -2,19 +2,17 @@
 #include "resources/Bitmaps.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <cstdio>
 
+// Painting shapes into an image needs no windowing system, so the build runs this anywhere.
 int main(int argc, char* argv[]) {
-    QGuiApplication application(argc, argv);
-    const QStringList arguments = QGuiApplication::arguments();
-    if (arguments.size() < 3) {
+    if (argc < 3) {
         std::fputs("usage: halvex_icon_export ROOT SIZE...\n", stderr);
         return 2;
     }
-    const QDir root(arguments[1]);
-    for (const QString& text : arguments.mid(2)) {
-        const int size = text.toInt();
+    const QDir root(QString::fromLocal8Bit(argv[1]));
+    for (int index = 2; index < argc; ++index) {
+        const int size = QByteArray(argv[index]).toInt();
         const QString folder = QStringLiteral("%1x%1/apps").arg(size);
         const QString file = root.filePath(folder + QStringLiteral("/halvex.png"));
         if (size <= 0 || !root.mkpath(folder) ||

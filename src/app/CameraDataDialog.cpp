@@ -4,8 +4,11 @@
 #include "app/AboutDialog.h"
 #include "app/DeviceInfoDialog.h"
 #include "appdata/ApplicationDataDialog.h"
+#include "camerasettings/CCameraSetting1.h"
+#include "camerasettings/CCameraSetting2.h"
 #include "framework/DialogService.h"
 #include "framework/MenuBar.h"
+#include "framework/PropertySheet.h"
 #include "framework/SurfaceWidget.h"
 #include "resources/Bitmaps.h"
 #include "resources/DialogTemplates.h"
@@ -100,9 +103,13 @@ std::span<const MessageEntry<CameraDataDialog>> CameraDataDialog::messageMap() {
 CameraDataDialog::CameraDataDialog(StartupOptions startup)
     : Dialog(kMainDialogTemplate), m_startup(std::move(startup)) {
     bindMessages(this, messageMap());
+    bindMessages(this, calibrationMessageMap());
 }
 
-CameraDataDialog::~CameraDataDialog() = default;
+CameraDataDialog::~CameraDataDialog() {
+    // The sheet's window goes first, while its pages can still answer a focus leaving them.
+    DestroySettingsSheet();
+}
 
 void CameraDataDialog::doDataExchange(DataExchange& dx) {
     dx.check(1137, m_bConcentricCircles);
@@ -166,6 +173,7 @@ bool CameraDataDialog::onInitDialog() {
 
     SetBusy(true);
     LayoutMainWindow();
+    CreateSettingsSheet();
     m_bOverlayOn = 0;
     m_pFrameBuffer = std::make_unique<std::uint8_t[]>(FrameBufferBytes);
     CreateProgressBar();
@@ -270,6 +278,8 @@ void CameraDataDialog::ChooseAndLoadSettings() {
         }
         m_bOverlayOn = 0;
         HideCalibrationPanel();
+        DestroySettingsSheet();
+        CreateSettingsSheet();
         SetBusy(false);
     }
     CurrentIniPath = m_strIniPath;
@@ -328,6 +338,7 @@ void CameraDataDialog::ShutDown() {
     for (int attempt = 0; attempt < 3 && VX3_LV_IsMovieRunning() != 0; ++attempt) {
         StopLiveView();
     }
+    DestroySettingsSheet();
     if (VX3_IsConnectUsb() != 0) {
         ReleaseCamera();
     }

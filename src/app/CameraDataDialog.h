@@ -19,7 +19,10 @@ namespace halvex {
 
 class AboutDialog;
 class ApplicationDataDialog;
+class CCameraSetting1;
+class CCameraSetting2;
 class DeviceInfoDialog;
+class PropertySheet;
 class SurfaceWidget;
 
 class CameraDataDialog final : public Dialog {
@@ -37,6 +40,10 @@ public:
     void LayoutMainWindow();
     void CreateProgressBar();
     void HideCalibrationPanel();
+    // The embedded camera settings sheet: built once a settings file is loaded, rebuilt (destroy,
+    // then create) after every later load so that its pages read the store anew.
+    void CreateSettingsSheet();
+    void DestroySettingsSheet();
     void SetBusy(bool busy);
     void ReleaseCamera();
 
@@ -53,7 +60,16 @@ public:
     // Still capture
     void CaptureStill();
     QString AskCaptureFileName(QString& extension);
+
+    // Calibration: the start-up sequence of live view and the calibration panel's procedures
+    void RunCameraStartup();
+    // Shared by the start-up sequence and still capture.
     void AdvanceProgress(int step, const QString& text);
+    void GetAutoAdjValues();
+    void GetManualAdjValues();
+    void GetRGB();
+    // Page 1's white-balance texts, which the start-up sets after its white-balance warning.
+    void SetPage1WhiteBalanceTexts(const QString& blue, const QString& red);
 
     // File and Window menus
     void NewFromDefault();
@@ -117,6 +133,9 @@ public:
     std::unique_ptr<std::uint8_t[]> m_pFrameBuffer;
     int m_bBusy = 0;
     RegisterAccess m_registerAccess;
+    std::unique_ptr<CCameraSetting2> m_pPage2;
+    std::unique_ptr<CCameraSetting1> m_pPage1;
+    std::unique_ptr<PropertySheet> m_pSheet;
 
 protected:
     bool onInitDialog() override;
@@ -128,14 +147,13 @@ protected:
 
 private:
     static std::span<const MessageEntry<CameraDataDialog>> messageMap();
+    static std::span<const MessageEntry<CameraDataDialog>> calibrationMessageMap();
     void SendSensorSetup();
     void ShutDown();
     // Closes the window after a fatal camera failure and abandons the running handler.
     [[noreturn]] void EndAfterFatalFailure();
     void EnableLiveViewMenuItems(bool enabled);
     void ToggleOverlay(int& member);
-    // After another settings file came into use: the settings sheet shows its values.
-    void RebuildSettingsSheet();
 
     void onStart() { StartLiveView(); }
     void onStop() { StopLiveView(); }
@@ -156,6 +174,12 @@ private:
     void onSequentialScreen() { OpenSequentialScreen(); }
     void onDeviceInformation() { ShowDeviceInformation(); }
     void onAbout() { ShowAbout(); }
+    void onGetAutoAdjValues() { GetAutoAdjValues(); }
+    void onGetManualAdjValues() { GetManualAdjValues(); }
+    void onGetRgb() { GetRGB(); }
+    void onPanelValueEdited();
+    template <int Id> void onGreenLimitChanged();
+    template <int Id> void onRatioLimitChanged();
 
     bool m_startupDone = false;
     StartupOptions m_startup;

@@ -9,9 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QProgressBar>
-#include <algorithm>
 #include <vector>
 
 namespace halvex {
@@ -79,23 +76,6 @@ QString CameraDataDialog::AskCaptureFileName(QString& extension) {
     showMessage(7, MessageButtons::Ok, MessageIcon::Information, Modality::Application, this);
     extension = QStringLiteral("jpg");
     return file.completeBaseName() + QStringLiteral(".jpg");
-}
-
-void CameraDataDialog::AdvanceProgress(int step, const QString& text) {
-    m_progress->setValue(
-        std::clamp(m_progress->value() + step, m_progress->minimum(), m_progress->maximum()));
-    const int position = m_progress->value();
-    m_strStatus = text + QString::asprintf("  %d%%", position);
-    if (position == 100) {
-        m_strStatus.clear();
-        m_progress->setValue(0);
-    }
-    updateData(false);
-    // Blocking sequences report through here: the technician sees the bar move at once.
-    m_progress->repaint();
-    if (QWidget* status = control(MainId::Status)) {
-        status->repaint();
-    }
 }
 
 } // namespace halvex

@@ -111,6 +111,7 @@ void CameraDataDialog::StartLiveView() {
     m_pLiveDC->surface() = QImage(m_pLiveDC->size(), QImage::Format_RGB32);
     m_pLiveDC->fill(Qt::black);
 
+    RunCameraStartup();
     VX3_LV_SetImageSize(0);
     m_pImageInfo = std::make_unique<BITMAPINFOHEADER>();
     std::memset(m_pImageInfo.get(), 0, sizeof(BITMAPINFOHEADER));

@@ -3,6 +3,7 @@
 
 #include "appdata/ApplicationDataDialog.h"
 #include "framework/DialogService.h"
+#include "framework/PropertySheet.h"
 #include "resources/ResourceIds.h"
 #include "settings/FilePaths.h"
 #include "settings/SaveSequence.h"
@@ -48,6 +49,8 @@ void CameraDataDialog::NewFromDefault() {
         }
         m_bOverlayOn = 0;
         HideCalibrationPanel();
+        DestroySettingsSheet();
+        CreateSettingsSheet();
         CurrentIniPath = m_strIniPath;
     }
     SetBusy(false);
@@ -81,6 +84,7 @@ void CameraDataDialog::ShowMaintenanceLayout() {
         return;
     }
     controls().show(MainId::OverlayGroup, true);
+    m_pSheet->hide();
     m_bOverlayOn = 1;
     m_bConcentricCircles = 1;
     m_bCrossHairs = 1;
@@ -107,6 +111,7 @@ void CameraDataDialog::ShowCameraDataLayout() {
     updateData(false);
     HideCalibrationPanel();
     setWindowTitle(kCameraDataTitle);
+    m_pSheet->show();
     m_strMessage.clear();
     updateData(false);
 }
@@ -119,13 +124,10 @@ void CameraDataDialog::OpenApplicationData() {
     if (CurrentIniPath == previousIniPath) {
         return;
     }
-    RebuildSettingsSheet();
+    DestroySettingsSheet();
+    CreateSettingsSheet();
     HideCalibrationPanel();
     m_bOverlayOn = 0;
-}
-
-void CameraDataDialog::RebuildSettingsSheet() {
-    // The camera settings sheet is not built yet: until it is, there is nothing to rebuild.
 }
 
 void CameraDataDialog::OpenSequentialScreen() {

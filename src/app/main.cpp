@@ -1,6 +1,7 @@
 // Halvex: the maintenance and adjustment tool of the Corvane USB microscope camera.
 #include "app/CommandLine.h"
 #include "app/HalvexApp.h"
+#include "framework/DialogService.h"
 
 #include <QApplication>
 #include <QDir>
@@ -46,6 +47,11 @@ int main(int argc, char* argv[]) {
         commandLine.startupOptions(environment, diagnostics);
     print(stderr, diagnostics);
     if (!options) {
+        // Started from the desktop menu, nobody reads standard error.
+        halvex::MessageRequest request;
+        request.text = diagnostics.trimmed();
+        request.icon = halvex::MessageIcon::Stop;
+        halvex::dialogService().messageBox(request, nullptr);
         return 1;
     }
     halvex::HalvexApp app(*options);

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSlider>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -105,9 +106,12 @@ bool parseFloat(const QString& text, float& value) {
     char* end = nullptr;
     const double parsed = std::strtod(p, &end);
     // A zero that did not start with a '0' means nothing could be converted. A number beyond the
-    // float's range would become infinite, shown as a text that no box accepts.
+    // float's range would become infinite, shown as a text that no box accepts. The C library
+    // also reads hexadecimal ("0x1A"), which the framework's decimal entry does not accept.
     if ((parsed == 0.0 && first != '0') || !std::isfinite(parsed) ||
-        std::fabs(parsed) > std::numeric_limits<float>::max()) {
+        std::fabs(parsed) > std::numeric_limits<float>::max() ||
+        std::any_of(p, static_cast<const char*>(end),
+                    [](char c) { return c == 'x' || c == 'X'; })) {
         return false;
     }
     while (*end == ' ' || *end == '\t') {

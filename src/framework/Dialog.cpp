@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QSlider>
 #include <QVBoxLayout>
@@ -86,8 +87,8 @@ public:
     std::vector<std::function<void()>> change;
 };
 
-// The watchers have no meta-object of their own, so findChild would take any child object (an
-// edit box's validator, a focus filter) for one; only a real cast tells them apart.
+// The watchers have no meta-object of their own, so findChild would take any child (an edit
+// box's validator, a focus filter) for one: they are told apart by their C++ type.
 template <typename Watcher, typename W> Watcher* watcherOf(W* widget) {
     for (QObject* child : widget->children()) {
         if (auto* existing = dynamic_cast<Watcher*>(child)) {
@@ -177,6 +178,7 @@ void Dialog::endDialog(int result) {
 }
 
 bool Dialog::updateData(bool saveAndValidate) {
+    const QScopedValueRollback exchanging(m_exchanging, true);
     DataExchange dx(m_controls, saveAndValidate, this);
     try {
         doDataExchange(dx);
@@ -283,6 +285,11 @@ void Dialog::routeNotification(Notify notify, int id, std::function<void()> hand
         m_commands[id] = std::move(handler);
         return;
     }
+    handler = [this, handler = std::move(handler)] {
+        if (!m_exchanging) {
+            handler();
+        }
+    };
     QWidget* widget = m_controls.control(id);
     if (widget == nullptr) {
         return;

@@ -116,6 +116,9 @@ private:
     bool m_built = false;
     bool m_ended = false;
     bool m_inModalLoop = false;
+    // Set while members and controls are exchanged: the controls' notifications are not
+    // dispatched then, so that a handler never sees half of an exchange.
+    bool m_exchanging = false;
     int m_result = 0;
 };
 

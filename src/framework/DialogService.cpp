@@ -4,12 +4,18 @@
 #include "framework/QtDialogService.h"
 #include "resources/StringTable.h"
 
+#include <QApplication>
+
 namespace halvex {
 namespace {
 
 DialogService* current = nullptr;
 
 } // namespace
+
+void DialogService::beep() {
+    QApplication::beep();
+}
 
 DialogService& dialogService() {
     static QtDialogService qtService;

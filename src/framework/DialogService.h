@@ -66,6 +66,8 @@ public:
     virtual std::optional<QColor> colourDialog(const QColor& initial, QWidget* owner) = 0;
     // Runs one of the tool's own windows modally and returns its result.
     virtual int runModal(Dialog& dialog) = 0;
+    // The system's standard short beep that goes with a failure message.
+    virtual void beep();
 };
 
 // The process-wide dialog service: Qt's dialogs unless a test installed another.

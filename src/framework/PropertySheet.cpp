@@ -4,6 +4,9 @@
 
 #include "framework/PropertyPage.h"
 
+#include <QStyle>
+#include <QStyleOption>
+
 namespace halvex {
 
 PropertySheet::PropertySheet() {
@@ -41,6 +44,13 @@ void PropertySheet::setActivePage(int index) {
     if (m_created) {
         initializeActivePage();
     }
+}
+
+QSize PropertySheet::sizeForPageArea(const QSize& area) const {
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    const QRect pages = style()->subElementRect(QStyle::SE_TabWidgetTabContents, &option, this);
+    return size() - pages.size() + area;
 }
 
 void PropertySheet::destroyWindow() {

@@ -2,13 +2,13 @@
 // first shown. The pages stay owned by whoever created them.
 #pragma once
 
+#include "framework/PropertyPage.h"
+
 #include <QPointer>
 #include <QTabWidget>
 #include <vector>
 
 namespace halvex {
-
-class PropertyPage;
 
 class PropertySheet : public QTabWidget {
 public:
@@ -26,6 +26,9 @@ public:
     PropertyPage* activePage() const;
     // Selects the page's tab, initialising its window on its first selection.
     void setActivePage(int index);
+
+    // The sheet's size that leaves exactly area to the pages (the tab row and frame added).
+    QSize sizeForPageArea(const QSize& area) const;
 
     // The destruction of the sheet's window: the pages leave it and it hides.
     void destroyWindow();

@@ -17,6 +17,7 @@ public:
     std::vector<QWidget*> messageOwners; // the owner window of each box, in the same order
     std::vector<FileDialogRequest> fileDialogs;
     std::vector<QString> modalRuns; // the window titles of the modal runs
+    int beeps = 0;
     // The font dialogs' initial descriptions and colours, and the colour dialogs' initial colours.
     std::vector<std::pair<FontDescription, QColor>> fontDialogs;
     std::vector<QColor> colourDialogs;
@@ -41,6 +42,7 @@ public:
                                 QWidget* owner) override;
     std::optional<QColor> colourDialog(const QColor& initial, QWidget* owner) override;
     int runModal(Dialog& dialog) override;
+    void beep() override { ++beeps; }
 
     // The texts of the recorded boxes, in order.
     QStringList messageTexts() const;

@@ -22,9 +22,10 @@ const T& findById(const std::array<const T*, N>& table, int id) {
 
 const DialogTemplate& dialogTemplate(int id) {
     static const std::array kDialogs{
-        &kMainDialogTemplate,        &kDeviceInfoDialogTemplate, &kAboutDialogTemplate,
-        &kAppDataDialogTemplate,     &kParameterPageTemplate,    &kCaptureScreenPageTemplate,
-        &kLibraryScreenPageTemplate, &kProcessingScreenTemplate,
+        &kMainDialogTemplate,       &kDeviceInfoDialogTemplate,  &kAboutDialogTemplate,
+        &kCameraSetting1Template,   &kCameraSetting2Template,    &kAppDataDialogTemplate,
+        &kParameterPageTemplate,    &kCaptureScreenPageTemplate, &kLibraryScreenPageTemplate,
+        &kProcessingScreenTemplate,
     };
     return findById(kDialogs, id);
 }

@@ -8,6 +8,8 @@ namespace halvex {
 extern const DialogTemplate kMainDialogTemplate;
 extern const DialogTemplate kDeviceInfoDialogTemplate;
 extern const DialogTemplate kAboutDialogTemplate;
+extern const DialogTemplate kCameraSetting1Template;
+extern const DialogTemplate kCameraSetting2Template;
 extern const DialogTemplate kProcessingScreenTemplate;
 extern const MenuTemplate kMainMenuTemplate;
 extern const DialogTemplate kAppDataDialogTemplate;

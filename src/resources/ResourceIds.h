@@ -6,6 +6,8 @@ namespace halvex {
 namespace ResourceId {
 inline constexpr int MainDialog = 101;
 inline constexpr int MainMenu = 129;
+inline constexpr int CameraSettingPage1 = 107;
+inline constexpr int CameraSettingPage2 = 108;
 inline constexpr int AppDataDialog = 109;
 inline constexpr int ParameterPage = 110;
 inline constexpr int CaptureScreenPage = 111;
@@ -43,6 +45,66 @@ inline constexpr int GetManualAdjValues = 1207;
 inline constexpr int GetRgb = 1222;
 inline constexpr int DeviceText = 1134;
 } // namespace MainId
+
+// Controls of the first camera settings page.
+namespace Page1Id {
+inline constexpr int Auto = 1002;
+inline constexpr int Manual = 1003;
+inline constexpr int BlueEdit = 1004;
+inline constexpr int RedEdit = 1006;
+inline constexpr int BlueSlider = 1007;
+inline constexpr int RedSlider = 1008;
+inline constexpr int GammaEdit = 1009;
+inline constexpr int GammaSlider = 1010;
+inline constexpr int SaturationEdit = 1012;
+inline constexpr int ContrastEdit = 1013;
+inline constexpr int BrightnessEdit = 1014;
+inline constexpr int BiasBlueEdit = 1015;
+inline constexpr int BiasRedEdit = 1016;
+inline constexpr int SaturationSlider = 1018;
+inline constexpr int ContrastSlider = 1019;
+inline constexpr int BrightnessSlider = 1020;
+inline constexpr int BiasBlueSlider = 1021;
+inline constexpr int BiasRedSlider = 1022;
+inline constexpr int GammaDefault = 1023;
+inline constexpr int SaturationDefault = 1024;
+inline constexpr int ContrastDefault = 1025;
+inline constexpr int BrightnessDefault = 1026;
+inline constexpr int BiasBlueDefault = 1027;
+inline constexpr int BiasRedDefault = 1028;
+inline constexpr int Calibration = 1084;
+inline constexpr int WhiteBalanceDefault = 1085;
+inline constexpr int Level95 = 1086;
+inline constexpr int Level90 = 1087;
+inline constexpr int Level85 = 1088;
+inline constexpr int Level80 = 1089;
+inline constexpr int Curve045 = 1090;
+inline constexpr int Curve05 = 1091;
+inline constexpr int WhiteBalanceGroup = 1133;
+inline constexpr int Read = 1158;
+inline constexpr int Gamma1Group = 1239;
+inline constexpr int Gamma2Group = 1240;
+} // namespace Page1Id
+
+// Controls of the second camera settings page.
+namespace Page2Id {
+inline constexpr int FrameSpeedEdit = 1015;
+inline constexpr int FrameSpeedSlider = 1021;
+inline constexpr int AecDefault = 1024;
+inline constexpr int AlcDefault = 1025;
+inline constexpr int FrameSpeedDefault = 1027;
+inline constexpr int SuperGainDefault = 1033;
+inline constexpr int AwbDefault = 1080;
+inline constexpr int SuperGainList = 1083;
+inline constexpr int AwbList = 1084;
+inline constexpr int AecList = 1085;
+inline constexpr int AlcList = 1086;
+inline constexpr int Input = 1143;
+inline constexpr int Set = 1146;
+inline constexpr int Output = 1147;
+inline constexpr int Get = 1155;
+inline constexpr int AlcGroup = 1241;
+} // namespace Page2Id
 
 // Controls of the Processing Screen page.
 namespace ProcessingId {

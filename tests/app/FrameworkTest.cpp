@@ -17,6 +17,7 @@ TEST(DialogUnits, ConvertWithTheEightPointBaseUnits) {
 }
 
 TEST(FloatExchange, ParsesLikeTheDialogFramework) {
+    // Decimal only: the C library's hexadecimal floats ("0x1A") are refused.
     const std::pair<const char*, bool> cases[] = {
         {"1.2", true},
         {" 0.8 ", true},
@@ -34,6 +35,9 @@ TEST(FloatExchange, ParsesLikeTheDialogFramework) {
         {"99999999999999999999999999999999999999999999", false}, // beyond a float: no "inf"
         {"-1e39", false},
         {"1e400", false},
+        {"0x1A", false},
+        {"0x1p3", false},
+        {" -0X.8", false},
     };
     for (const auto& [text, accepted] : cases) {
         SCOPED_TRACE(text);

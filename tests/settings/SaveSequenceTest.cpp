@@ -2,7 +2,6 @@
 #include "SettingsTestFiles.h"
 
 #include "framework/ScriptedDialogService.h"
-#include "resources/StringTable.h"
 #include "settings/SaveSequence.h"
 #include "settings/SettingsStore.h"
 
@@ -25,13 +24,16 @@ protected:
 
 TEST_F(SaveSequenceTest, NewFileGetsOnlyMessage4ExistingFileIsBackedUpFirst) {
     EXPECT_TRUE(SaveSettingsWithBackup(path("s.ini"), nullptr));
-    EXPECT_EQ(m_dialogs.messageTexts(), QStringList{loadString(4)});
+    EXPECT_EQ(m_dialogs.messageTexts(),
+              QStringList{QStringLiteral("The file was successfully saved.")});
     EXPECT_FALSE(QFile::exists(path("s.bak")));
 
     const QByteArray old = "; old\r\n[Version]\r\nVersion=\"1.0\"\r\n";
     m_dialogs.messages.clear();
     EXPECT_TRUE(SaveSettingsWithBackup(write("s.ini", old), nullptr));
-    EXPECT_EQ(m_dialogs.messageTexts(), (QStringList{loadString(2), loadString(4)}));
+    EXPECT_EQ(m_dialogs.messageTexts(),
+              (QStringList{QStringLiteral("A backup of the old ini file was created."),
+                           QStringLiteral("The file was successfully saved.")}));
     for (const MessageRequest& message : m_dialogs.messages) {
         EXPECT_EQ(message.icon, MessageIcon::Information);
     }

@@ -5,7 +5,6 @@
 #include "settings/SettingsStore.h"
 #include "settings/SettingsWriteError.h"
 
-#include <QRandomGenerator>
 #include <vector>
 
 namespace halvex {
@@ -17,15 +16,6 @@ std::vector<QString> storeValues() {
         values.push_back(settingsStore().at(index));
     }
     return values;
-}
-
-QByteArray randomBytes(qsizetype size, quint32 seed) {
-    QByteArray bytes(size, Qt::Uninitialized);
-    QRandomGenerator generator(seed);
-    for (char& byte : bytes) {
-        byte = static_cast<char>(generator.bounded(256));
-    }
-    return bytes;
 }
 
 class SettingsFileTest : public SettingsFileFixture {

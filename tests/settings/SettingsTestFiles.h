@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string_view>
@@ -16,6 +17,16 @@ using namespace std::string_view_literals;
 // Bytes with NULs inside, from a "..."sv literal.
 inline QByteArray bytes(std::string_view text) {
     return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// size bytes of every value, the same for the same seed.
+inline QByteArray randomBytes(qsizetype size, quint32 seed) {
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator generator(seed);
+    for (char& byte : bytes) {
+        byte = static_cast<char>(generator.bounded(256));
+    }
+    return bytes;
 }
 
 class SettingsFileFixture : public ::testing::Test {

@@ -1,0 +1,114 @@
+// While a calibration sequence runs, input and the live-view timer are held off, but the window
+// keeps painting: the progress shows at once and expose requests are answered during the pauses.
+#include "CalibrationFixture.h"
+#include "PaintRecorder.h"
+
+#include <QMouseEvent>
+#include <chrono>
+#include <thread>
+
+namespace halvex::test {
+namespace {
+
+class BlockingTest : public CalibrationTest {
+protected:
+    // A click on a control as the window system would queue it.
+    void postClick(int id) {
+        QWidget* target = window->control(id);
+        const QPointF centre = QRectF(target->rect()).center();
+        const QPointF global = target->mapToGlobal(centre);
+        for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QCoreApplication::postEvent(target,
+                                        new QMouseEvent(type, centre, global, Qt::LeftButton,
+                                                        Qt::LeftButton, Qt::NoModifier));
+        }
+    }
+    static long continues() {
+        const auto names = calls();
+        return static_cast<long>(std::count(names.begin(), names.end(), "VX3_LV_ContinueMovie"));
+    }
+};
+
+TEST_F(BlockingTest, AClickDuringAWaitIsNotHandledAndTheTimerIsNotServed) {
+    start();
+    click(MainId::Start);
+    vx3sim::clearLog();
+    bool posted = false;
+    time.onSleep = [&](int) {
+        if (!posted) {
+            posted = true;
+            postClick(MainId::Stop);
+            // Let the 1 ms live-view timer fall due in real time as well.
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    };
+    click(MainId::GetAutoAdjValues);
+    time.onSleep = nullptr;
+    ASSERT_TRUE(posted);
+    EXPECT_EQ(continues(), 0); // the procedure draws no frame and no tick was served
+    QCoreApplication::processEvents();
+    EXPECT_NE(VX3_LV_IsMovieRunning(), 0); // Stop never ran
+    EXPECT_TRUE(window->controls().isEnabled(MainId::Stop));
+    EXPECT_TRUE(window->isTimerRunning(CameraDataDialog::LiveViewTimerId));
+
+    // Once the procedure has ended, clicks and ticks are served again.
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    QCoreApplication::processEvents();
+    EXPECT_GT(continues(), 0);
+    postClick(MainId::Stop);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(VX3_LV_IsMovieRunning(), 0);
+}
+
+TEST_F(BlockingTest, ACloseRequestDuringAWaitIsRefused) {
+    start();
+    click(MainId::Start);
+    bool posted = false;
+    time.onSleep = [&](int) {
+        if (!posted) {
+            posted = true;
+            QCoreApplication::postEvent(window.get(), new QCloseEvent);
+        }
+    };
+    click(MainId::GetManualAdjValues);
+    time.onSleep = nullptr;
+    EXPECT_FALSE(window->hasEnded());
+    EXPECT_NE(VX3_LV_IsMovieRunning(), 0);
+}
+
+TEST_F(BlockingTest, TheBarIsPaintedDuringTheWaitAndExposeIsAnswered) {
+    start();
+    click(MainId::Start);
+    QList<int> painted;
+    PaintRecorder bar(window->m_progress, [&] { painted << window->m_progress->value(); });
+    QWidget* status = window->control(MainId::Status);
+    PaintRecorder statusPaints(status, [] {});
+
+    QList<int> paintedAtPause;
+    int exposeRequests = 0;
+    int exposeAnswered = 0;
+    int paintsBefore = -1;
+    time.onSleep = [&](int) {
+        paintedAtPause << (painted.isEmpty() ? -1 : painted.back());
+        if (paintsBefore >= 0 && statusPaints.paints > paintsBefore) {
+            ++exposeAnswered;
+        }
+        // As when another window uncovers the status line: a repaint request, not a paint.
+        status->update();
+        ++exposeRequests;
+        paintsBefore = statusPaints.paints;
+    };
+    click(MainId::GetAutoAdjValues);
+    time.onSleep = nullptr;
+
+    // While the procedure waited, the bar on the screen showed 20, then 40.
+    EXPECT_TRUE(paintedAtPause.contains(20));
+    EXPECT_TRUE(paintedAtPause.contains(40));
+    EXPECT_EQ(paintedAtPause.indexOf(20) < paintedAtPause.indexOf(40), true);
+    // Every request made during a pause was painted before the next slice of it.
+    EXPECT_GT(exposeRequests, 10);
+    EXPECT_EQ(exposeAnswered, exposeRequests - 1);
+}
+
+} // namespace
+} // namespace halvex::test

@@ -1,0 +1,57 @@
+// The main window running on the simulated camera, with helpers to watch the calibration
+// sequences: the bar's positions, the boxes shown and the camera's traffic.
+#pragma once
+
+#include "AppTestEnvironment.h"
+#include "app/CameraDataDialog.h"
+#include "resources/ResourceIds.h"
+
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+namespace halvex::test {
+
+class CalibrationTest : public AppTest {
+protected:
+    void TearDown() override {
+        window.reset();
+        AppTest::TearDown();
+    }
+    // The main window for a camera reporting this version text, in the Maintenance Screen.
+    void start(const char* cameraVersion = "OV7610") {
+        vx3sim::setCameraVersion(cameraVersion);
+        window = startMainWindow();
+        window->ShowMaintenanceLayout();
+    }
+    void click(int id) { QTest::mouseClick(window->control(id), Qt::LeftButton); }
+    void type(int id, const QString& text) {
+        auto* edit = window->control(id);
+        QTest::mouseClick(edit, Qt::LeftButton);
+        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QTest::keyClicks(edit, text);
+    }
+    QString shown(int id) const { return window->controls().text(id); }
+
+    // Every position the bar took, in order, while the spy watched.
+    static QList<int> positions(const QSignalSpy& spy) {
+        QList<int> list;
+        for (const QList<QVariant>& change : spy) {
+            list << change.at(0).toInt();
+        }
+        return list;
+    }
+
+    // The texts of the boxes of one string-table message among those shown.
+    int boxesWithText(const QString& text) const {
+        return static_cast<int>(dialogs.messageTexts().count(text));
+    }
+
+    double virtualSeconds() const { return static_cast<double>(time.nowMicroseconds()) / 1e6; }
+
+    std::unique_ptr<CameraDataDialog> window;
+};
+
+} // namespace halvex::test

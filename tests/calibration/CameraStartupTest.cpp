@@ -1,0 +1,205 @@
+// The camera start-up sequence that Start runs before live view, on both sensors and another.
+#include "CalibrationFixture.h"
+#include "calibration/ManualAdjustment.h"
+#include "camerasettings/CCameraSetting1.h"
+#include "settings/SettingsStore.h"
+
+#include <algorithm>
+
+namespace halvex::test {
+namespace {
+
+// Registers that the library's own functions write: the gains (VX3_WB_SetWbVal) and the frame
+// timing (VX3_LV_SetFrameRate).
+bool writtenByTheLibrary(std::uint8_t address) {
+    return address == 0x01 || address == 0x02 || address == 0x11 || address == 0x2A ||
+           address == 0x2B;
+}
+
+// The start-up's traffic from Start to the library's live view: register writes ("w13"), the
+// white-balance and frame-rate calls.
+std::vector<std::string> startupTrace() {
+    std::vector<std::string> trace;
+    for (const vx3sim::LogEntry& entry : vx3sim::log()) {
+        if (entry.kind == vx3sim::LogEntry::Kind::RegisterWrite &&
+            !writtenByTheLibrary(entry.address)) {
+            trace.push_back(QString::asprintf("w%02x", entry.address).toStdString());
+        } else if (entry.kind == vx3sim::LogEntry::Kind::Call &&
+                   (entry.function == "VX3_WB_SetWbVal" || entry.function == "VX3_WB_GetWbVal" ||
+                    entry.function == "VX3_LV_SetFrameRate")) {
+            trace.push_back(entry.function.substr(4));
+        } else if (entry.kind == vx3sim::LogEntry::Kind::Call &&
+                   entry.function == "VX3_LV_StartMovie") {
+            break;
+        }
+    }
+    return trace;
+}
+
+std::vector<std::string> checkPasses(int passes) {
+    std::vector<std::string> trace;
+    for (int pass = 0; pass < passes; ++pass) {
+        trace.insert(trace.end(), {"WB_GetWbVal", "WB_SetWbVal"});
+    }
+    return trace;
+}
+
+std::vector<std::string> joined(std::initializer_list<std::vector<std::string>> parts) {
+    std::vector<std::string> all;
+    for (const auto& part : parts) {
+        all.insert(all.end(), part.begin(), part.end());
+    }
+    return all;
+}
+
+class CameraStartupTest : public CalibrationTest {};
+
+TEST_F(CameraStartupTest, AppliesTheStoredSettingsOfEachSensorInOrder) {
+    struct Case {
+        const char* sensor;
+        std::vector<std::string> trace;
+        QList<int> bar;
+    };
+    const Case cases[] = {
+        {"OV7610",
+         joined({{"w13", "w12", "WB_SetWbVal"},
+                 checkPasses(5),
+                 {"w14", "w71", "w71", "w72", "w03", "w05", "w06", "w0c", "w0d", "w0e", "w20",
+                  "w2d", "w2d", "LV_SetFrameRate", "w28"}}),
+         {5, 10, 15, 20, 24, 28, 32, 36, 40, 50, 55, 60, 65, 70, 75, 80, 85, 90, 95, 0}},
+        {"OV7620",
+         joined({{"w13", "w12", "WB_SetWbVal"},
+                 checkPasses(5),
+                 {"w14", "w64", "w14", "w62", "w03", "w64", "w06", "w0c", "w0d", "w74", "w20",
+                  "w2d", "LV_SetFrameRate", "w28"}}),
+         {5, 10, 15, 20, 24, 28, 32, 36, 40, 50, 55, 60, 65, 70, 75, 80, 85, 95, 0}},
+        // Another sensor: no stored values, no check, the second sensor's gamma command.
+        {"OV9650", {"w13", "WB_SetWbVal", "w14", "w28"}, {5, 10, 15, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sensor);
+        start(c.sensor);
+        vx3sim::clearLog();
+        QSignalSpy bar(window->m_progress, &QProgressBar::valueChanged);
+        click(MainId::Start);
+        EXPECT_EQ(startupTrace(), c.trace);
+        EXPECT_EQ(positions(bar), c.bar);
+        EXPECT_EQ(window->m_progress->value(), 0);
+        EXPECT_EQ(shown(MainId::Status), QStringLiteral("Live image display"));
+        EXPECT_TRUE(dialogs.messages.empty());
+        window.reset();
+        vx3sim::reset();
+    }
+}
+
+TEST_F(CameraStartupTest, SendsTheStoredTextsAndValues) {
+    start();
+    settingsStore().setValue(u"WhiteBalance", u"Blue", QStringLiteral("8C"));
+    settingsStore().setValue(u"WhiteBalance", u"Red", QStringLiteral("2fz"));
+    settingsStore().setValue(u"Saturation", u"Saturation", QStringLiteral("03,FF,5a"));
+    settingsStore().setValue(u"FrameSpeed", u"FrameSpeed", QStringLiteral("15"));
+    click(MainId::Start);
+    EXPECT_EQ(window->m_wbValue.blue, 0x8C);
+    EXPECT_EQ(window->m_wbValue.red, 0x2F); // conversion stops at the first non-digit
+    EXPECT_EQ(vx3sim::peekRegister(0x01), 0x8C);
+    EXPECT_EQ(vx3sim::peekRegister(0x02), 0x2F);
+    EXPECT_EQ(vx3sim::peekRegister(0x03), 0x5A);
+    EXPECT_EQ(vx3sim::peekRegister(0x13) & 0x01, 0x01);
+    EXPECT_EQ(vx3sim::peekRegister(0x12) & 0x04, 0x00); // white balance manual
+    EXPECT_EQ(vx3sim::peekRegister(0x14) & 0x04, 0x04);
+    std::uint16_t rate = 0;
+    VX3_LV_GetFrameRate(&rate);
+    EXPECT_EQ(rate, 15);
+}
+
+TEST_F(CameraStartupTest, ExposureCommandOnlyForExactlyOn) {
+    start();
+    for (const char* mode : {"ON", "OFF", "on", ""}) {
+        SCOPED_TRACE(mode);
+        settingsStore().setValue(u"CaptureScreenParameter", u"AutoExposure",
+                                 QString::fromLatin1(mode));
+        window->StartLiveView();
+        EXPECT_EQ(vx3sim::peekRegister(0x28) & 0x10, QByteArray(mode) == "ON" ? 0x00 : 0x10);
+        window->StopLiveView();
+    }
+}
+
+TEST_F(CameraStartupTest, ARepeatedMismatchRestartsTheCount) {
+    start();
+    // During the first pass's pause the gains change behind the sequence's back.
+    bool changed = false;
+    time.onSleep = [&changed](int) {
+        if (!changed) {
+            changed = true;
+            const WhiteBalanceValue other{100, 100};
+            VX3_WB_SetWbVal(&other);
+        }
+    };
+    QSignalSpy bar(window->m_progress, &QProgressBar::valueChanged);
+    QStringList statuses;
+    QObject::connect(window->m_progress, &QProgressBar::valueChanged,
+                     [&] { statuses << window->m_strStatus; });
+    click(MainId::Start);
+    // The second pass sees the mismatch: 21, then the pass's own step to 25; five matches after
+    // it; the last stored command brings the bar to 100, which empties the status and restarts
+    // the bar.
+    EXPECT_EQ(positions(bar), (QList<int>{5,  10, 15, 20, 24, 21, 25, 29, 33, 37,  41, 45,
+                                          55, 60, 65, 70, 75, 80, 85, 90, 95, 100, 0}));
+    // Each status is seen as the bar moves on from it.
+    EXPECT_EQ(statuses.at(1), QStringLiteral("Initializing  5%"));
+    EXPECT_EQ(statuses.at(5), QStringLiteral("Initializing  21%"));
+    EXPECT_EQ(statuses.at(7), QStringLiteral("Initializing  25%"));
+    EXPECT_EQ(window->m_strStatus, QStringLiteral("Live image display"));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(CameraStartupTest, AnUnsettledWhiteBalanceWarnsAfter45SecondsAndStartGoesOn) {
+    start();
+    vx3sim::setBadUnit(vx3sim::BadUnit::UnsettledBalance);
+    const double before = virtualSeconds();
+    double warnedAfter = 0.0;
+    dialogs.onMessage = [&](const MessageRequest&) { warnedAfter = virtualSeconds() - before; };
+    click(MainId::Start);
+
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    const MessageRequest& warning = dialogs.messages[0];
+    EXPECT_EQ(warning.text, QStringLiteral(" WhiteBalance Initialization error! \n Please push "
+                                           "READ button and check the value."));
+    EXPECT_EQ(warning.caption, QStringLiteral("Error"));
+    EXPECT_EQ(warning.icon, MessageIcon::Warning);
+    EXPECT_EQ(warning.modality, Modality::System);
+    EXPECT_EQ(warning.buttons, MessageButtons::Ok);
+    EXPECT_GE(warnedAfter, 46.0); // the pass that measured 45 seconds has paused once more
+    EXPECT_LT(warnedAfter, 47.5);
+    // Page 1 holds the white balance the camera last reported, in decimal, for its next refresh.
+    ASSERT_NE(window->m_pPage1, nullptr);
+    EXPECT_EQ(window->m_pPage1->m_strBlue, QString::asprintf("%u", window->m_wbValue.blue));
+    EXPECT_EQ(window->m_pPage1->m_strRed, QString::asprintf("%u", window->m_wbValue.red));
+    // The sequence went on as if the check had succeeded.
+    EXPECT_EQ(vx3sim::peekRegister(0x72), 0x80);
+    EXPECT_NE(VX3_LV_IsMovieRunning(), 0);
+    EXPECT_EQ(window->m_strStatus, QStringLiteral("Live image display"));
+}
+
+// The factory white balance (blue 8c, red 30) is the nominal OV7610's neutral one; the OV7620
+// has a spectral response of its own and is brought to neutral by the adjustment procedures.
+TEST_F(CameraStartupTest, TheWhiteTargetReadsNeutralAfterStart) {
+    for (const char* sensor : {"OV7610"}) {
+        SCOPED_TRACE(sensor);
+        start(sensor);
+        click(MainId::Start);
+        for (int tick = 0; tick < 30; ++tick) { // a second of live view lets the exposure settle
+            window->fireTimer(CameraDataDialog::LiveViewTimerId);
+        }
+        const ZoneAverages white = ManualAdjustment(*window).MeasureZone();
+        const auto [low, high] = std::minmax({white.red, white.green, white.blue});
+        EXPECT_LE(high - low, 4) << int(white.red) << " " << int(white.green) << " "
+                                 << int(white.blue);
+        EXPECT_GT(white.green, 100);
+        window.reset();
+        vx3sim::reset();
+    }
+}
+
+} // namespace
+} // namespace halvex::test

@@ -1,0 +1,347 @@
+// "Get Manual Adj. Values", "Get RGB" and the panel's edit handlers.
+#include "CalibrationFixture.h"
+#include "PaintRecorder.h"
+
+#include <QRegularExpression>
+#include <QWindow>
+
+namespace halvex::test {
+namespace {
+
+const QString kTimeout = QStringLiteral("Operation timeout!");
+const QString kGreenOut =
+    QStringLiteral("The average value of the green component is out of range.");
+const QString kRatioOut =
+    QStringLiteral("One or more of the pixel ratio is out of range. To fix \nthis problem, you "
+                   "can change the settings of the device or \nchange the limits of the pixel "
+                   "ratio.");
+const QRegularExpression kMeasurement(
+    QStringLiteral(R"(^ Blue = (\d+)    Red = (\d+)    Green = (\d+)    R/B = (\d\.\d\d)    )"
+                   R"(B/G = (\d\.\d\d)    R/G = (\d\.\d\d)$)"));
+
+class ManualAdjustmentTest : public CalibrationTest {
+protected:
+    // Runs the procedure by its button, counting its passes (one DrawFrame each, after the
+    // overlay's first); the virtual seconds it took.
+    double run() {
+        const auto continues = [] {
+            const auto names = calls();
+            return std::count(names.begin(), names.end(), "VX3_LV_ContinueMovie");
+        };
+        vx3sim::clearLog();
+        const double before = virtualSeconds();
+        click(MainId::GetManualAdjValues);
+        passes = static_cast<int>(continues()) - 1;
+        return virtualSeconds() - before;
+    }
+    void expectFinished() {
+        EXPECT_EQ(window->m_strStatus, QStringLiteral("Live image display"));
+        EXPECT_EQ(window->m_progress->value(), 0);
+        EXPECT_EQ(window->m_nAdjustState, 0);
+        EXPECT_EQ(window->m_bBusy, 0);
+        EXPECT_FALSE(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+        EXPECT_TRUE(kMeasurement.match(window->m_strMessage).hasMatch())
+            << qPrintable(window->m_strMessage);
+        // The Zone 1 frame alone is the overlay of a measurement.
+        EXPECT_EQ(window->m_bOverlayOn, 1);
+        EXPECT_EQ(window->m_bZone1FieldDisplay, 1);
+        EXPECT_EQ(window->m_bCrossHairs + window->m_bConcentricCircles + window->m_bFieldDisplay,
+                  0);
+    }
+    int passes = 0;
+};
+
+TEST_F(ManualAdjustmentTest, ConvergesByTheToleranceOnBothSensors) {
+    for (const char* sensor : {"OV7610", "OV7620"}) {
+        SCOPED_TRACE(sensor);
+        start(sensor);
+        click(MainId::Start);
+        bool topmostDuringRun = false;
+        time.onSleep = [&](int) {
+            topmostDuringRun = window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+        };
+        const double seconds = run();
+        time.onSleep = nullptr;
+
+        EXPECT_TRUE(dialogs.messages.empty()) << qPrintable(dialogs.messageTexts().join(u'|'));
+        EXPECT_TRUE(topmostDuringRun);
+        EXPECT_LT(seconds, 100.0);
+        EXPECT_GE(passes, 1);
+        const int blue = shown(1195).toInt();
+        const int red = shown(1193).toInt();
+        EXPECT_EQ(vx3sim::peekRegister(0x01), blue);
+        EXPECT_EQ(vx3sim::peekRegister(0x02), red);
+        EXPECT_EQ(shown(1196), QString::asprintf("%02X", blue));
+        EXPECT_EQ(shown(1194), QString::asprintf("%02X", red));
+        EXPECT_LE(blue, 245);
+        EXPECT_LE(red, 245);
+        const auto m = kMeasurement.match(window->m_strMessage);
+        ASSERT_TRUE(m.hasMatch());
+        const int g = m.captured(3).toInt();
+        EXPECT_LE(std::abs(m.captured(1).toInt() - g), 2); // the last pass met the tolerance
+        EXPECT_LE(std::abs(m.captured(2).toInt() - g), 2);
+        expectFinished();
+        std::printf("[ figures  ] %s manual: %d passes, %.0f s, blue %d red %d,%s\n", sensor,
+                    passes, seconds, blue, red, qPrintable(window->m_strMessage));
+        window.reset();
+        vx3sim::reset();
+    }
+}
+
+TEST_F(ManualAdjustmentTest, ShowsEachPassInTheStatusLines) {
+    start();
+    click(MainId::Start);
+    // What the two status lines showed each time they were painted.
+    QStringList statuses;
+    QStringList messages;
+    PaintRecorder recorder(window->control(MainId::Status), [&] {
+        if (statuses.isEmpty() || statuses.back() != shown(MainId::Status)) {
+            statuses << shown(MainId::Status);
+            messages << shown(MainId::Message);
+        }
+    });
+    QSignalSpy bar(window->m_progress, &QProgressBar::valueChanged);
+    run();
+    const QRegularExpression processing(QStringLiteral(R"(^Processing\.\.\. (-?\d+\.\d\d)%$)"));
+    int shownPasses = 0;
+    for (int i = 0; i < statuses.size(); ++i) {
+        const auto p = processing.match(statuses[i]);
+        if (!p.hasMatch()) {
+            continue;
+        }
+        ++shownPasses;
+        const auto m = kMeasurement.match(messages[i]);
+        ASSERT_TRUE(m.hasMatch()) << qPrintable(messages[i]);
+        const float b = m.captured(1).toFloat();
+        const float r = m.captured(2).toFloat();
+        const float g = m.captured(3).toFloat();
+        const float expected = (g - std::abs(g - r) - std::abs(g - b)) / g * 100.0f;
+        EXPECT_EQ(p.captured(1), QString::asprintf("%1.2f", static_cast<double>(expected)));
+        EXPECT_EQ(m.captured(4), QString::asprintf("%1.2f", static_cast<double>(r / b)));
+        EXPECT_TRUE(positions(bar).contains(std::max(0, static_cast<int>(expected))));
+    }
+    EXPECT_GE(shownPasses, 1);
+    EXPECT_LE(shownPasses, passes);
+    EXPECT_EQ(statuses.back(), QStringLiteral("Live image display"));
+}
+
+TEST_F(ManualAdjustmentTest, StartsFromTheInitialValuesWithWhiteBalanceManual) {
+    start();
+    click(MainId::Start);
+    type(1210, QStringLiteral("120"));
+    type(1209, QStringLiteral("40"));
+    std::vector<std::pair<int, int>> firstWrite;
+    vx3sim::clearLog();
+    bool sawFirst = false;
+    time.onSleep = [&](int) {
+        if (!sawFirst) {
+            sawFirst = true;
+            firstWrite.emplace_back(vx3sim::peekRegister(0x01), vx3sim::peekRegister(0x02));
+            EXPECT_EQ(vx3sim::peekRegister(0x12) & 0x04, 0x00);
+        }
+    };
+    click(MainId::GetManualAdjValues);
+    time.onSleep = nullptr;
+    EXPECT_EQ(firstWrite, (std::vector<std::pair<int, int>>{{120, 40}}));
+}
+
+TEST_F(ManualAdjustmentTest, GreenOutsideItsLimitsBeepsAndShowsMessage24) {
+    struct Case {
+        const char *max, *min;
+    };
+    const Case cases[] = {{"50", "10"}, {"255", "250"}, {"300", "250"}};
+    start();
+    click(MainId::Start);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.max) + " " + c.min);
+        type(1212, QString::fromLatin1(c.max));
+        type(1213, QString::fromLatin1(c.min));
+        dialogs.messages.clear();
+        dialogs.beeps = 0;
+        int beepsBeforeBox = -1;
+        dialogs.onMessage = [&](const MessageRequest&) { beepsBeforeBox = dialogs.beeps; };
+        run();
+        ASSERT_EQ(dialogs.messageTexts(), QStringList{kGreenOut});
+        EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
+        EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::Ok);
+        EXPECT_EQ(beepsBeforeBox, 1);
+        EXPECT_EQ(passes, 1);
+        expectFinished();
+    }
+}
+
+TEST_F(ManualAdjustmentTest, TimeoutWithoutRatioCheckOffersRetry) {
+    struct Case {
+        const char* name;
+        std::deque<MessageResult> answers;
+        int boxes;
+    };
+    const Case cases[] = {
+        {"cancel", {MessageResult::Cancel}, 1},
+        {"retry then cancel", {MessageResult::Retry, MessageResult::Cancel}, 2},
+    };
+    start();
+    click(MainId::Start);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs.messages.clear();
+        dialogs.beeps = 0;
+        dialogs.messageAnswers = c.answers;
+        // The camera takes the initial values, then no further write: it never converges.
+        vx3sim::failFunction("VX3_WB_SetWbVal", 2);
+        std::vector<double> shownAfter;
+        const double before = virtualSeconds();
+        dialogs.onMessage = [&](const MessageRequest&) {
+            shownAfter.push_back(virtualSeconds() - before);
+        };
+        run();
+        vx3sim::clearFaults();
+        EXPECT_EQ(boxesWithText(kTimeout), c.boxes);
+        EXPECT_EQ(dialogs.messages.size(), static_cast<std::size_t>(c.boxes));
+        EXPECT_EQ(dialogs.beeps, c.boxes);
+        EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::RetryCancel);
+        EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::None);
+        EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
+        ASSERT_FALSE(shownAfter.empty());
+        EXPECT_GE(shownAfter[0], 103.0); // 3 s to settle, then 100 s of passes
+        EXPECT_LT(shownAfter[0], 106.0);
+        expectFinished();
+    }
+}
+
+TEST_F(ManualAdjustmentTest, RetryRestartsFromTheCamerasCurrentValues) {
+    start();
+    click(MainId::Start);
+    // No pass can meet a negative tolerance (the box takes digits only): the run times out.
+    window->m_strTolerance = QStringLiteral("-1");
+    window->updateData(false);
+    dialogs.messageAnswers = {MessageResult::Retry, MessageResult::Cancel};
+    run();
+    EXPECT_EQ(dialogs.messageTexts(), (QStringList{kTimeout, kTimeout}));
+    // The nested run started from the values the first one had reached.
+    EXPECT_NE(shown(1210), QStringLiteral("110"));
+    EXPECT_NE(shown(1209), QStringLiteral("25"));
+    expectFinished();
+}
+
+TEST_F(ManualAdjustmentTest, AutoRatioCheckContinuesByTheRatiosAfterTheTimeout) {
+    struct Case {
+        const char* name;
+        float rbMin, rbMax;
+        QStringList messages;
+    };
+    const Case cases[] = {
+        {"ratios strictly inside", 0.8f, 1.2f, {}},
+        {"ratios outside", 1.5f, 2.0f, {kRatioOut}},
+    };
+    start();
+    click(MainId::Start);
+    window->m_strTolerance = QStringLiteral("-1");
+    window->updateData(false);
+    click(1231);
+    ASSERT_EQ(window->m_bAutoRatioCheck, 1);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        window->m_fRatioRbMin = c.rbMin;
+        window->m_fRatioRbMax = c.rbMax;
+        window->updateData(false);
+        dialogs.messages.clear();
+        dialogs.beeps = 0;
+        int stateInRestart = -1;
+        int passesAtRestart = 0;
+        const auto continues = [] {
+            const auto names = calls();
+            return std::count(names.begin(), names.end(), "VX3_LV_ContinueMovie");
+        };
+        time.onSleep = [&](int milliseconds) {
+            if (milliseconds > 0 && window->m_nAdjustState == 1 && stateInRestart < 0) {
+                stateInRestart = 1;
+                passesAtRestart = static_cast<int>(continues());
+            }
+        };
+        run();
+        time.onSleep = nullptr;
+        EXPECT_EQ(dialogs.messageTexts(), c.messages);
+        EXPECT_EQ(dialogs.beeps, 0);
+        EXPECT_EQ(stateInRestart, 1);
+        // The restarted run: its overlay frame and one pass, then the finish.
+        EXPECT_EQ(static_cast<int>(continues()) - passesAtRestart, 2);
+        expectFinished();
+    }
+}
+
+TEST_F(ManualAdjustmentTest, GetRgbMeasuresWhatTheLiveAreaShows) {
+    start();
+    // Before any live view the area is black: every average and ratio reads 0.
+    window->controls().enable(MainId::GetRgb, true);
+    click(MainId::GetRgb);
+    EXPECT_EQ(shown(MainId::Message),
+              QStringLiteral(" Blue = 0    Red = 0    Green = 0    R/B = 0.00    B/G = 0.00    "
+                             "R/G = 0.00"));
+    EXPECT_EQ(shown(MainId::Status), QStringLiteral("Live image display"));
+
+    click(MainId::Start);
+    for (int tick = 0; tick < 30; ++tick) {
+        window->fireTimer(CameraDataDialog::LiveViewTimerId);
+    }
+    click(MainId::GetRgb);
+    const auto m = kMeasurement.match(shown(MainId::Message));
+    ASSERT_TRUE(m.hasMatch()) << qPrintable(shown(MainId::Message));
+    EXPECT_GT(m.captured(3).toInt(), 100);
+    EXPECT_EQ(window->m_bZone1FieldDisplay, 1);
+    std::printf("[ figures  ] Get RGB after Start:%s\n", qPrintable(shown(MainId::Message)));
+
+    click(MainId::Stop);
+    click(MainId::GetRgb);
+    EXPECT_TRUE(
+        shown(MainId::Message).startsWith(QStringLiteral(" Blue = 0    Red = 0    Green = 0")));
+}
+
+TEST_F(ManualAdjustmentTest, PanelHandlersTakeTheValuesAndClampTheLimits) {
+    start();
+    type(1212, QStringLiteral("300"));
+    EXPECT_EQ(shown(1212), QStringLiteral("255"));
+    EXPECT_EQ(window->m_strGreenMax, QStringLiteral("255"));
+    type(1213, QStringLiteral("256"));
+    EXPECT_EQ(shown(1213), QStringLiteral("255"));
+    type(1213, QStringLiteral("90"));
+    EXPECT_EQ(window->m_strGreenMin, QStringLiteral("90"));
+    type(1210, QStringLiteral("300")); // the initial values are not clamped
+    EXPECT_EQ(window->m_strInitialBlue, QStringLiteral("300"));
+    type(1209, QStringLiteral("7"));
+    EXPECT_EQ(window->m_strInitialRed, QStringLiteral("7"));
+    type(1214, QStringLiteral("5"));
+    EXPECT_EQ(window->m_strTolerance, QStringLiteral("5"));
+    click(1231);
+    EXPECT_EQ(window->m_bAutoRatioCheck, 1);
+
+    struct Case {
+        int id;
+        float CameraDataDialog::*member;
+        bool rangeChecked;
+    };
+    const Case cases[] = {
+        {1218, &CameraDataDialog::m_fRatioRbMax, true},
+        {1219, &CameraDataDialog::m_fRatioRbMin, true},
+        {1226, &CameraDataDialog::m_fRatioBgMax, true},
+        {1220, &CameraDataDialog::m_fRatioBgMin, true},
+        {1227, &CameraDataDialog::m_fRatioRgMax, true},
+        {1232, &CameraDataDialog::m_fRatioRgMin, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        dialogs.messages.clear();
+        type(c.id, QStringLiteral("2.5"));
+        EXPECT_EQ(shown(c.id), QStringLiteral("2"));
+        EXPECT_EQ(window.get()->*c.member, 2.0f);
+        // The framework's range message comes first for the boxes with a range.
+        EXPECT_EQ(dialogs.messageTexts().contains(
+                      QStringLiteral("Please enter a number between 0 and 2.")),
+                  c.rangeChecked);
+        type(c.id, QStringLiteral("1.1"));
+        EXPECT_EQ(window.get()->*c.member, 1.1f);
+    }
+}
+
+} // namespace
+} // namespace halvex::test

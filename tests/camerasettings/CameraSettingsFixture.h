@@ -1,0 +1,129 @@
+// One fixture for both sensors: the main window started on the simulated camera, and the hands of
+// a technician on the settings pages (typing, leaving a box, releasing a slider, choosing).
+#pragma once
+
+#include "AppTestEnvironment.h"
+#include "app/CameraDataDialog.h"
+#include "camerasettings/CCameraSetting1.h"
+#include "camerasettings/CCameraSetting2.h"
+#include "framework/PropertySheet.h"
+#include "settings/SettingsStore.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QSlider>
+#include <QTest>
+
+namespace halvex::test {
+
+// What differs between the sensors, as a technician reads it off the settings file and the
+// camera.
+struct SensorCase {
+    const char* model;
+    const char* suffix; // of the camera sections: "" or "2"
+};
+
+inline std::string sensorName(const ::testing::TestParamInfo<SensorCase>& info) {
+    return info.param.model;
+}
+
+class CameraSettingsTest : public AppTest, public ::testing::WithParamInterface<SensorCase> {
+protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        vx3sim::setCameraVersion(GetParam().model);
+        window = startMainWindow();
+        vx3sim::clearLog();
+    }
+    void TearDown() override {
+        window.reset();
+        AppTest::TearDown();
+    }
+
+    bool ov7610() const { return QLatin1String(GetParam().model) == QLatin1String("OV7610"); }
+    // A camera section of this sensor: "Saturation" -> "Saturation" or "Saturation2".
+    QString section(const char* base) const {
+        return QLatin1String(base) + QLatin1String(GetParam().suffix);
+    }
+    QString entry(const char* base, const char* key) const {
+        return settingsStore().value(section(base), QString::fromLatin1(key));
+    }
+
+    CCameraSetting1& page1() const { return *window->m_pPage1; }
+    CCameraSetting2& page2() const {
+        window->m_pSheet->setActivePage(1);
+        return *window->m_pPage2;
+    }
+    static QLineEdit* edit(Dialog& page, int id) { return page.controls().as<QLineEdit>(id); }
+    static QSlider* slider(Dialog& page, int id) { return page.controls().as<QSlider>(id); }
+    static QComboBox* list(Dialog& page, int id) { return page.controls().as<QComboBox>(id); }
+
+    // Selects the box's text and types over it, one key at a time.
+    static void typeInto(QLineEdit* box, const QString& text) {
+        box->selectAll();
+        if (text.isEmpty()) {
+            QTest::keyClick(box, Qt::Key_Delete);
+        }
+        QTest::keyClicks(box, text);
+    }
+    static void leave(QWidget* widget) {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(widget, &out);
+    }
+    static void typeAndLeave(QLineEdit* box, const QString& text) {
+        typeInto(box, text);
+        leave(box);
+    }
+    // Drags the thumb to position and lets go.
+    static void drag(QSlider* thumb, int position) {
+        thumb->setSliderDown(true);
+        thumb->setSliderPosition(position);
+        thumb->setSliderDown(false);
+    }
+    // Chooses a list entry with the arrow keys, as from the keyboard.
+    static void choose(QComboBox* box, int index) {
+        while (box->currentIndex() < index) {
+            QTest::keyClick(box, Qt::Key_Down);
+        }
+        while (box->currentIndex() > index) {
+            QTest::keyClick(box, Qt::Key_Up);
+        }
+    }
+    static void click(Dialog& page, int id) { QTest::mouseClick(page.control(id), Qt::LeftButton); }
+
+    static int callCount(const std::string& function) {
+        const auto names = calls();
+        return static_cast<int>(std::count(names.begin(), names.end(), function));
+    }
+    static void setRegister(std::uint8_t address, std::uint8_t value) {
+        VX3_EST_SetAdrsData(address, 1, &value);
+        vx3sim::clearLog();
+    }
+
+    // A settings file in the working folder: the factory file with some lines replaced.
+    QString writeVariant(const QString& name,
+                         const std::vector<std::pair<QByteArray, QByteArray>>& replacements) {
+        QFile factory(factoryIniPath());
+        EXPECT_TRUE(factory.open(QIODevice::ReadOnly));
+        QByteArray bytes = factory.readAll();
+        for (const auto& [from, to] : replacements) {
+            EXPECT_TRUE(bytes.contains(from)) << from.constData();
+            bytes.replace(from, to);
+        }
+        const QString path = workPath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        return path;
+    }
+
+    std::unique_ptr<CameraDataDialog> window;
+};
+
+inline const auto kBothSensors =
+    ::testing::Values(SensorCase{"OV7610", ""}, SensorCase{"OV7620", "2"});
+
+} // namespace halvex::test

@@ -1,0 +1,189 @@
+// The settings sheet in the main window: its tabs and place, the rebuild after every load, the
+// two layouts, the factory values of default.ini and what a save writes.
+#include "CameraSettingsFixture.h"
+
+#include "framework/MenuBar.h"
+#include "resources/ResourceIds.h"
+
+#include <QTabBar>
+#include <array>
+
+namespace halvex::test {
+namespace {
+
+using SheetTest = CameraSettingsTest;
+
+TEST_P(SheetTest, SitsInTheRightHandStripWithPage1Active) {
+    PropertySheet& sheet = *window->m_pSheet;
+    EXPECT_EQ(sheet.parentWidget(), window->clientArea());
+    EXPECT_TRUE(sheet.isVisible());
+    EXPECT_EQ(sheet.tabText(0), QStringLiteral("    Page 1    "));
+    EXPECT_EQ(sheet.tabText(1), QStringLiteral("   Page 2   "));
+    EXPECT_EQ(sheet.activePage(), window->m_pPage1.get());
+    EXPECT_EQ(sheet.pos(), QPoint(635, -3));
+    EXPECT_EQ(page1().size(), QSize(144, 526));
+    EXPECT_LE(sheet.geometry().right(), 799);
+}
+
+TEST_P(SheetTest, Page2IsInitialisedOnItsFirstSelectionWithTheFrameSpeedReadAgain) {
+    settingsStore().setValue(section("FrameSpeed"), u"FrameSpeed", QStringLiteral("12"));
+    EXPECT_EQ(window->m_pPage2->m_strFrameSpeed, QStringLiteral("30")); // taken when built
+    window->m_pSheet->tabBar()->setCurrentIndex(1);                     // a click on the tab
+    CCameraSetting2& page = *window->m_pPage2;
+    EXPECT_EQ(edit(page, Page2Id::FrameSpeedEdit)->text(), QStringLiteral("12"));
+    EXPECT_EQ(slider(page, Page2Id::FrameSpeedSlider)->minimum(), 1);
+    EXPECT_EQ(slider(page, Page2Id::FrameSpeedSlider)->maximum(), 30);
+    EXPECT_EQ(slider(page, Page2Id::FrameSpeedSlider)->value(), 12);
+    // Placed at its design size, as page 1 was before the sheet took its final size.
+    EXPECT_EQ(page.geometry(), QRect(0, 0, 145, 600));
+}
+
+TEST_P(SheetTest, LoadRebuildsBothPagesFromTheNewFileWithPage1Active) {
+    const QString other =
+        writeVariant(QStringLiteral("site.ini"),
+                     {{"[" + section("Saturation").toLatin1() + "]\r\nSaturation=03,FF,80",
+                       "[" + section("Saturation").toLatin1() + "]\r\nSaturation=03,FF,40"},
+                      {"[" + section("FrameSpeed").toLatin1() + "]\r\nFrameSpeed=30",
+                       "[" + section("FrameSpeed").toLatin1() + "]\r\nFrameSpeed=15"}});
+    page2();
+    window->ShowMaintenanceLayout();
+    dialogs.fileAnswers.push_back(other);
+    window->menu()->choose(MenuId::FileLoad);
+
+    EXPECT_TRUE(window->m_pSheet->isVisible());
+    EXPECT_EQ(window->m_pSheet->activeIndex(), 0);
+    EXPECT_EQ(edit(page1(), Page1Id::SaturationEdit)->text(), QStringLiteral("64"));
+    EXPECT_EQ(edit(page2(), Page2Id::FrameSpeedEdit)->text(), QStringLiteral("15"));
+    // Loading a file puts the camera's white balance back to manual.
+    EXPECT_EQ(registerWrites().front().first, 0x12);
+}
+
+TEST_P(SheetTest, NewRebuildsThePagesFromDefaultIni) {
+    typeAndLeave(edit(page1(), Page1Id::BrightnessEdit), QStringLiteral("10"));
+    window->menu()->choose(MenuId::FileNew);
+    EXPECT_EQ(entry("Brightness", "Brightness"), QStringLiteral("06,FF,80"));
+    EXPECT_EQ(edit(page1(), Page1Id::BrightnessEdit)->text(), QStringLiteral("128"));
+}
+
+TEST_P(SheetTest, TheLayoutsOnlyHideAndShowTheSheet) {
+    PropertySheet* sheet = window->m_pSheet.get();
+    window->menu()->choose(MenuId::MaintenanceScreen);
+    EXPECT_FALSE(sheet->isVisible());
+    window->menu()->choose(MenuId::CameraDataScreen);
+    EXPECT_EQ(window->m_pSheet.get(), sheet);
+    EXPECT_TRUE(sheet->isVisible());
+}
+
+TEST_P(SheetTest, ShutDownDestroysTheSheet) {
+    window->menu()->choose(MenuId::FileExit);
+    EXPECT_TRUE(window->hasEnded());
+    EXPECT_EQ(window->m_pSheet, nullptr);
+    EXPECT_EQ(window->m_pPage1, nullptr);
+    EXPECT_EQ(window->m_pPage2, nullptr);
+}
+
+TEST_P(SheetTest, DefaultButtonsReadDefaultIniEvenWithAnotherFileLoaded) {
+    const QString other =
+        writeVariant(QStringLiteral("site.ini"), {{"Contrast=05,FF,80", "Contrast=05,FF,20"},
+                                                  {"Contrast=64,FE,80", "Contrast=64,FE,20"}});
+    dialogs.fileAnswers.push_back(other);
+    window->menu()->choose(MenuId::FileLoad);
+    ASSERT_EQ(edit(page1(), Page1Id::ContrastEdit)->text(), QStringLiteral("32"));
+
+    click(page1(), Page1Id::ContrastDefault);
+    EXPECT_EQ(entry("Contrast", "Contrast"),
+              ov7610() ? QStringLiteral("05,FF,80") : QStringLiteral("64,FE,80"));
+    EXPECT_EQ(edit(page1(), Page1Id::ContrastEdit)->text(), QStringLiteral("128"));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_P(SheetTest, MissingFactoryValueShowsMessage3OncePerKeyAndKeepsTheValue) {
+    writeVariant(QStringLiteral("default.ini"), {{"Blue=8c", "Blue="}, {"Red=30", "Red="}});
+    const QString blue = entry("WhiteBalance", "Blue");
+    click(page1(), Page1Id::WhiteBalanceDefault);
+    EXPECT_EQ(dialogs.messageTexts(),
+              (QStringList{QStringLiteral("The default ini file was not found in the application "
+                                          "directory. Re-installation is highly recommended."),
+                           QStringLiteral("The default ini file was not found in the application "
+                                          "directory. Re-installation is highly recommended.")}));
+    EXPECT_EQ(dialogs.messages[0].modality, Modality::Task);
+    EXPECT_TRUE(dialogs.messages[0].topmost);
+    EXPECT_EQ(entry("WhiteBalance", "Blue"), blue);
+
+    ASSERT_TRUE(QFile::remove(workPath(QStringLiteral("default.ini"))));
+    dialogs.messages.clear();
+    vx3sim::clearLog();
+    choose(list(page2(), Page2Id::AwbList), 0);
+    click(page2(), Page2Id::AwbDefault);
+    EXPECT_EQ(dialogs.messageTexts(),
+              QStringList{QStringLiteral("The default ini file was not found in the application "
+                                         "directory. Re-installation is highly recommended.")});
+    EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
+    // The button still sends the entry it kept.
+    EXPECT_EQ(entry("AWBSpeed", "AWBSpeed"), QStringLiteral("20,02,00"));
+    EXPECT_EQ(list(page2(), Page2Id::AwbList)->currentText(), QStringLiteral("LOW"));
+}
+
+TEST_P(SheetTest, Page1GivesFactoryValuesInTwoDigitFormPage2AsStored) {
+    writeVariant(QStringLiteral("default.ini"), {{"Blue=8c", "Blue=8"}});
+    const QString wb = section("WhiteBalance");
+    EXPECT_EQ(page1().ReadCameraDefault(wb, QStringLiteral("Blue"), QString()),
+              QStringLiteral("08"));
+    EXPECT_EQ(page2().ReadCameraDefault(wb, QStringLiteral("Blue"), QString()),
+              QStringLiteral("8"));
+}
+
+TEST_P(SheetTest, SaveWritesTheAdjustmentAndNothingElse) {
+    const auto saveAs = [this](const QString& name) {
+        dialogs.fileAnswers.push_back(workPath(name));
+        window->menu()->choose(MenuId::FileSave);
+        QFile file(workPath(name));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    };
+    QByteArray expected = saveAs(QStringLiteral("before.ini"));
+    typeAndLeave(edit(page1(), Page1Id::SaturationEdit), QStringLiteral("100"));
+    const QByteArray after = saveAs(QStringLiteral("after.ini"));
+
+    const QByteArray header = "[" + section("Saturation").toLatin1() + "]\r\n";
+    ASSERT_TRUE(expected.contains(header + "Saturation=03,FF,80"));
+    expected.replace(header + "Saturation=03,FF,80", header + "Saturation=03,FF,64");
+    EXPECT_EQ(after, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothSensors, SheetTest, kBothSensors, sensorName);
+
+// A sensor the tool has no stored settings for keeps what the camera library itself offers.
+using UnknownSensorTest = CameraSettingsTest;
+
+TEST_P(UnknownSensorTest, PagesKeepOnlyTheLibrarysOwnSettings) {
+    const std::array<QString, 2> storedBlue{settingsStore().value(u"WhiteBalance", u"Blue"),
+                                            settingsStore().value(u"WhiteBalance2", u"Blue")};
+    for (int id :
+         {Page1Id::SaturationEdit, Page1Id::GammaSlider, Page1Id::BiasRedDefault, Page1Id::Auto,
+          Page1Id::GammaDefault, Page1Id::WhiteBalanceDefault, Page1Id::Level95}) {
+        EXPECT_FALSE(page1().controls().isEnabled(id)) << id;
+    }
+    EXPECT_TRUE(page1().controls().isEnabled(Page1Id::Read));
+    typeAndLeave(edit(page1(), Page1Id::BlueEdit), QStringLiteral("100"));
+    EXPECT_EQ(vx3sim::peekRegister(0x01), 100);
+    EXPECT_EQ(edit(page1(), Page1Id::BlueEdit)->text(), QStringLiteral("100"));
+
+    for (int id : {Page2Id::SuperGainList, Page2Id::AlcDefault, Page2Id::FrameSpeedDefault}) {
+        EXPECT_FALSE(page2().controls().isEnabled(id)) << id;
+    }
+    drag(slider(page2(), Page2Id::FrameSpeedSlider), 20);
+    std::uint16_t rate = 0;
+    VX3_LV_GetFrameRate(&rate);
+    EXPECT_EQ(rate, 20);
+    EXPECT_EQ(settingsStore().value(u"WhiteBalance", u"Blue"), storedBlue[0]);
+    EXPECT_EQ(settingsStore().value(u"WhiteBalance2", u"Blue"), storedBlue[1]);
+    EXPECT_EQ(settingsStore().value(u"FrameSpeed", u"FrameSpeed"), QStringLiteral("30"));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(OtherSensor, UnknownSensorTest,
+                         ::testing::Values(SensorCase{"OV9650", ""}), sensorName);
+
+} // namespace
+} // namespace halvex::test

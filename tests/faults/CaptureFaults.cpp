@@ -1,0 +1,38 @@
+// Fault table of still capture: a JPEG and a bitmap captured from the Maintenance Screen. No
+// library result is tested there, so every failure passes silently.
+#include "FaultMatrix.h"
+#include "app/CameraDataDialog.h"
+#include "resources/ResourceIds.h"
+
+namespace halvex::test {
+namespace {
+
+const FaultStage& captureStage() {
+    static const FaultStage stage{
+        "capture",
+        true,
+        [](FaultMatrix& m) { m.window->ShowMaintenanceLayout(); },
+        [](FaultMatrix& m) {
+            for (const char* name : {"shot.jpg", "shot.bmp"}) {
+                m.dialogs.fileAnswers.push_back(m.workPath(QString::fromLatin1(name)));
+                m.click(MainId::Capture);
+            }
+        },
+        {
+            {"VX3_SIA_SetImageSize", 1, {}},
+            {"VX3_SIA_GetImageSize", 1, {}},
+            {"VX3_SIA_CaptureJpg", 1, {}},
+            {"VX3_SIA_CaptureBmp", 1, {}},
+            {"VX3_SIA_GetImageInfo", 1, {}},
+            {"VX3_SIA_SaveImageJpg", 1, {}},
+            {"VX3_SIA_SaveImageBmp", 1, {}},
+            {Unplugged, 1, {}, false, false},
+        },
+    };
+    return stage;
+}
+
+HALVEX_FAULT_STAGE(Capture, captureStage)
+
+} // namespace
+} // namespace halvex::test

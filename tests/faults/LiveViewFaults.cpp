@@ -1,0 +1,53 @@
+// Fault tables of live view: the Start button, then frames and the Stop button while live.
+#include "FaultMatrix.h"
+#include "app/CameraDataDialog.h"
+#include "resources/ResourceIds.h"
+
+namespace halvex::test {
+namespace {
+
+const FaultStage& startStage() {
+    static const FaultStage stage{
+        "Start",
+        true,
+        nullptr,
+        [](FaultMatrix& m) { m.click(MainId::Start); },
+        {
+            // The connection check fails again at shut-down, so the camera is not unmounted.
+            {"VX3_IsConnectUsb", 1, {text::DeviceNotDetected}, true, false},
+            {"VX3_LV_SetImageSize", 1, {}},
+            {"VX3_SIA_GetImageInfo", 1, {}},
+            {"VX3_LV_StartMovie", 1, {text::StartMovieFailed}, true},
+            {Unplugged, 1, {text::DeviceNotDetected}, true, false},
+        },
+    };
+    return stage;
+}
+
+const FaultStage& liveStage() {
+    static const FaultStage stage{
+        "live view",
+        true,
+        [](FaultMatrix& m) { m.click(MainId::Start); },
+        [](FaultMatrix& m) {
+            for (int frame = 0; frame < 3 && !m.window->hasEnded(); ++frame) {
+                m.window->fireTimer(CameraDataDialog::LiveViewTimerId);
+            }
+            if (!m.window->hasEnded()) {
+                m.click(MainId::Stop);
+            }
+        },
+        {
+            {"VX3_LV_ContinueMovie", 1, {text::ContinueMovieFailed}, true},
+            {"VX3_LV_StopMovie", 1, {text::StopMovieFailed}},
+            {Unplugged, 1, {text::ContinueMovieFailed}, true, false},
+        },
+    };
+    return stage;
+}
+
+HALVEX_FAULT_STAGE(Start, startStage)
+HALVEX_FAULT_STAGE(LiveView, liveStage)
+
+} // namespace
+} // namespace halvex::test
