@@ -6,7 +6,6 @@
 #include "framework/MenuBar.h"
 #include "framework/SurfaceWidget.h"
 #include "resources/ResourceIds.h"
-#include "resources/StringTable.h"
 #include "settings/SettingsStore.h"
 
 #include <QProgressBar>

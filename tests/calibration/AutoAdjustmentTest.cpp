@@ -1,6 +1,5 @@
 // "Get Auto Adj. Values": the camera's own balance settles, is range-checked and shown.
 #include "CalibrationFixture.h"
-#include "resources/StringTable.h"
 
 namespace halvex::test {
 namespace {
