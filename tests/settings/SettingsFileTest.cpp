@@ -1,4 +1,4 @@
-// Load and Save of whole files, refusals part-way, backups and hostile files.
+// Load and Save of whole files, refusals part-way and backups.
 #include "SettingsTestFiles.h"
 
 #include "settings/FilePaths.h"
@@ -159,33 +159,6 @@ TEST_F(SettingsFileTest, BackupIsAWholeCopyUnderTheNameEndingInBak) {
     }
     m_file.CreateBackup(path("none.ini"));
     EXPECT_FALSE(QFile::exists(path("none.bak")));
-}
-
-TEST_F(SettingsFileTest, HostileFilesLoadWithEmptyOrCutValuesAndStillSave) {
-    const struct {
-        const char* name;
-        QByteArray content;
-        QString version;
-    } cases[] = {
-        {"random", randomBytes(1024 * 1024, 3), ""},
-        {"single10MbLine", "[Version]\nVersion=" + QByteArray(10 * 1024 * 1024, 'v'),
-         QString(254, u'v')},
-        {"nulBytes", QByteArray(4096, '\0') + bytes("\n[Version]\0]\nVersion=\0x\n"sv), ""},
-        {"noSections", "Version=1\nBlue=8c\n", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const QString file = write(QString::fromLatin1(c.name), c.content);
-        m_file.Load(file);
-        EXPECT_EQ(settingsStore().value(u"Version", u"Version"), c.version);
-        for (const QString& value : storeValues()) {
-            EXPECT_LE(value.size(), 254);
-        }
-        m_file.Load(HALVEX_DEFAULT_INI);
-        m_file.Save(file);
-        m_file.Load(file);
-        EXPECT_EQ(storeValues(), m_defaultValues);
-    }
 }
 
 } // namespace
