@@ -160,12 +160,16 @@ TEST_F(StartupTest, CameraTimeOutIsFiveSeconds) {
 
 TEST_F(StartupTest, IdentityFailuresEndTheProgramWithTheirMessage) {
     struct Case {
-        const char* function;
+        const char* function; // nullptr: the camera is unplugged
         int nth;
         const char* message;
         bool released;
     };
     const Case cases[] = {
+        {nullptr, 0,
+         "Camera initialization failed. An instance of the application may already be running "
+         "or the device is not connected.",
+         false},
         {"VX3_InitCamera", 1,
          "Camera initialization failed. An instance of the application may already be running "
          "or the device is not connected.",
@@ -183,7 +187,7 @@ TEST_F(StartupTest, IdentityFailuresEndTheProgramWithTheirMessage) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         vx3sim::reset();
-        vx3sim::failFunction(c.function, c.nth);
+        c.function != nullptr ? vx3sim::failFunction(c.function, c.nth) : vx3sim::setPlugged(false);
         dialogs.messages.clear();
         CameraDataDialog window;
         EXPECT_FALSE(window.initialize());
@@ -196,15 +200,6 @@ TEST_F(StartupTest, IdentityFailuresEndTheProgramWithTheirMessage) {
         EXPECT_EQ(called("VX3_UnmountCamera"), c.released);
         EXPECT_TRUE(dialogs.modalRuns.empty());
     }
-}
-
-TEST_F(StartupTest, UnpluggedCameraIsNotFound) {
-    vx3sim::setPlugged(false);
-    CameraDataDialog window;
-    EXPECT_FALSE(window.initialize());
-    EXPECT_EQ(dialogs.messageTexts(),
-              QStringList{"Camera initialization failed. An instance of the application may "
-                          "already be running or the device is not connected."});
 }
 
 TEST_F(StartupTest, CancelledLoadAsksUntilAFileIsLoadedOrTheUserEnds) {
