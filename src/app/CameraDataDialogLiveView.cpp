@@ -254,8 +254,10 @@ void CameraDataDialog::DrawOverlays(QImage& image) const {
 }
 
 void CameraDataDialog::StampOverlays(QImage& image) {
-    const int choice = (m_bCrossHairs != 0 ? 1 : 0) | (m_bConcentricCircles != 0 ? 2 : 0) |
-                       (m_bFieldDisplay != 0 ? 4 : 0) | (m_bZone1FieldDisplay != 0 ? 8 : 0);
+    int choice = 0;
+    for (std::size_t i = 0; i < kOverlays.size(); ++i) {
+        choice |= (this->*kOverlays[i].enabled != 0 ? 1 : 0) << i;
+    }
     if (choice != m_overlayChoice || image.size() != m_overlaySize) {
         QImage drawn(image.size(), QImage::Format_RGB32);
         drawn.fill(Qt::black);

@@ -168,12 +168,14 @@ TEST_F(LiveViewTest, OverlaysDrawNothingWhenOffOrWithEveryFigureCleared) {
     EXPECT_EQ(shown(*window), next);
 }
 
-// A library that reports a narrower frame: the frame fills that much of the live area and the
-// overlays keep their fixed 640 x 480 places, cut off at its edge.
+// A library that reports a narrower frame: the frame covers that much of the live area, the rest
+// keeps what it showed, and the overlays keep their fixed 640 x 480 places, cut off at its edge.
 TEST_F(LiveViewTest, ANarrowerFrameKeepsTheOverlaysAtTheirFixedPlaces) {
     window->StartLiveView();
-    window->m_pImageInfo->biWidth = 333;
     window->m_bOverlayOn = window->m_bCrossHairs = 1;
+    window->fireTimer(CameraDataDialog::LiveViewTimerId);
+    const QImage before = shown(*window);
+    window->m_pImageInfo->biWidth = 333;
     QImage expected = frameImage(window->m_pFrameBuffer.get(), 333);
     for (int i = 0; i < 480; ++i) {
         expected.setPixel(320, i, kGreen);
@@ -181,8 +183,7 @@ TEST_F(LiveViewTest, ANarrowerFrameKeepsTheOverlaysAtTheirFixedPlaces) {
     }
     window->fireTimer(CameraDataDialog::LiveViewTimerId);
     EXPECT_EQ(shown(*window).copy(0, 0, 333, 480), expected);
-    EXPECT_EQ(shown(*window).pixel(400, 100), qRgb(0, 0, 0));
-    EXPECT_EQ(shown(*window).pixel(639, 240), qRgb(0, 0, 0));
+    EXPECT_EQ(shown(*window).copy(333, 0, 307, 480), before.copy(333, 0, 307, 480));
 }
 
 TEST_F(LiveViewTest, FatalCameraFailuresEndTheProgramAfterShutDown) {

@@ -226,7 +226,9 @@ TEST_F(StartupTest, EndingTheSessionAtTheLoadQuestionUnmountsTheCamera) {
     EXPECT_TRUE(CurrentIniPath.isEmpty());
 }
 
-TEST_F(StartupTest, EnterAndEscapeKeepTheWindowOpenTheCloseBoxEndsIt) {
+// Enter and Escape keep the window open; the close box and File > Exit end it after stopping
+// live view and unmounting the camera, and a refused unmount is reported on the way.
+TEST_F(StartupTest, ShutDownStopsLiveViewThenUnmounts) {
     auto window = startMainWindow();
     QTest::keyClick(window.get(), Qt::Key_Escape);
     QTest::keyClick(window.get(), Qt::Key_Return);
@@ -235,27 +237,18 @@ TEST_F(StartupTest, EnterAndEscapeKeepTheWindowOpenTheCloseBoxEndsIt) {
     EXPECT_TRUE(window->hasEnded());
     EXPECT_TRUE(called("VX3_UnmountCamera"));
     EXPECT_FALSE(window->m_pFrameBuffer);
-}
+    EXPECT_TRUE(dialogs.messages.empty());
 
-TEST_F(StartupTest, ExitStopsLiveViewBeforeUnmounting) {
-    auto window = startMainWindow();
+    window = startMainWindow();
     window->StartLiveView();
+    vx3sim::failFunction("VX3_UnmountCamera");
     vx3sim::clearLog();
     window->menu()->choose(MenuId::FileExit);
     EXPECT_TRUE(window->hasEnded());
     const auto names = calls();
     const auto stop = std::find(names.begin(), names.end(), "VX3_LV_StopMovie");
-    const auto unmount = std::find(names.begin(), names.end(), "VX3_UnmountCamera");
-    ASSERT_NE(stop, names.end());
-    ASSERT_NE(unmount, names.end());
-    EXPECT_LT(stop, unmount);
-}
-
-TEST_F(StartupTest, RefusedUnmountIsReportedAndShutDownGoesOn) {
-    auto window = startMainWindow();
-    vx3sim::failFunction("VX3_UnmountCamera");
-    window->requestClose();
-    EXPECT_TRUE(window->hasEnded());
+    EXPECT_LT(stop, std::find(names.begin(), names.end(), "VX3_UnmountCamera"));
+    EXPECT_NE(stop, names.end());
     EXPECT_EQ(dialogs.messageTexts(), QStringList{"Unmount camera command failed."});
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
 }
