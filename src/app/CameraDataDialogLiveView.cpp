@@ -111,12 +111,13 @@ void copyDib(const BITMAPINFOHEADER& info, const std::uint8_t* bits, QImage& ima
     const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
     const std::size_t total = stride * static_cast<std::size_t>(height);
     const bool bottomUp = info.biHeight > 0;
+    uchar* const lines = image.bits();
     // From the bottom of the picture up: the window system copies it top down right after, and
     // finds the rows written last still in the cache.
     for (int y = height - 1; y >= 0; --y) {
         const int row = bottomUp ? height - 1 - y : y;
         const std::size_t offset = static_cast<std::size_t>(row) * stride;
-        auto* target = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+        auto* target = reinterpret_cast<std::uint32_t*>(lines + y * image.bytesPerLine());
 #if defined(__GNUC__) && defined(__x86_64__)
         if (kHasVbmi) {
             expandRowVbmi(bits + offset, target, width);
