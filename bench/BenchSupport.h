@@ -38,7 +38,6 @@ public:
         return started;
     }
 
-    using AppTest::dialogs;
     using AppTest::time;
     std::unique_ptr<CameraDataDialog> window;
 
