@@ -1,60 +1,16 @@
 // Main window figures: start-up to the shown window, peak memory, DrawFrame against a plain copy
 // of one frame, and a minute of live view at 30 frames per second in virtual time.
-#include "AppTestEnvironment.h"
-#include "app/CameraDataDialog.h"
-#include "framework/DialogService.h"
-#include "framework/ScriptedDialogService.h"
-#include "framework/TimeSource.h"
-#include "framework/VirtualTimeSource.h"
+#include "BenchSupport.h"
 
-#include <QApplication>
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
-#include <benchmark/benchmark.h>
-#include <cstring>
-#include <ctime>
 #include <sys/resource.h>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
 using halvex::CameraDataDialog;
-
-// The tool's world for one benchmark: scripted dialogs, virtual time shared with the camera,
-// a working folder with the factory default.ini.
-struct Session {
-    Session() : clock(time) {
-        QDir::setCurrent(folder.path());
-        QFile::copy(QStringLiteral(HALVEX_SOURCE_DIR "/data/default.ini"),
-                    folder.filePath(QStringLiteral("default.ini")));
-        halvex::setDialogService(&dialogs);
-        halvex::setTimeSource(&time);
-        vx3sim::setClock(&clock);
-        vx3sim::setDeviceLockPath("");
-        vx3sim::reset();
-    }
-    ~Session() {
-        VX3_UnmountCamera();
-        vx3sim::setClock(nullptr);
-        halvex::setTimeSource(nullptr);
-        halvex::setDialogService(nullptr);
-    }
-    std::unique_ptr<CameraDataDialog> start() {
-        dialogs.fileAnswers.push_back(folder.filePath(QStringLiteral("default.ini")));
-        auto window = std::make_unique<CameraDataDialog>();
-        window->initialize();
-        window->show();
-        QApplication::processEvents();
-        return window;
-    }
-
-    QTemporaryDir folder;
-    halvex::ScriptedDialogService dialogs;
-    halvex::VirtualTimeSource time;
-    halvex::test::CameraClock clock;
-};
+using halvex::bench::BM_MemcpyFrame;
+using halvex::bench::Session;
 
 // Milliseconds since this process started, from the kernel's record of its start.
 double millisecondsSinceProcessStart() {
@@ -80,7 +36,7 @@ double cpuSeconds() {
 }
 
 void BM_StartupToShownWindow(benchmark::State& state) {
-    Session session;
+    Session session(false);
     // The first window of the process: loading, Qt start-up and the tool's own start-up.
     static const double firstWindowMs = [&session] {
         auto window = session.start();
@@ -102,34 +58,24 @@ void BM_StartupToShownWindow(benchmark::State& state) {
 }
 BENCHMARK(BM_StartupToShownWindow)->Unit(benchmark::kMillisecond);
 
-void BM_MemcpyFrame(benchmark::State& state) {
-    std::vector<std::uint8_t> from(CameraDataDialog::FrameBufferBytes, 0x5a);
-    std::vector<std::uint8_t> to(CameraDataDialog::FrameBufferBytes);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), from.size());
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
-}
 BENCHMARK(BM_MemcpyFrame)->Unit(benchmark::kMicrosecond);
 
 void BM_PaintFrameWithAllOverlays(benchmark::State& state) {
     Session session;
-    auto window = session.start();
+    CameraDataDialog* window = session.window.get();
     window->StartLiveView();
     window->ShowMaintenanceLayout();
     window->m_bZone1FieldDisplay = 1;
     for (auto _ : state) {
         window->PaintFrame();
     }
-    window->requestClose();
 }
 BENCHMARK(BM_PaintFrameWithAllOverlays)->Unit(benchmark::kMicrosecond);
 
 // One minute of live view at 30 frames per second: every delivered frame is painted.
 void BM_LiveViewMinute(benchmark::State& state) {
     Session session;
-    auto window = session.start();
+    CameraDataDialog* window = session.window.get();
     for (auto _ : state) {
         window->StartLiveView();
         const std::uint64_t deliveredBefore = vx3sim::framesDelivered();
@@ -149,17 +95,7 @@ void BM_LiveViewMinute(benchmark::State& state) {
         state.counters["cpu_ms_per_frame"] = cpu * 1000.0 / static_cast<double>(ticks);
         window->StopLiveView();
     }
-    window->requestClose();
 }
 BENCHMARK(BM_LiveViewMinute)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,70 +1,20 @@
 // Calibration figures: MeasureZone against a plain copy of one frame, one manual adjustment pass,
 // and the camera start-up sequence in virtual time.
-#include "AppTestEnvironment.h"
-#include "app/CameraDataDialog.h"
+#include "BenchSupport.h"
 #include "calibration/ColourMeasurement.h"
-#include "framework/DialogService.h"
-#include "framework/ScriptedDialogService.h"
-#include "framework/TimeSource.h"
-#include "framework/VirtualTimeSource.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 #include <chrono>
-#include <cstring>
-#include <vector>
 
 namespace {
 
 using halvex::CameraDataDialog;
+using halvex::bench::BM_MemcpyFrame;
 
-// The tool's world for one benchmark: scripted dialogs, virtual time shared with the camera,
-// a working folder with the factory default.ini, and the main window after its start-up.
-struct Session {
-    Session() : clock(time) {
-        QDir::setCurrent(folder.path());
-        QFile::copy(QStringLiteral(HALVEX_SOURCE_DIR "/data/default.ini"),
-                    folder.filePath(QStringLiteral("default.ini")));
-        halvex::setDialogService(&dialogs);
-        halvex::setTimeSource(&time);
-        vx3sim::setClock(&clock);
-        vx3sim::setDeviceLockPath("");
-        vx3sim::reset();
-        dialogs.fileAnswers.push_back(folder.filePath(QStringLiteral("default.ini")));
-        window = std::make_unique<CameraDataDialog>();
-        window->initialize();
-        window->show();
-        window->ShowMaintenanceLayout();
-        QApplication::processEvents();
-    }
-    ~Session() {
-        window->requestClose();
-        window.reset();
-        VX3_UnmountCamera();
-        vx3sim::setClock(nullptr);
-        halvex::setTimeSource(nullptr);
-        halvex::setDialogService(nullptr);
-    }
-
-    QTemporaryDir folder;
-    halvex::ScriptedDialogService dialogs;
-    halvex::VirtualTimeSource time;
-    halvex::test::CameraClock clock;
-    std::unique_ptr<CameraDataDialog> window;
+// A started main window in the Maintenance Screen layout, where the calibration panel lives.
+struct Session : halvex::bench::Session {
+    Session() { window->ShowMaintenanceLayout(); }
 };
 
-void BM_MemcpyFrame(benchmark::State& state) {
-    std::vector<std::uint8_t> from(CameraDataDialog::FrameBufferBytes, 0x5a);
-    std::vector<std::uint8_t> to(CameraDataDialog::FrameBufferBytes);
-    for (auto _ : state) {
-        std::memcpy(to.data(), from.data(), from.size());
-        benchmark::DoNotOptimize(to.data());
-        benchmark::ClobberMemory();
-    }
-}
 BENCHMARK(BM_MemcpyFrame)->Unit(benchmark::kMicrosecond);
 
 void BM_MeasureZone(benchmark::State& state) {
@@ -112,12 +62,3 @@ void BM_RunCameraStartup(benchmark::State& state) {
 BENCHMARK(BM_RunCameraStartup)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

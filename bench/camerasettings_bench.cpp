@@ -1,40 +1,21 @@
 // Camera settings sheet figures: rebuilding the sheet after a load, one slider release on page 1
 // (store, register write and read-back, refresh) and one typed character (update and change).
-#include "AppTestEnvironment.h"
-#include "app/CameraDataDialog.h"
+#include "BenchSupport.h"
 #include "camerasettings/CCameraSetting1.h"
 #include "framework/PropertySheet.h"
 #include "resources/ResourceIds.h"
 
-#include <QApplication>
 #include <QLineEdit>
 #include <QSlider>
 #include <QTest>
-#include <benchmark/benchmark.h>
 
 namespace {
 
-using halvex::CameraDataDialog;
+using halvex::bench::Session;
 
-// The tests' world (scripted dialogs, virtual time shared with the camera, a working folder with
-// the factory default.ini) around one started main window.
-class Session final : public halvex::test::AppTest {
-public:
-    Session() {
-        SetUp();
-        window = startMainWindow();
-        QApplication::processEvents();
-    }
-    ~Session() override {
-        window.reset();
-        TearDown();
-    }
-    void TestBody() override {}
-
-    halvex::CCameraSetting1& page1() const { return *window->m_pPage1; }
-
-    std::unique_ptr<CameraDataDialog> window;
-};
+halvex::CCameraSetting1& page1(const Session& session) {
+    return *session.window->m_pPage1;
+}
 
 void BM_RebuildSheet(benchmark::State& state) {
     Session session;
@@ -47,7 +28,7 @@ BENCHMARK(BM_RebuildSheet)->Unit(benchmark::kMillisecond);
 
 void BM_SliderRelease(benchmark::State& state) {
     Session session;
-    auto* slider = session.page1().controls().as<QSlider>(halvex::Page1Id::SaturationSlider);
+    auto* slider = page1(session).controls().as<QSlider>(halvex::Page1Id::SaturationSlider);
     int position = 100;
     for (auto _ : state) {
         position = position == 100 ? 101 : 100;
@@ -60,7 +41,7 @@ BENCHMARK(BM_SliderRelease)->Unit(benchmark::kMicrosecond);
 
 void BM_TypedCharacter(benchmark::State& state) {
     Session session;
-    auto* box = session.page1().controls().as<QLineEdit>(halvex::Page1Id::SaturationEdit);
+    auto* box = page1(session).controls().as<QLineEdit>(halvex::Page1Id::SaturationEdit);
     char digit = '1';
     for (auto _ : state) {
         state.PauseTiming();
@@ -73,12 +54,3 @@ void BM_TypedCharacter(benchmark::State& state) {
 BENCHMARK(BM_TypedCharacter)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,9 +4,7 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsStore.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -16,10 +14,8 @@ namespace {
 class DefaultIniCopy {
 public:
     DefaultIniCopy() {
-        const QString shipped = QFileInfo(QStringLiteral(__FILE__))
-                                    .dir()
-                                    .filePath(QStringLiteral("../data/default.ini"));
-        m_ok = QFile::copy(shipped, path());
+        // Not found from __FILE__: ccache's base directory makes that path relative.
+        m_ok = QFile::copy(QStringLiteral(HALVEX_SOURCE_DIR "/data/default.ini"), path());
     }
     QString path() const { return m_dir.filePath(QStringLiteral("default.ini")); }
     bool ok() const { return m_ok; }
@@ -32,7 +28,7 @@ private:
 template <typename Step> void run(benchmark::State& state, Step step) {
     const DefaultIniCopy file;
     if (!file.ok()) {
-        state.SkipWithError("data/default.ini not found next to bench/");
+        state.SkipWithError("no data/default.ini in the source tree");
         return;
     }
     const halvex::SettingsFile settings;
@@ -69,7 +65,7 @@ void ParseAndReadAllKeys(benchmark::State& state) {
     const DefaultIniCopy file;
     QFile ini(file.path());
     if (!file.ok() || !ini.open(QIODevice::ReadOnly)) {
-        state.SkipWithError("data/default.ini not found next to bench/");
+        state.SkipWithError("no data/default.ini in the source tree");
         return;
     }
     const QByteArray bytes = ini.readAll();
@@ -85,7 +81,7 @@ void WriteAllKeysAndRender(benchmark::State& state) {
     const DefaultIniCopy file;
     QFile ini(file.path());
     if (!file.ok() || !ini.open(QIODevice::ReadOnly)) {
-        state.SkipWithError("data/default.ini not found next to bench/");
+        state.SkipWithError("no data/default.ini in the source tree");
         return;
     }
     const halvex::IniDocument document(ini.readAll());

@@ -12,6 +12,7 @@
 
 #include <QImage>
 #include <memory>
+#include <vector>
 
 class QProgressBar;
 
@@ -55,6 +56,9 @@ public:
     // off-screen image, with the overlays, onto the live area.
     void PaintFrame();
     void DrawOverlays(QImage& image) const;
+    // The enabled overlays as DrawOverlays draws them, from pixels worked out once per choice of
+    // figures and frame size rather than drawn anew on every frame.
+    void StampOverlays(QImage& image);
     void ClearLiveArea();
 
     // Still capture
@@ -180,6 +184,11 @@ private:
     void onPanelValueEdited();
     template <int Id> void onGreenLimitChanged();
     template <int Id> void onRatioLimitChanged();
+
+    // The pixels StampOverlays sets, for the figures and the frame size they were worked out for.
+    std::vector<std::uint32_t> m_overlayPixels;
+    int m_overlayChoice = -1;
+    QSize m_overlaySize;
 
     bool m_startupDone = false;
     StartupOptions m_startup;

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #if defined(__GNUC__) && defined(__x86_64__)
 #include <immintrin.h>
@@ -58,22 +59,49 @@ void expandRowPortable(const std::uint8_t* source, std::uint32_t* target, int wi
 }
 
 #if defined(__GNUC__) && defined(__x86_64__)
-// The same with one byte shuffle per four pixels; the source row must have 4 bytes to spare after
-// the last whole group of four, which every row but the last of a frame has.
-__attribute__((target("ssse3"))) void expandRowShuffle(const std::uint8_t* source,
-                                                       std::uint32_t* target, int width) {
-    const __m128i shuffle = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
-    const __m128i opaque = _mm_set1_epi32(static_cast<int>(0xFF000000u));
+// The same eight pixels at a time: 24 source bytes spread over the two 128-bit lanes, then one
+// byte shuffle per lane. Reads 32 bytes per eight pixels, so `readable` (the bytes that may be
+// read from `source`) bounds how far it goes before the portable loop takes over.
+__attribute__((target("avx2"))) void
+expandRowAvx2(const std::uint8_t* source, std::uint32_t* target, int width, std::size_t readable) {
+    const __m256i spread = _mm256_setr_epi32(0, 1, 2, 0, 3, 4, 5, 0);
+    const __m256i shuffle =
+        _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1, //
+                         0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+    const __m256i opaque = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
     int x = 0;
-    for (; x + 4 <= width; x += 4, source += 12) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(source));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(target + x),
-                         _mm_or_si128(_mm_shuffle_epi8(bytes, shuffle), opaque));
+    for (; x + 8 <= width && static_cast<std::size_t>(x) * 3 + 32 <= readable; x += 8) {
+        const __m256i bytes = _mm256_loadu_si256(
+            reinterpret_cast<const __m256i*>(source + static_cast<std::size_t>(x) * 3));
+        const __m256i pixels =
+            _mm256_shuffle_epi8(_mm256_permutevar8x32_epi32(bytes, spread), shuffle);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(target + x),
+                            _mm256_or_si256(pixels, opaque));
+    }
+    expandRowPortable(source + static_cast<std::size_t>(x) * 3, target + x, width - x);
+}
+
+// Sixteen pixels at a time with one byte permutation; the masked load never reads past the 48
+// bytes it uses. (The masked permutation keeps GCC 12's own header free of a warning.)
+__attribute__((target("avx512f,avx512bw,avx512vbmi"))) void
+expandRowVbmi(const std::uint8_t* source, std::uint32_t* target, int width) {
+    alignas(64) static const std::uint8_t order[64] = {
+        0,  1,  2,  0,  3,  4,  5,  0,  6,  7,  8,  0,  9,  10, 11, 0,  12, 13, 14, 0,  15, 16,
+        17, 0,  18, 19, 20, 0,  21, 22, 23, 0,  24, 25, 26, 0,  27, 28, 29, 0,  30, 31, 32, 0,
+        33, 34, 35, 0,  36, 37, 38, 0,  39, 40, 41, 0,  42, 43, 44, 0,  45, 46, 47, 0};
+    const __m512i permutation = _mm512_load_si512(order);
+    const __m512i opaque = _mm512_set1_epi32(static_cast<int>(0xFF000000u));
+    int x = 0;
+    for (; x + 16 <= width; x += 16, source += 48) {
+        const __m512i bytes = _mm512_maskz_loadu_epi8(0xFFFFFFFFFFFFull, source);
+        const __m512i pixels = _mm512_maskz_permutexvar_epi8(~0ull, permutation, bytes);
+        _mm512_storeu_si512(target + x, _mm512_or_si512(pixels, opaque));
     }
     expandRowPortable(source, target + x, width - x);
 }
 
-const bool kHasShuffle = __builtin_cpu_supports("ssse3");
+const bool kHasAvx2 = __builtin_cpu_supports("avx2");
+const bool kHasVbmi = __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
 #endif
 
 // Copies a 24-bit device-independent bitmap into a top-down 32-bit image of the same size.
@@ -81,19 +109,26 @@ void copyDib(const BITMAPINFOHEADER& info, const std::uint8_t* bits, QImage& ima
     const int width = image.width();
     const int height = image.height();
     const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
+    const std::size_t total = stride * static_cast<std::size_t>(height);
     const bool bottomUp = info.biHeight > 0;
-    for (int y = 0; y < height; ++y) {
+    uchar* const lines = image.bits();
+    // From the bottom of the picture up: the window system copies it top down right after, and
+    // finds the rows written last still in the cache.
+    for (int y = height - 1; y >= 0; --y) {
         const int row = bottomUp ? height - 1 - y : y;
-        const std::uint8_t* source = bits + static_cast<std::size_t>(row) * stride;
-        auto* target = reinterpret_cast<std::uint32_t*>(image.scanLine(y));
+        const std::size_t offset = static_cast<std::size_t>(row) * stride;
+        auto* target = reinterpret_cast<std::uint32_t*>(lines + y * image.bytesPerLine());
 #if defined(__GNUC__) && defined(__x86_64__)
-        // The last row of the buffer has no bytes to spare for a 16-byte read.
-        if (kHasShuffle && row != height - 1) {
-            expandRowShuffle(source, target, width);
+        if (kHasVbmi) {
+            expandRowVbmi(bits + offset, target, width);
+            continue;
+        }
+        if (kHasAvx2) {
+            expandRowAvx2(bits + offset, target, width, total - offset);
             continue;
         }
 #endif
-        expandRowPortable(source, target, width);
+        expandRowPortable(bits + offset, target, width);
     }
 }
 
@@ -172,21 +207,23 @@ void CameraDataDialog::PaintFrame() {
     const int width = std::clamp(m_pImageInfo->biWidth, 0, kLiveWidth);
     const int height = std::clamp(std::abs(m_pImageInfo->biHeight), 0, kLiveHeight);
     QImage& screen = m_pLiveDC->surface();
-    const bool fillsScreen = screen.size() == QSize(width, height);
-    // The image that filled the live area last time becomes the next off-screen image, so a
-    // frame is never copied twice.
-    if (m_memDC.size() != QSize(width, height) || m_memDC.format() != QImage::Format_RGB32) {
+    // The live area keeps its picture in an image of its own, which the window system copies to
+    // the screen: a frame that fills it is expanded straight into that image, so each frame
+    // passes through memory once on its way in. Only a smaller frame needs m_memDC.
+    const bool fillsScreen =
+        screen.size() == QSize(width, height) && screen.format() == QImage::Format_RGB32;
+    if (!fillsScreen &&
+        (m_memDC.size() != QSize(width, height) || m_memDC.format() != QImage::Format_RGB32)) {
         m_memDC = QImage(width, height, QImage::Format_RGB32);
     }
+    QImage& image = fillsScreen ? screen : m_memDC;
     if (width > 0 && height > 0) {
-        copyDib(*m_pImageInfo, m_pFrameBuffer.get(), m_memDC);
+        copyDib(*m_pImageInfo, m_pFrameBuffer.get(), image);
     }
     if (m_bOverlayOn != 0) {
-        DrawOverlays(m_memDC);
+        StampOverlays(image);
     }
-    if (fillsScreen) {
-        std::swap(screen, m_memDC);
-    } else {
+    if (!fillsScreen) {
         QPainter painter(&screen);
         painter.drawImage(0, 0, m_memDC);
     }
@@ -214,6 +251,33 @@ void CameraDataDialog::DrawOverlays(QImage& image) const {
             painter.drawRect(box);
             break;
         }
+    }
+}
+
+void CameraDataDialog::StampOverlays(QImage& image) {
+    int choice = 0;
+    for (std::size_t i = 0; i < kOverlays.size(); ++i) {
+        choice |= (this->*kOverlays[i].enabled != 0 ? 1 : 0) << i;
+    }
+    if (choice != m_overlayChoice || image.size() != m_overlaySize) {
+        QImage drawn(image.size(), QImage::Format_RGB32);
+        drawn.fill(Qt::black);
+        DrawOverlays(drawn);
+        m_overlayPixels.clear();
+        const auto* pixels = reinterpret_cast<const QRgb*>(std::as_const(drawn).bits());
+        const qsizetype count = drawn.bytesPerLine() / 4 * drawn.height();
+        for (qsizetype i = 0; i < count; ++i) {
+            if (pixels[i] != 0xFF000000u) {
+                m_overlayPixels.push_back(static_cast<std::uint32_t>(i));
+            }
+        }
+        m_overlayChoice = choice;
+        m_overlaySize = image.size();
+    }
+    auto* pixels = reinterpret_cast<QRgb*>(image.bits());
+    const QRgb green = kOverlayColour.rgb();
+    for (std::uint32_t i : m_overlayPixels) {
+        pixels[i] = green;
     }
 }
 

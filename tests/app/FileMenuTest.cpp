@@ -203,7 +203,8 @@ TEST_F(FileMenuTest, NewAndLoadLeaveWhiteBalanceManualOnKnownSensorsOnly) {
     }
 }
 
-TEST_F(FileMenuTest, SequentialScreenGetsTheSettingsFileInUse) {
+// The sequential-capture window opens only while live view is idle, with the settings file in use.
+TEST_F(FileMenuTest, SequentialScreenOpensWhileIdleWithTheSettingsFileInUse) {
     const QString site = workPath(QStringLiteral("site.ini"));
     {
         QFile file(site);
@@ -211,25 +212,15 @@ TEST_F(FileMenuTest, SequentialScreenGetsTheSettingsFileInUse) {
         file.write("[CaptureScreenParameter]\r\nAutosavePrefix=\"Zq7\"\r\n");
     }
     CurrentIniPath = site;
-    QStringList shownTexts;
-    QTimer::singleShot(0, [&shownTexts] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            for (const QLineEdit* edit : modal->findChildren<QLineEdit*>()) {
-                shownTexts << edit->text();
-            }
-            modal->close();
-        }
-    });
-    window->menu()->choose(MenuId::SequentialScreen);
-    EXPECT_TRUE(shownTexts.contains(QStringLiteral("Zq7"))) << shownTexts.join(u'|').toStdString();
-}
-
-TEST_F(FileMenuTest, SequentialScreenOpensOnlyWhileIdle) {
     int opened = 0;
-    const auto closeWhenShown = [&opened] {
-        QTimer::singleShot(0, [&opened] {
+    QStringList shownTexts;
+    const auto closeWhenShown = [&] {
+        QTimer::singleShot(0, [&] {
             if (QWidget* modal = QApplication::activeModalWidget()) {
                 ++opened;
+                for (const QLineEdit* edit : modal->findChildren<QLineEdit*>()) {
+                    shownTexts << edit->text();
+                }
                 modal->close();
             }
         });
@@ -245,6 +236,7 @@ TEST_F(FileMenuTest, SequentialScreenOpensOnlyWhileIdle) {
     closeWhenShown();
     window->menu()->choose(MenuId::SequentialScreen);
     EXPECT_EQ(opened, 1);
+    EXPECT_TRUE(shownTexts.contains(QStringLiteral("Zq7"))) << shownTexts.join(u'|').toStdString();
 }
 
 TEST_F(FileMenuTest, CancelledSaveChangesNothing) {

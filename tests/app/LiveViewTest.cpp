@@ -19,12 +19,14 @@ namespace {
 
 const QRgb kGreen = qRgb(0, 255, 0);
 
-// The frame in the buffer as the live area must show it without overlays.
-QImage frameImage(const std::uint8_t* dib) {
-    QImage image(640, 480, QImage::Format_RGB32);
+// The frame in the buffer as the live area must show it without overlays: a bottom-up bitmap of
+// 24-bit pixels, each row padded to four bytes.
+QImage frameImage(const std::uint8_t* dib, int width = 640) {
+    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
+    QImage image(width, 480, QImage::Format_RGB32);
     for (int y = 0; y < 480; ++y) {
-        const std::uint8_t* row = dib + static_cast<std::size_t>(479 - y) * 640 * 3;
-        for (int x = 0; x < 640; ++x) {
+        const std::uint8_t* row = dib + static_cast<std::size_t>(479 - y) * stride;
+        for (int x = 0; x < width; ++x) {
             image.setPixel(x, y, qRgb(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]));
         }
     }
@@ -57,51 +59,39 @@ constexpr int kOpenWhileLive[] = {MenuId::FileSave, MenuId::FileExit, MenuId::Ca
                                   MenuId::MaintenanceScreen};
 
 TEST_F(LiveViewTest, StartAndStopSwitchButtonsStatusAndMenu) {
+    const auto expectLive = [this](bool live) {
+        EXPECT_EQ(window->controls().isEnabled(MainId::Start), !live);
+        EXPECT_EQ(window->controls().isEnabled(MainId::Stop), live);
+        EXPECT_TRUE(window->controls().isEnabled(MainId::GetRgb)); // Stop leaves it as it was
+        EXPECT_EQ(window->controls().text(MainId::Status),
+                  live ? QStringLiteral("Live image display") : QStringLiteral("Idle state"));
+        EXPECT_EQ(window->isTimerRunning(CameraDataDialog::LiveViewTimerId), live);
+        for (int id : kGrayedWhileLive) {
+            EXPECT_EQ(window->menu()->isItemEnabled(id), !live) << id;
+        }
+        for (int id : kOpenWhileLive) {
+            EXPECT_TRUE(window->menu()->isItemEnabled(id)) << id;
+        }
+        if (!live) {
+            EXPECT_EQ(shown(*window).pixel(320, 240), qRgb(0, 0, 0));
+            EXPECT_EQ(shown(*window).pixel(639, 479), qRgb(0, 0, 0));
+        }
+    };
     click(MainId::Start);
-    EXPECT_FALSE(window->controls().isEnabled(MainId::Start));
-    EXPECT_TRUE(window->controls().isEnabled(MainId::Stop));
-    EXPECT_TRUE(window->controls().isEnabled(MainId::GetRgb));
-    EXPECT_EQ(window->controls().text(MainId::Status), QStringLiteral("Live image display"));
-    EXPECT_TRUE(window->isTimerRunning(CameraDataDialog::LiveViewTimerId));
+    expectLive(true);
     EXPECT_NE(VX3_LV_IsMovieRunning(), 0);
-    for (int id : kGrayedWhileLive) {
-        EXPECT_FALSE(window->menu()->isItemEnabled(id)) << id;
-    }
-    for (int id : kOpenWhileLive) {
-        EXPECT_TRUE(window->menu()->isItemEnabled(id)) << id;
-    }
-
     click(MainId::Stop);
-    EXPECT_TRUE(window->controls().isEnabled(MainId::Start));
-    EXPECT_FALSE(window->controls().isEnabled(MainId::Stop));
-    EXPECT_TRUE(window->controls().isEnabled(MainId::GetRgb)); // Stop leaves it as it was
-    EXPECT_EQ(window->controls().text(MainId::Status), QStringLiteral("Idle state"));
-    EXPECT_FALSE(window->isTimerRunning(CameraDataDialog::LiveViewTimerId));
+    expectLive(false);
     EXPECT_EQ(VX3_LV_IsMovieRunning(), 0);
-    EXPECT_EQ(shown(*window).pixel(320, 240), qRgb(0, 0, 0));
-    EXPECT_EQ(shown(*window).pixel(639, 479), qRgb(0, 0, 0));
-    for (int id : kGrayedWhileLive) {
-        EXPECT_TRUE(window->menu()->isItemEnabled(id)) << id;
-    }
-}
 
-TEST_F(LiveViewTest, RefusedStopIsReportedAndStopCarriesOn) {
+    // A refused stop is reported and the rest of Stop still runs.
     click(MainId::Start);
     vx3sim::failFunction("VX3_LV_StopMovie");
     click(MainId::Stop);
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("An error occured in VX3_LV_StopMovie(). "));
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{"An error occured in VX3_LV_StopMovie(). "});
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::Ok);
     EXPECT_FALSE(window->hasEnded());
-    EXPECT_TRUE(window->controls().isEnabled(MainId::Start));
-    EXPECT_FALSE(window->controls().isEnabled(MainId::Stop));
-    EXPECT_FALSE(window->isTimerRunning(CameraDataDialog::LiveViewTimerId));
-    EXPECT_EQ(window->controls().text(MainId::Status), QStringLiteral("Idle state"));
-    EXPECT_EQ(shown(*window).pixel(320, 240), qRgb(0, 0, 0));
-    for (int id : kGrayedWhileLive) {
-        EXPECT_TRUE(window->menu()->isItemEnabled(id)) << id;
-    }
+    expectLive(false);
 }
 
 TEST_F(LiveViewTest, EachTickPaintsTheFrameFetchedBefore) {
@@ -176,6 +166,24 @@ TEST_F(LiveViewTest, OverlaysDrawNothingWhenOffOrWithEveryFigureCleared) {
     const QImage next = frameImage(window->m_pFrameBuffer.get());
     window->fireTimer(CameraDataDialog::LiveViewTimerId);
     EXPECT_EQ(shown(*window), next);
+}
+
+// A library that reports a narrower frame: the frame covers that much of the live area, the rest
+// keeps what it showed, and the overlays keep their fixed 640 x 480 places, cut off at its edge.
+TEST_F(LiveViewTest, ANarrowerFrameKeepsTheOverlaysAtTheirFixedPlaces) {
+    window->StartLiveView();
+    window->m_bOverlayOn = window->m_bCrossHairs = 1;
+    window->fireTimer(CameraDataDialog::LiveViewTimerId);
+    const QImage before = shown(*window);
+    window->m_pImageInfo->biWidth = 333;
+    QImage expected = frameImage(window->m_pFrameBuffer.get(), 333);
+    for (int i = 0; i < 480; ++i) {
+        expected.setPixel(320, i, kGreen);
+        expected.setPixel(i % 333, 240, kGreen);
+    }
+    window->fireTimer(CameraDataDialog::LiveViewTimerId);
+    EXPECT_EQ(shown(*window).copy(0, 0, 333, 480), expected);
+    EXPECT_EQ(shown(*window).copy(333, 0, 307, 480), before.copy(333, 0, 307, 480));
 }
 
 TEST_F(LiveViewTest, FatalCameraFailuresEndTheProgramAfterShutDown) {

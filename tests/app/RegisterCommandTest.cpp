@@ -55,13 +55,7 @@ TEST_F(RegisterCommandTest, SetRegisterWritesTheMaskedValue) {
 TEST_F(RegisterCommandTest, SetRegisterReadsOnceThenWritesOnce) {
     vx3sim::clearLog();
     access.SetRegister(QStringLiteral("06,04,04"));
-    std::vector<std::string> kinds;
-    for (const auto& entry : vx3sim::log()) {
-        if (entry.kind == vx3sim::LogEntry::Kind::Call) {
-            kinds.push_back(entry.function);
-        }
-    }
-    EXPECT_EQ(kinds, (std::vector<std::string>{"VX3_EST_GetAdrsData", "VX3_EST_SetAdrsData"}));
+    EXPECT_EQ(calls(), (std::vector<std::string>{"VX3_EST_GetAdrsData", "VX3_EST_SetAdrsData"}));
 }
 
 TEST_F(RegisterCommandTest, GetRegisterMasksWithoutShifting) {

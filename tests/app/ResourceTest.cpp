@@ -6,6 +6,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
@@ -92,11 +93,14 @@ const ControlTemplate* find(const DialogTemplate& dialog, int id) {
     return nullptr;
 }
 
+QRect rect(const ControlTemplate& control) {
+    return {control.x, control.y, control.width, control.height};
+}
+
 TEST(Resources, MainWindowTemplate) {
     const DialogTemplate& main = dialogTemplate(101);
     EXPECT_STREQ(main.caption, "Corvane Halvex Application (Camera Data Setting Screen)");
-    EXPECT_EQ(main.width, 531);
-    EXPECT_EQ(main.height, 359);
+    EXPECT_EQ(QSize(main.width, main.height), QSize(531, 359));
     EXPECT_STREQ(main.fontName, "Arial");
     EXPECT_EQ(main.fontPointSize, 8);
     EXPECT_EQ(main.menuId, 129);
@@ -108,10 +112,7 @@ TEST(Resources, MainWindowTemplate) {
         ASSERT_NE(control, nullptr);
         EXPECT_EQ(control->kind, golden.kind);
         EXPECT_STREQ(control->text, golden.text);
-        EXPECT_EQ(control->x, golden.x);
-        EXPECT_EQ(control->y, golden.y);
-        EXPECT_EQ(control->width, golden.width);
-        EXPECT_EQ(control->height, golden.height);
+        EXPECT_EQ(rect(*control), QRect(golden.x, golden.y, golden.width, golden.height));
         EXPECT_EQ((control->style & ControlStyle::Hidden) != 0, golden.hidden);
     }
     for (const auto& [id, text] : kMainWindowLabels) {
@@ -174,28 +175,26 @@ TEST(Resources, MainMenu) {
 TEST(Resources, DeviceInformationAndAboutDialogs) {
     const DialogTemplate& info = dialogTemplate(142);
     EXPECT_STREQ(info.caption, "Corvane Halvex Application");
-    EXPECT_EQ(info.width, 170);
-    EXPECT_EQ(info.height, 168);
+    EXPECT_EQ(QSize(info.width, info.height), QSize(170, 168));
     EXPECT_STREQ(info.fontName, "Arial");
     EXPECT_EQ(info.menuId, 0);
     const ControlTemplate* ok = find(info, 1);
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->kind, K::DefPushButton);
     EXPECT_STREQ(ok->text, "OK");
-    EXPECT_EQ(QRect(ok->x, ok->y, ok->width, ok->height), QRect(60, 150, 50, 14));
+    EXPECT_EQ(rect(*ok), QRect(60, 150, 50, 14));
     const ControlTemplate* text = find(info, 1134);
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->kind, K::SunkenLabel);
-    EXPECT_EQ(QRect(text->x, text->y, text->width, text->height), QRect(1, 20, 168, 125));
+    EXPECT_EQ(rect(*text), QRect(1, 20, 168, 125));
 
     const DialogTemplate& about = dialogTemplate(158);
     EXPECT_STREQ(about.caption, "About Halvex Application");
-    EXPECT_EQ(about.width, 240);
-    EXPECT_EQ(about.height, 95);
+    EXPECT_EQ(QSize(about.width, about.height), QSize(240, 95));
     EXPECT_STREQ(about.fontName, "MS Sans Serif");
     ok = find(about, 1);
     ASSERT_NE(ok, nullptr);
-    EXPECT_EQ(QRect(ok->x, ok->y, ok->width, ok->height), QRect(95, 74, 50, 14));
+    EXPECT_EQ(rect(*ok), QRect(95, 74, 50, 14));
     std::map<std::string, QPoint> lines;
     for (const ControlTemplate& control : about.controls) {
         if (control.kind == K::Label) {

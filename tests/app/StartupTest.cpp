@@ -160,12 +160,16 @@ TEST_F(StartupTest, CameraTimeOutIsFiveSeconds) {
 
 TEST_F(StartupTest, IdentityFailuresEndTheProgramWithTheirMessage) {
     struct Case {
-        const char* function;
+        const char* function; // nullptr: the camera is unplugged
         int nth;
         const char* message;
         bool released;
     };
     const Case cases[] = {
+        {nullptr, 0,
+         "Camera initialization failed. An instance of the application may already be running "
+         "or the device is not connected.",
+         false},
         {"VX3_InitCamera", 1,
          "Camera initialization failed. An instance of the application may already be running "
          "or the device is not connected.",
@@ -183,7 +187,7 @@ TEST_F(StartupTest, IdentityFailuresEndTheProgramWithTheirMessage) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.message);
         vx3sim::reset();
-        vx3sim::failFunction(c.function, c.nth);
+        c.function != nullptr ? vx3sim::failFunction(c.function, c.nth) : vx3sim::setPlugged(false);
         dialogs.messages.clear();
         CameraDataDialog window;
         EXPECT_FALSE(window.initialize());
@@ -196,15 +200,6 @@ TEST_F(StartupTest, IdentityFailuresEndTheProgramWithTheirMessage) {
         EXPECT_EQ(called("VX3_UnmountCamera"), c.released);
         EXPECT_TRUE(dialogs.modalRuns.empty());
     }
-}
-
-TEST_F(StartupTest, UnpluggedCameraIsNotFound) {
-    vx3sim::setPlugged(false);
-    CameraDataDialog window;
-    EXPECT_FALSE(window.initialize());
-    EXPECT_EQ(dialogs.messageTexts(),
-              QStringList{"Camera initialization failed. An instance of the application may "
-                          "already be running or the device is not connected."});
 }
 
 TEST_F(StartupTest, CancelledLoadAsksUntilAFileIsLoadedOrTheUserEnds) {
@@ -231,7 +226,9 @@ TEST_F(StartupTest, EndingTheSessionAtTheLoadQuestionUnmountsTheCamera) {
     EXPECT_TRUE(CurrentIniPath.isEmpty());
 }
 
-TEST_F(StartupTest, EnterAndEscapeKeepTheWindowOpenTheCloseBoxEndsIt) {
+// Enter and Escape keep the window open; the close box and File > Exit end it after stopping
+// live view and unmounting the camera, and a refused unmount is reported on the way.
+TEST_F(StartupTest, ShutDownStopsLiveViewThenUnmounts) {
     auto window = startMainWindow();
     QTest::keyClick(window.get(), Qt::Key_Escape);
     QTest::keyClick(window.get(), Qt::Key_Return);
@@ -240,27 +237,18 @@ TEST_F(StartupTest, EnterAndEscapeKeepTheWindowOpenTheCloseBoxEndsIt) {
     EXPECT_TRUE(window->hasEnded());
     EXPECT_TRUE(called("VX3_UnmountCamera"));
     EXPECT_FALSE(window->m_pFrameBuffer);
-}
+    EXPECT_TRUE(dialogs.messages.empty());
 
-TEST_F(StartupTest, ExitStopsLiveViewBeforeUnmounting) {
-    auto window = startMainWindow();
+    window = startMainWindow();
     window->StartLiveView();
+    vx3sim::failFunction("VX3_UnmountCamera");
     vx3sim::clearLog();
     window->menu()->choose(MenuId::FileExit);
     EXPECT_TRUE(window->hasEnded());
     const auto names = calls();
     const auto stop = std::find(names.begin(), names.end(), "VX3_LV_StopMovie");
-    const auto unmount = std::find(names.begin(), names.end(), "VX3_UnmountCamera");
-    ASSERT_NE(stop, names.end());
-    ASSERT_NE(unmount, names.end());
-    EXPECT_LT(stop, unmount);
-}
-
-TEST_F(StartupTest, RefusedUnmountIsReportedAndShutDownGoesOn) {
-    auto window = startMainWindow();
-    vx3sim::failFunction("VX3_UnmountCamera");
-    window->requestClose();
-    EXPECT_TRUE(window->hasEnded());
+    EXPECT_LT(stop, std::find(names.begin(), names.end(), "VX3_UnmountCamera"));
+    EXPECT_NE(stop, names.end());
     EXPECT_EQ(dialogs.messageTexts(), QStringList{"Unmount camera command failed."});
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
 }

@@ -63,49 +63,23 @@ TEST_F(UnitTest, DifferentSeedsNeedDifferentNeutralGainsWithinTheDefaultRanges) 
     EXPECT_GE(castLevels, 3) << "the balance stops short of neutral";
 }
 
-// The balance's own estimate varies from frame to frame, so runs on the same unit end a step or
-// two apart.
-TEST_F(UnitTest, RepeatedAutomaticBalancesScatterALittle) {
-    plugIn(3);
-    std::set<int> blues, reds;
-    for (int run = 0; run < 8; ++run) {
-        const auto settled = autoAdjust(true);
-        ASSERT_TRUE(settled);
-        blues.insert(settled->blue);
-        reds.insert(settled->red);
-        clock.advanceSeconds(1.3);
-    }
-    EXPECT_GT(blues.size() + reds.size(), 2u);
-    EXPECT_LE(*blues.rbegin() - *blues.begin(), 4);
-    EXPECT_LE(*reds.rbegin() - *reds.begin(), 2);
-}
-
-// With the same settings the OV7620 shows another colour and more noise than the OV7610.
-TEST_F(UnitTest, TheTwoSensorsLookDifferentWithTheSameSettings) {
-    const auto noise = [](const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
-        double sum = 0.0;
-        int count = 0;
+// With the same settings the OV7620's picture is noisier than the OV7610's (its colour cast is
+// the picture tests' concern): the same spot differs more from one frame to the next.
+TEST_F(UnitTest, TheOV7620IsNoisierThanTheOV7610) {
+    double noise[2] = {0.0, 0.0};
+    for (int k = 0; k < 2; ++k) {
+        plugIn(0, k == 0 ? "OV7610" : "OV7620");
+        const auto first = capture();
+        clock.advanceSeconds(0.1);
+        const auto second = capture();
         for (std::size_t row = 200; row < 280; ++row) {
-            for (std::size_t i = row * 640 * 3 + 900; i < row * 640 * 3 + 1000; ++i, ++count) {
-                const double d = static_cast<double>(a[i]) - b[i];
-                sum += d * d;
+            for (std::size_t i = row * 640 * 3 + 900; i < row * 640 * 3 + 1000; ++i) {
+                const double d = static_cast<double>(first[i]) - second[i];
+                noise[k] += d * d;
             }
         }
-        return std::sqrt(sum / count);
-    };
-    plugIn(0, "OV7610");
-    const auto old1 = capture();
-    clock.advanceSeconds(0.1);
-    const Rgb old = measureBlock(old1);
-    const double oldNoise = noise(old1, capture());
-    plugIn(0, "OV7620");
-    const auto new1 = capture();
-    clock.advanceSeconds(0.1);
-    const Rgb young = measureBlock(new1);
-    const double youngNoise = noise(new1, capture());
-    EXPECT_GT(young.red - young.green, old.red - old.green + 2.0);
-    EXPECT_LT(young.blue - young.green, old.blue - old.green - 2.0);
-    EXPECT_GT(youngNoise, oldNoise * 1.2);
+    }
+    EXPECT_GT(noise[1], noise[0] * 1.2 * 1.2);
 }
 
 TEST_F(UnitTest, TheEnvironmentChoosesUnitAndBadUnit) {
