@@ -170,58 +170,40 @@ TEST_F(ManualAdjustmentTest, GreenOutsideItsLimitsBeepsAndShowsMessage24) {
     }
 }
 
-TEST_F(ManualAdjustmentTest, TimeoutWithoutRatioCheckOffersRetry) {
-    struct Case {
-        const char* name;
-        std::deque<MessageResult> answers;
-        int boxes;
-    };
-    const Case cases[] = {
-        {"cancel", {MessageResult::Cancel}, 1},
-        {"retry then cancel", {MessageResult::Retry, MessageResult::Cancel}, 2},
-    };
+// No pass can meet a negative tolerance (the box takes digits only): every run times out.
+TEST_F(ManualAdjustmentTest, TimeoutWithoutRatioCheckBeepsAndOffersRetry) {
+    const std::deque<MessageResult> answerings[] = {{MessageResult::Cancel},
+                                                    {MessageResult::Retry, MessageResult::Cancel}};
     start();
     click(MainId::Start);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    window->m_strTolerance = QStringLiteral("-1");
+    window->updateData(false);
+    for (const auto& answers : answerings) {
+        SCOPED_TRACE(answers.size());
         dialogs.messages.clear();
         dialogs.beeps = 0;
-        dialogs.messageAnswers = c.answers;
-        // The camera takes the initial values, then no further write: it never converges.
-        vx3sim::failFunction("VX3_WB_SetWbVal", 2);
+        dialogs.messageAnswers = answers;
+        type(1210, QStringLiteral("110"));
+        type(1209, QStringLiteral("25"));
         std::vector<double> shownAfter;
         const double before = virtualSeconds();
         dialogs.onMessage = [&](const MessageRequest&) {
             shownAfter.push_back(virtualSeconds() - before);
         };
         run();
-        vx3sim::clearFaults();
-        EXPECT_EQ(boxesWithText(kTimeout), c.boxes);
-        EXPECT_EQ(dialogs.messages.size(), static_cast<std::size_t>(c.boxes));
-        EXPECT_EQ(dialogs.beeps, c.boxes);
+        EXPECT_EQ(dialogs.messageTexts(), QStringList(static_cast<int>(answers.size()), kTimeout));
+        EXPECT_EQ(dialogs.beeps, static_cast<int>(answers.size()));
         EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::RetryCancel);
         EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::None);
         EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
         ASSERT_FALSE(shownAfter.empty());
         EXPECT_GE(shownAfter[0], 103.0); // 3 s to settle, then 100 s of passes
         EXPECT_LT(shownAfter[0], 106.0);
+        // A Retry restarts from the values the first run had reached.
+        EXPECT_EQ(shown(1210) == QStringLiteral("110"), answers.size() == 1);
+        EXPECT_EQ(shown(1209) == QStringLiteral("25"), answers.size() == 1);
         expectFinished();
     }
-}
-
-TEST_F(ManualAdjustmentTest, RetryRestartsFromTheCamerasCurrentValues) {
-    start();
-    click(MainId::Start);
-    // No pass can meet a negative tolerance (the box takes digits only): the run times out.
-    window->m_strTolerance = QStringLiteral("-1");
-    window->updateData(false);
-    dialogs.messageAnswers = {MessageResult::Retry, MessageResult::Cancel};
-    run();
-    EXPECT_EQ(dialogs.messageTexts(), (QStringList{kTimeout, kTimeout}));
-    // The nested run started from the values the first one had reached.
-    EXPECT_NE(shown(1210), QStringLiteral("110"));
-    EXPECT_NE(shown(1209), QStringLiteral("25"));
-    expectFinished();
 }
 
 TEST_F(ManualAdjustmentTest, AutoRatioCheckContinuesByTheRatiosAfterTheTimeout) {

@@ -127,25 +127,26 @@ void expectControls(const DialogTemplate& dialog, std::span<const GoldenControl>
     }
 }
 
-TEST(CameraSettingTemplates, Page1) {
-    const DialogTemplate& page = dialogTemplate(107);
-    EXPECT_STREQ(page.caption, "    Page 1    ");
-    EXPECT_EQ(QRect(0, 0, page.width, page.height), QRect(0, 0, 85, 323));
-    EXPECT_STREQ(page.fontName, "Arial");
-    EXPECT_EQ(page.fontPointSize, 8);
-    expectControls(page, kPage1);
-    // Each of the eight sliders has its end labels under it: 16 more texts.
-    EXPECT_EQ(page.controls.size(), std::size(kPage1) + 16);
-}
-
-TEST(CameraSettingTemplates, Page2) {
-    const DialogTemplate& page = dialogTemplate(108);
-    EXPECT_STREQ(page.caption, "   Page 2   ");
-    EXPECT_EQ(QRect(0, 0, page.width, page.height), QRect(0, 0, 84, 323));
-    EXPECT_STREQ(page.fontName, "Arial");
-    EXPECT_EQ(page.fontPointSize, 8);
-    expectControls(page, kPage2);
-    EXPECT_EQ(page.controls.size(), std::size(kPage2));
+TEST(CameraSettingTemplates, BothPages) {
+    struct Case {
+        int id;
+        const char* caption;
+        int width;
+        std::span<const GoldenControl> controls;
+        std::size_t unlisted; // the sliders' end labels of page 1, two under each of its eight
+    };
+    const Case cases[] = {{107, "    Page 1    ", 85, kPage1, 16},
+                          {108, "   Page 2   ", 84, kPage2, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        const DialogTemplate& page = dialogTemplate(c.id);
+        EXPECT_STREQ(page.caption, c.caption);
+        EXPECT_EQ(QRect(0, 0, page.width, page.height), QRect(0, 0, c.width, 323));
+        EXPECT_STREQ(page.fontName, "Arial");
+        EXPECT_EQ(page.fontPointSize, 8);
+        expectControls(page, c.controls);
+        EXPECT_EQ(page.controls.size(), c.controls.size() + c.unlisted);
+    }
 }
 
 } // namespace

@@ -18,16 +18,10 @@ const FaultStage& captureStage() {
                 m.click(MainId::Capture);
             }
         },
-        {
-            {"VX3_SIA_SetImageSize", 1, {}},
-            {"VX3_SIA_GetImageSize", 1, {}},
-            {"VX3_SIA_CaptureJpg", 1, {}},
-            {"VX3_SIA_CaptureBmp", 1, {}},
-            {"VX3_SIA_GetImageInfo", 1, {}},
-            {"VX3_SIA_SaveImageJpg", 1, {}},
-            {"VX3_SIA_SaveImageBmp", 1, {}},
-            {Unplugged, 1, {}, false, false},
-        },
+        cellsWith({{Unplugged, 1, {}, false, false}},
+                  {"VX3_SIA_SetImageSize", "VX3_SIA_GetImageSize", "VX3_SIA_CaptureJpg",
+                   "VX3_SIA_CaptureBmp", "VX3_SIA_GetImageInfo", "VX3_SIA_SaveImageJpg",
+                   "VX3_SIA_SaveImageBmp"}),
     };
     return stage;
 }

@@ -1,4 +1,5 @@
-// Fault tables of live view: the Start button, then frames and the Stop button while live.
+// Fault tables of live view: the Start button with the camera start-up sequence, then frames and
+// the Stop button while live.
 #include "FaultMatrix.h"
 #include "app/CameraDataDialog.h"
 #include "resources/ResourceIds.h"
@@ -12,14 +13,18 @@ const FaultStage& startStage() {
         true,
         nullptr,
         [](FaultMatrix& m) { m.click(MainId::Start); },
-        {
-            // The connection check fails again at shut-down, so the camera is not unmounted.
-            {"VX3_IsConnectUsb", 1, {text::DeviceNotDetected}, true, false},
-            {"VX3_LV_SetImageSize", 1, {}},
-            {"VX3_SIA_GetImageInfo", 1, {}},
-            {"VX3_LV_StartMovie", 1, {text::StartMovieFailed}, true},
-            {Unplugged, 1, {text::DeviceNotDetected}, true, false},
-        },
+        cellsWith(
+            {
+                // The connection check fails again at shut-down, so the camera is not unmounted.
+                {"VX3_IsConnectUsb", 1, {text::DeviceNotDetected}, true, false},
+                {"VX3_LV_StartMovie", 1, {text::StartMovieFailed}, true},
+                // The gains keep their power-on values: the start-up sequence never reads back
+                // the stored white balance, warns after 45 s and goes on.
+                {"VX3_WB_SetWbVal", 1, {text::WhiteBalanceWarning}},
+                {Unplugged, 1, {text::DeviceNotDetected}, true, false},
+            },
+            {"VX3_LV_SetImageSize", "VX3_SIA_GetImageInfo", "VX3_EST_GetAdrsData",
+             "VX3_EST_SetAdrsData", "VX3_LV_SetFrameRate", "VX3_WB_GetWbVal"}),
     };
     return stage;
 }

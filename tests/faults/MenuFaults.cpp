@@ -48,17 +48,10 @@ const FaultStage& windowMenuStage() {
             });
             m.window->menu()->choose(MenuId::SequentialScreen);
         },
-        {
-            {"VX3_GetUsbId", 1, {}},
-            {"VX3_EST_GetVersion", 1, {}},
-            {"VX3_GC_SetAgc", 1, {}},
-            {"VX3_GC_GetAgc", 1, {}},
-            {"VX3_BB_GetMode", 1, {}},
-            {"VX3_EXP_SetMode", 1, {}},
-            {"VX3_EXP_GetMode", 1, {}},
-            {"VX3_LV_IsMovieRunning", 1, {}},
-            {Unplugged, 1, {}, false, false},
-        },
+        cellsWith({{Unplugged, 1, {}, false, false}},
+                  {"VX3_GetUsbId", "VX3_EST_GetVersion", "VX3_GC_SetAgc", "VX3_GC_GetAgc",
+                   "VX3_BB_GetMode", "VX3_EXP_SetMode", "VX3_EXP_GetMode",
+                   "VX3_LV_IsMovieRunning"}),
     };
     return stage;
 }
