@@ -20,6 +20,10 @@ struct BadUnitCase {
     double shownAfterMin, shownAfterMax; // virtual seconds from the click; 0: not timed
 };
 
+void PrintTo(const BadUnitCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class BadUnitTest : public CalibrationTest, public ::testing::WithParamInterface<BadUnitCase> {};
 
 TEST_P(BadUnitTest, EndsWithItsMessageAndTheProcedureFinishes) {

@@ -12,45 +12,30 @@ void startLiveView(FaultMatrix& m) {
     m.click(MainId::Start);
 }
 
-const FaultStage& autoAdjustmentStage() {
-    static const FaultStage stage{
-        "Get Auto Adj. Values",
-        true,
-        startLiveView,
-        [](FaultMatrix& m) { m.click(MainId::GetAutoAdjValues); },
-        cellsWith(
-            {
-                // Live view looks stopped: Start's sequence runs again under the running movie.
-                {"VX3_LV_IsMovieRunning", 1, {}},
-                // Live view looks stopped, and Start finds no camera.
-                {Unplugged, 1, {text::DeviceNotDetected}, true, false},
-            },
-            {"VX3_WB_SetWbVal", "VX3_WB_GetWbVal", "VX3_EST_SetAdrsData", "VX3_EST_GetAdrsData"}),
-    };
-    return stage;
-}
+HALVEX_FAULT_STAGE(
+    AutoAdjustment, "Get Auto Adj. Values", true, startLiveView,
+    [](FaultMatrix& m) { m.click(MainId::GetAutoAdjValues); },
+    cellsWith(
+        {
+            // Live view looks stopped: Start's sequence runs again under the running movie.
+            {"VX3_LV_IsMovieRunning", 1, {}},
+            // Unplugged, the live view looks stopped and Start finds no camera.
+            {Unplugged, 1, {text::DeviceNotDetected}, true, false},
+        },
+        {"VX3_WB_SetWbVal", "VX3_WB_GetWbVal", "VX3_EST_SetAdrsData", "VX3_EST_GetAdrsData"}))
 
-const FaultStage& manualAdjustmentStage() {
-    static const FaultStage stage{
-        "Get Manual Adj. Values",
-        true,
-        startLiveView,
-        [](FaultMatrix& m) { m.click(MainId::GetManualAdjValues); },
-        cellsWith(
-            {
-                // Live view looks stopped: Start's sequence runs again under the running movie.
-                {"VX3_LV_IsMovieRunning", 1, {}},
-                {"VX3_LV_ContinueMovie", 1, {text::ContinueMovieFailed}, true},
-                {Unplugged, 1, {text::DeviceNotDetected}, true, false},
-            },
-            // Refused gains leave the camera on the neutral ones the start-up sequence wrote.
-            {"VX3_WB_SetWbVal", "VX3_WB_GetWbVal", "VX3_EST_SetAdrsData", "VX3_EST_GetAdrsData"}),
-    };
-    return stage;
-}
-
-HALVEX_FAULT_STAGE(AutoAdjustment, autoAdjustmentStage)
-HALVEX_FAULT_STAGE(ManualAdjustment, manualAdjustmentStage)
+HALVEX_FAULT_STAGE(
+    ManualAdjustment, "Get Manual Adj. Values", true, startLiveView,
+    [](FaultMatrix& m) { m.click(MainId::GetManualAdjValues); },
+    cellsWith(
+        {
+            // Live view looks stopped: Start's sequence runs again under the running movie.
+            {"VX3_LV_IsMovieRunning", 1, {}},
+            {"VX3_LV_ContinueMovie", 1, {text::ContinueMovieFailed}, true},
+            {Unplugged, 1, {text::DeviceNotDetected}, true, false},
+        },
+        // Refused gains leave the camera on the neutral ones the start-up sequence wrote.
+        {"VX3_WB_SetWbVal", "VX3_WB_GetWbVal", "VX3_EST_SetAdrsData", "VX3_EST_GetAdrsData"}))
 
 } // namespace
 } // namespace halvex::test

@@ -17,63 +17,41 @@ const QString kRedFailed = QStringLiteral("Command failed.");
 const QString kSetRateFailed = QStringLiteral("Set frame rate command failed.");
 const QString kGetRateFailed = QStringLiteral("Get frame rate command failed.");
 
-const FaultStage& page1Stage() {
-    static const FaultStage stage{
-        "page 1",
-        true,
-        nullptr,
-        [](FaultMatrix& m) {
-            CCameraSetting1& page = *m.window->m_pPage1;
-            typeAndLeave(page.controls().as<QLineEdit>(Page1Id::BlueEdit), QStringLiteral("100"));
-            drag(page.controls().as<QSlider>(Page1Id::RedSlider), 70);
-            typeAndLeave(page.controls().as<QLineEdit>(Page1Id::SaturationEdit),
-                         QStringLiteral("100"));
-            QTest::mouseClick(page.control(Page1Id::Read), Qt::LeftButton);
+HALVEX_FAULT_STAGE(
+    Page1, "page 1", true, nullptr,
+    [](FaultMatrix& m) {
+        CCameraSetting1& page = *m.window->m_pPage1;
+        typeAndLeave(page.controls().as<QLineEdit>(Page1Id::BlueEdit), QStringLiteral("100"));
+        drag(page.controls().as<QSlider>(Page1Id::RedSlider), 70);
+        typeAndLeave(page.controls().as<QLineEdit>(Page1Id::SaturationEdit), QStringLiteral("100"));
+        QTest::mouseClick(page.control(Page1Id::Read), Qt::LeftButton);
+    },
+    cellsWith(
+        {
+            // Blue's box, then red's slider; READ passes over its own failures.
+            {"VX3_WB_SetWbVal", 1, {kSetWbFailed, kRedFailed}},
+            {"VX3_WB_GetWbVal", 1, {kGetWbFailed, kGetWbFailed}},
+            {Unplugged, 1, {kSetWbFailed, kGetWbFailed, kRedFailed, kGetWbFailed}, false, false},
         },
-        cellsWith(
-            {
-                // Blue's box, then red's slider; READ passes over its own failures.
-                {"VX3_WB_SetWbVal", 1, {kSetWbFailed, kRedFailed}},
-                {"VX3_WB_GetWbVal", 1, {kGetWbFailed, kGetWbFailed}},
-                {Unplugged,
-                 1,
-                 {kSetWbFailed, kGetWbFailed, kRedFailed, kGetWbFailed},
-                 false,
-                 false},
-            },
-            {"VX3_WB_GetMode", "VX3_EST_SetAdrsData", "VX3_EST_GetAdrsData",
-             "VX3_LV_GetFrameRate"}),
-    };
-    return stage;
-}
+        {"VX3_WB_GetMode", "VX3_EST_SetAdrsData", "VX3_EST_GetAdrsData", "VX3_LV_GetFrameRate"}))
 
-const FaultStage& page2Stage() {
-    static const FaultStage stage{
-        "page 2",
-        true,
-        [](FaultMatrix& m) { m.window->m_pSheet->setActivePage(1); },
-        [](FaultMatrix& m) {
-            CCameraSetting2& page = *m.window->m_pPage2;
-            choose(page.controls().as<QComboBox>(Page2Id::SuperGainList), 1);
-            typeAndLeave(page.controls().as<QLineEdit>(Page2Id::FrameSpeedEdit),
-                         QStringLiteral("12"));
-            typeInto(page.controls().as<QLineEdit>(Page2Id::Input), QStringLiteral("14,04,04"));
-            QTest::mouseClick(page.control(Page2Id::Set), Qt::LeftButton);
-            QTest::mouseClick(page.control(Page2Id::Get), Qt::LeftButton);
+HALVEX_FAULT_STAGE(
+    Page2, "page 2", true, [](FaultMatrix& m) { m.window->m_pSheet->setActivePage(1); },
+    [](FaultMatrix& m) {
+        CCameraSetting2& page = *m.window->m_pPage2;
+        choose(page.controls().as<QComboBox>(Page2Id::SuperGainList), 1);
+        typeAndLeave(page.controls().as<QLineEdit>(Page2Id::FrameSpeedEdit), QStringLiteral("12"));
+        typeInto(page.controls().as<QLineEdit>(Page2Id::Input), QStringLiteral("14,04,04"));
+        QTest::mouseClick(page.control(Page2Id::Set), Qt::LeftButton);
+        QTest::mouseClick(page.control(Page2Id::Get), Qt::LeftButton);
+    },
+    cellsWith(
+        {
+            {"VX3_LV_SetFrameRate", 1, {kSetRateFailed}},
+            {"VX3_LV_GetFrameRate", 1, {kGetRateFailed}},
+            {Unplugged, 1, {kSetRateFailed, kGetRateFailed}, false, false},
         },
-        cellsWith(
-            {
-                {"VX3_LV_SetFrameRate", 1, {kSetRateFailed}},
-                {"VX3_LV_GetFrameRate", 1, {kGetRateFailed}},
-                {Unplugged, 1, {kSetRateFailed, kGetRateFailed}, false, false},
-            },
-            {"VX3_EST_SetAdrsData", "VX3_EST_GetAdrsData"}),
-    };
-    return stage;
-}
-
-HALVEX_FAULT_STAGE(Page1, page1Stage)
-HALVEX_FAULT_STAGE(Page2, page2Stage)
+        {"VX3_EST_SetAdrsData", "VX3_EST_GetAdrsData"}))
 
 } // namespace
 } // namespace halvex::test

@@ -7,26 +7,18 @@
 namespace halvex::test {
 namespace {
 
-const FaultStage& captureStage() {
-    static const FaultStage stage{
-        "capture",
-        true,
-        [](FaultMatrix& m) { m.window->ShowMaintenanceLayout(); },
-        [](FaultMatrix& m) {
-            for (const char* name : {"shot.jpg", "shot.bmp"}) {
-                m.dialogs.fileAnswers.push_back(m.workPath(QString::fromLatin1(name)));
-                m.click(MainId::Capture);
-            }
-        },
-        cellsWith({{Unplugged, 1, {}, false, false}},
-                  {"VX3_SIA_SetImageSize", "VX3_SIA_GetImageSize", "VX3_SIA_CaptureJpg",
-                   "VX3_SIA_CaptureBmp", "VX3_SIA_GetImageInfo", "VX3_SIA_SaveImageJpg",
-                   "VX3_SIA_SaveImageBmp"}),
-    };
-    return stage;
-}
-
-HALVEX_FAULT_STAGE(Capture, captureStage)
+HALVEX_FAULT_STAGE(
+    Capture, "capture", true, [](FaultMatrix& m) { m.window->ShowMaintenanceLayout(); },
+    [](FaultMatrix& m) {
+        for (const char* name : {"shot.jpg", "shot.bmp"}) {
+            m.dialogs.fileAnswers.push_back(m.workPath(QString::fromLatin1(name)));
+            m.click(MainId::Capture);
+        }
+    },
+    cellsWith({{Unplugged, 1, {}, false, false}},
+              {"VX3_SIA_SetImageSize", "VX3_SIA_GetImageSize", "VX3_SIA_CaptureJpg",
+               "VX3_SIA_CaptureBmp", "VX3_SIA_GetImageInfo", "VX3_SIA_SaveImageJpg",
+               "VX3_SIA_SaveImageBmp"}))
 
 } // namespace
 } // namespace halvex::test

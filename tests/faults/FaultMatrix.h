@@ -101,10 +101,15 @@ inline const QString FileSaved = QStringLiteral("The file was successfully saved
 
 } // namespace halvex::test
 
-// Declares the cells of one stage table and the check that the table covers the stage.
-#define HALVEX_FAULT_STAGE(Suite, stageFunction)                                                   \
-    INSTANTIATE_TEST_SUITE_P(Suite, FaultCellTest, ::testing::ValuesIn(cellsOf(stageFunction())),  \
+// Defines one stage table (the members of its FaultStage), its cells as tests and the check that
+// the table covers the stage.
+#define HALVEX_FAULT_STAGE(Suite, ...)                                                             \
+    const FaultStage& Suite##Stage() {                                                             \
+        static const FaultStage stage{__VA_ARGS__};                                                \
+        return stage;                                                                              \
+    }                                                                                              \
+    INSTANTIATE_TEST_SUITE_P(Suite, FaultCellTest, ::testing::ValuesIn(cellsOf(Suite##Stage())),   \
                              cellName);                                                            \
     TEST_F(FaultStageCoverage, Suite) {                                                            \
-        expectTableCoversStage(stageFunction());                                                   \
+        expectTableCoversStage(Suite##Stage());                                                    \
     }
