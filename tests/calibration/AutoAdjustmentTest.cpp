@@ -4,10 +4,6 @@
 namespace halvex::test {
 namespace {
 
-const QString kTimeout = QStringLiteral("Operation timeout!");
-const QString kOutOfRange =
-    QStringLiteral("The obtained color adjustment values are out of range.");
-
 class AutoAdjustmentTest : public CalibrationTest {
 protected:
     // Runs the procedure by its button; the virtual seconds it took.
@@ -70,12 +66,12 @@ TEST_F(AutoAdjustmentTest, RetryAndCancelOfItsTwoBoxes) {
         double firstBoxMin, firstBoxMax, laterBoxGap; // virtual seconds
     };
     const Case cases[] = {
-        {"time-out, cancel", true, false, {R::Cancel}, {kTimeout}, 1, 102, 105, 0},
+        {"time-out, cancel", true, false, {R::Cancel}, {text::Timeout}, 1, 102, 105, 0},
         {"time-out, retry, cancel",
          true,
          false,
          {R::Retry, R::Cancel},
-         {kTimeout, kTimeout},
+         {text::Timeout, text::Timeout},
          1,
          102,
          105,
@@ -84,17 +80,17 @@ TEST_F(AutoAdjustmentTest, RetryAndCancelOfItsTwoBoxes) {
          true,
          true,
          {R::Retry},
-         {kTimeout, kOutOfRange},
+         {text::Timeout, text::OutOfRange},
          1,
          102,
          105,
          8},
-        {"out of range, cancel", false, false, {R::Cancel}, {kOutOfRange}, 1, 8, 30, 0},
+        {"out of range, cancel", false, false, {R::Cancel}, {text::OutOfRange}, 1, 8, 30, 0},
         {"out of range, retry twice, cancel",
          false,
          false,
          {R::Retry, R::Retry, R::Cancel},
-         {kOutOfRange, kOutOfRange, kOutOfRange},
+         {text::OutOfRange, text::OutOfRange, text::OutOfRange},
          3,
          8,
          30,
@@ -169,7 +165,8 @@ TEST_F(AutoAdjustmentTest, RangeBoundsAreIncludedAndHexHasTwoUpperCaseDigits) {
         }
         dialogs.messages.clear();
         run();
-        EXPECT_EQ(dialogs.messageTexts(), c.accepted ? QStringList{} : QStringList{kOutOfRange});
+        EXPECT_EQ(dialogs.messageTexts(),
+                  c.accepted ? QStringList{} : QStringList{text::OutOfRange});
         EXPECT_EQ(shown(1195), QLatin1String(c.initialBlue));
         EXPECT_EQ(shown(1193), QLatin1String(c.initialRed));
         EXPECT_EQ(shown(1196), QLatin1String(c.blueHex));

@@ -6,10 +6,6 @@
 namespace halvex::test {
 namespace {
 
-const QString kWhiteBalanceWarning =
-    QStringLiteral(" WhiteBalance Initialization error! \n Please push READ button and check the "
-                   "value.");
-
 struct BadUnitCase {
     const char* name;
     vx3sim::BadUnit unit;
@@ -52,31 +48,29 @@ TEST_P(BadUnitTest, EndsWithItsMessageAndTheProcedureFinishes) {
     if (c.button == MainId::Start) {
         EXPECT_EQ(box.caption, QStringLiteral("Error"));
         EXPECT_EQ(box.modality, Modality::System);
-        // Page 1 holds the balance the camera last reported, in decimal, for READ to confirm.
-        EXPECT_EQ(window->m_pPage1->m_strBlue, QString::number(window->m_wbValue.blue));
-        EXPECT_EQ(window->m_pPage1->m_strRed, QString::number(window->m_wbValue.red));
+        // Page 1 holds the white balance last written (the stored 8c and 30) in decimal, for
+        // its next refresh.
+        EXPECT_EQ(window->m_pPage1->m_strBlue, QStringLiteral("140"));
+        EXPECT_EQ(window->m_pPage1->m_strRed, QStringLiteral("48"));
     }
 }
 
-const QString kOutOfRange =
-    QStringLiteral("The obtained color adjustment values are out of range.");
-const QString kGreenOut =
-    QStringLiteral("The average value of the green component is out of range.");
-
-// The start-up rows warn once the pass that measured 45 s has paused: 46 s after the 5 % steps.
+// The start-up rows warn after the pass that measured 45 s has paused once more.
 INSTANTIATE_TEST_SUITE_P(
     Units, BadUnitTest,
     ::testing::Values(
-        BadUnitCase{"WarmLamp", vx3sim::BadUnit::WarmLamp, MainId::GetAutoAdjValues, kOutOfRange,
-                    MessageIcon::Stop, MessageButtons::RetryCancel, 0, 0},
+        BadUnitCase{"WarmLamp", vx3sim::BadUnit::WarmLamp, MainId::GetAutoAdjValues,
+                    text::OutOfRange, MessageIcon::Stop, MessageButtons::RetryCancel, 0, 0},
         BadUnitCase{"DarkTarget", vx3sim::BadUnit::DarkTarget, MainId::GetManualAdjValues,
-                    kGreenOut, MessageIcon::Stop, MessageButtons::Ok, 0, 0},
+                    text::GreenOut, MessageIcon::Stop, MessageButtons::Ok, 0, 0},
         BadUnitCase{"BrightTarget", vx3sim::BadUnit::BrightTarget, MainId::GetManualAdjValues,
-                    kGreenOut, MessageIcon::Stop, MessageButtons::Ok, 0, 0},
+                    text::GreenOut, MessageIcon::Stop, MessageButtons::Ok, 0, 0},
         BadUnitCase{"StuckRegister", vx3sim::BadUnit::StuckRegister, MainId::Start,
-                    kWhiteBalanceWarning, MessageIcon::Warning, MessageButtons::Ok, 46.0, 47.5},
+                    text::WhiteBalanceWarning, MessageIcon::Warning, MessageButtons::Ok, 46.0,
+                    47.5},
         BadUnitCase{"UnsettledBalance", vx3sim::BadUnit::UnsettledBalance, MainId::Start,
-                    kWhiteBalanceWarning, MessageIcon::Warning, MessageButtons::Ok, 46.0, 47.5}),
+                    text::WhiteBalanceWarning, MessageIcon::Warning, MessageButtons::Ok, 46.0,
+                    47.5}),
     [](const ::testing::TestParamInfo<BadUnitCase>& unit) { return unit.param.name; });
 
 } // namespace

@@ -8,9 +8,6 @@
 namespace halvex::test {
 namespace {
 
-const QString kTimeout = QStringLiteral("Operation timeout!");
-const QString kGreenOut =
-    QStringLiteral("The average value of the green component is out of range.");
 const QString kRatioOut =
     QStringLiteral("One or more of the pixel ratio is out of range. To fix \nthis problem, you "
                    "can change the settings of the device or \nchange the limits of the pixel "
@@ -158,7 +155,7 @@ TEST_F(ManualAdjustmentTest, GreenOutsideItsLimitsBeepsAndShowsMessage24) {
         int beepsBeforeBox = -1;
         dialogs.onMessage = [&](const MessageRequest&) { beepsBeforeBox = dialogs.beeps; };
         run();
-        ASSERT_EQ(dialogs.messageTexts(), QStringList{kGreenOut});
+        ASSERT_EQ(dialogs.messageTexts(), QStringList{text::GreenOut});
         EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
         EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::Ok);
         EXPECT_EQ(beepsBeforeBox, 1);
@@ -188,7 +185,8 @@ TEST_F(ManualAdjustmentTest, TimeoutWithoutRatioCheckBeepsAndOffersRetry) {
             shownAfter.push_back(virtualSeconds() - before);
         };
         run();
-        EXPECT_EQ(dialogs.messageTexts(), QStringList(static_cast<int>(answers.size()), kTimeout));
+        EXPECT_EQ(dialogs.messageTexts(),
+                  QStringList(static_cast<int>(answers.size()), text::Timeout));
         EXPECT_EQ(dialogs.beeps, static_cast<int>(answers.size()));
         EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::RetryCancel);
         EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::None);

@@ -19,6 +19,8 @@ HALVEX_FAULT_STAGE(
             {"VX3_WB_SetWbVal", 1, {text::WhiteBalanceWarning}},
             {Unplugged, 1, {text::DeviceNotDetected}, true, false},
         },
+        // The start-up sequence examines no other result: a refused register read still runs
+        // the white-balance check, which the stored balance then passes.
         {"VX3_LV_SetImageSize", "VX3_SIA_GetImageInfo", "VX3_EST_GetAdrsData",
          "VX3_EST_SetAdrsData", "VX3_LV_SetFrameRate", "VX3_WB_GetWbVal"}))
 
