@@ -4,10 +4,6 @@
 namespace halvex::test {
 namespace {
 
-const QString kTimeout = QStringLiteral("Operation timeout!");
-const QString kOutOfRange =
-    QStringLiteral("The obtained color adjustment values are out of range.");
-
 class AutoAdjustmentTest : public CalibrationTest {
 protected:
     // Runs the procedure by its button; the virtual seconds it took.
@@ -39,9 +35,7 @@ TEST_F(AutoAdjustmentTest, SettlesInRangeOnBothSensors) {
         EXPECT_TRUE(dialogs.messages.empty());
         const int blue = shown(1195).toInt();
         const int red = shown(1193).toInt();
-        EXPECT_GE(blue, 0);
         EXPECT_LE(blue, 245);
-        EXPECT_GE(red, 0);
         EXPECT_LE(red, 245);
         EXPECT_NE(blue, 110); // the camera moved away from the initial values
         EXPECT_EQ(shown(1196), QString::asprintf("%02X", blue));
@@ -58,133 +52,125 @@ TEST_F(AutoAdjustmentTest, SettlesInRangeOnBothSensors) {
     }
 }
 
-TEST_F(AutoAdjustmentTest, StartsLiveViewWhenStopped) {
-    start();
-    vx3sim::clearLog();
-    run();
-    EXPECT_NE(VX3_LV_IsMovieRunning(), 0);
-    EXPECT_EQ(vx3sim::peekRegister(0x72), 0x80); // the stored settings were applied first
-    expectClosingState();
-}
-
-TEST_F(AutoAdjustmentTest, UnstableValuesTimeOutAfter100Seconds) {
+// A Retry of the time-out waits afresh within the same run; a Retry of the range check nests a
+// whole run. Every run ends with its own closing steps.
+TEST_F(AutoAdjustmentTest, RetryAndCancelOfItsTwoBoxes) {
+    using R = MessageResult;
     struct Case {
         const char* name;
+        bool unsettled;
+        bool settlesAtFirstBox;
         std::deque<MessageResult> answers;
-        int boxes;
+        QStringList messages;
+        int runs;
+        double firstBoxMin, firstBoxMax, laterBoxGap; // virtual seconds
     };
     const Case cases[] = {
-        {"cancel", {MessageResult::Cancel}, 1},
-        {"retry then cancel", {MessageResult::Retry, MessageResult::Cancel}, 2},
-    };
-    start();
-    vx3sim::setBadUnit(vx3sim::BadUnit::UnsettledBalance);
-    click(MainId::Start);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        dialogs.messages.clear();
-        dialogs.messageAnswers = c.answers;
-        std::vector<double> shownAfter;
-        const double before = virtualSeconds();
-        dialogs.onMessage = [&](const MessageRequest&) {
-            shownAfter.push_back(virtualSeconds() - before);
-        };
-        run();
-        EXPECT_EQ(boxesWithText(kTimeout), c.boxes);
-        EXPECT_EQ(dialogs.messages.size(), static_cast<std::size_t>(c.boxes));
-        const MessageRequest& box = dialogs.messages.front();
-        EXPECT_EQ(box.buttons, MessageButtons::RetryCancel);
-        EXPECT_EQ(box.icon, MessageIcon::Stop);
-        EXPECT_EQ(box.modality, Modality::System);
-        // 2 s before the first reading, then 100 s of readings; a Retry waits afresh.
-        ASSERT_EQ(shownAfter.size(), static_cast<std::size_t>(c.boxes));
-        EXPECT_GE(shownAfter[0], 102.0);
-        EXPECT_LT(shownAfter[0], 105.0);
-        if (c.boxes == 2) {
-            EXPECT_GE(shownAfter[1] - shownAfter[0], 102.0);
-        }
-        expectClosingState();
-        EXPECT_FALSE(shown(1195).isEmpty());
-    }
-}
-
-TEST_F(AutoAdjustmentTest, RetryAfterAStableTimeoutWaitsAgainThenChecksTheRange) {
-    start();
-    vx3sim::setBadUnit(vx3sim::BadUnit::UnsettledBalance);
-    click(MainId::Start);
-    dialogs.messages.clear(); // the start-up's white-balance warning
-    dialogs.messageAnswers = {MessageResult::Retry};
-    // The camera is exchanged for a sound one while the box is shown.
-    dialogs.onMessage = [](const MessageRequest&) { vx3sim::setBadUnit(vx3sim::BadUnit::None); };
-    run();
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{kTimeout});
-    EXPECT_LE(shown(1195).toInt(), 245);
-    expectClosingState();
-}
-
-TEST_F(AutoAdjustmentTest, OutOfRangeRetryNestsAWholeRunAndBothRunsFinish) {
-    struct Case {
-        const char* name;
-        std::deque<MessageResult> answers;
-        int boxes;
-    };
-    const Case cases[] = {
-        {"cancel", {MessageResult::Cancel}, 1},
-        {"retry then cancel", {MessageResult::Retry, MessageResult::Cancel}, 2},
-        {"retry twice then cancel",
-         {MessageResult::Retry, MessageResult::Retry, MessageResult::Cancel},
-         3},
+        {"time-out, cancel", true, false, {R::Cancel}, {text::Timeout}, 1, 102, 105, 0},
+        {"time-out, retry, cancel",
+         true,
+         false,
+         {R::Retry, R::Cancel},
+         {text::Timeout, text::Timeout},
+         1,
+         102,
+         105,
+         102},
+        {"time-out, retry once settled",
+         true,
+         true,
+         {R::Retry},
+         {text::Timeout, text::OutOfRange},
+         1,
+         102,
+         105,
+         8},
+        {"out of range, cancel", false, false, {R::Cancel}, {text::OutOfRange}, 1, 8, 30, 0},
+        {"out of range, retry twice, cancel",
+         false,
+         false,
+         {R::Retry, R::Retry, R::Cancel},
+         {text::OutOfRange, text::OutOfRange, text::OutOfRange},
+         3,
+         8,
+         30,
+         8},
     };
     start();
     click(MainId::Start);
     type(1192, QStringLiteral("100")); // Blue Max below what the lamp needs
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
+        vx3sim::setWhiteBalanceUnstable(c.unsettled);
         dialogs.messages.clear();
         dialogs.messageAnswers = c.answers;
+        std::vector<double> shownAfter;
+        const double before = virtualSeconds();
+        dialogs.onMessage = [&](const MessageRequest&) {
+            shownAfter.push_back(virtualSeconds() - before);
+            vx3sim::setWhiteBalanceUnstable(c.unsettled && !c.settlesAtFirstBox);
+        };
         vx3sim::clearLog();
         run();
-        EXPECT_EQ(boxesWithText(kOutOfRange), c.boxes);
-        EXPECT_EQ(dialogs.messages.size(), static_cast<std::size_t>(c.boxes));
-        EXPECT_EQ(dialogs.messages.front().buttons, MessageButtons::RetryCancel);
-        EXPECT_EQ(dialogs.messages.front().icon, MessageIcon::Stop);
-        // Every run switched the balance to automatic and back to manual in its closing steps.
+        EXPECT_EQ(dialogs.messageTexts(), c.messages);
+        for (const MessageRequest& box : dialogs.messages) {
+            EXPECT_EQ(box.buttons, MessageButtons::RetryCancel);
+            EXPECT_EQ(box.icon, MessageIcon::Stop);
+            EXPECT_EQ(box.modality, Modality::System);
+        }
+        ASSERT_EQ(shownAfter.size(), static_cast<std::size_t>(c.messages.size()));
+        EXPECT_GE(shownAfter[0], c.firstBoxMin);
+        EXPECT_LT(shownAfter[0], c.firstBoxMax);
+        for (std::size_t i = 1; i < shownAfter.size(); ++i) {
+            EXPECT_GE(shownAfter[i] - shownAfter[i - 1], c.laterBoxGap);
+        }
         int toManual = 0;
         for (const auto& [address, value] : registerWrites()) {
             toManual += address == 0x12 && (value & 0x04) == 0;
         }
-        EXPECT_EQ(toManual, c.boxes);
-        EXPECT_GT(shown(1195).toInt(), 100);
+        EXPECT_EQ(toManual, c.runs);
         expectClosingState();
-        QObject::disconnect(window->m_progress, &QProgressBar::valueChanged, window.get(), nullptr);
     }
 }
 
-TEST_F(AutoAdjustmentTest, RangeBoundsAreIncluded) {
+// A camera whose switch to automatic is lost stays on the initial values: the range check and
+// the display of exactly those values.
+TEST_F(AutoAdjustmentTest, RangeBoundsAreIncludedAndHexHasTwoUpperCaseDigits) {
     struct Case {
-        const char *blueMin, *blueMax, *redMin, *redMax;
+        const char *initialBlue, *initialRed, *blueMin, *blueMax, *redMin, *redMax;
         bool accepted;
+        const char *blueHex, *redHex;
     };
     const Case cases[] = {
-        {"110", "110", "25", "25", true},  {"0", "245", "0", "245", true},
-        {"111", "245", "0", "245", false}, {"0", "109", "0", "245", false},
-        {"0", "245", "26", "245", false},  {"0", "245", "0", "24", false},
+        {"110", "25", "110", "110", "25", "25", true, "6E", "19"},
+        {"110", "25", "111", "245", "0", "245", false, "6E", "19"},
+        {"110", "25", "0", "109", "0", "245", false, "6E", "19"},
+        {"110", "25", "0", "245", "26", "245", false, "6E", "19"},
+        {"110", "25", "0", "245", "0", "24", false, "6E", "19"},
+        {"5", "138", "0", "245", "0", "245", true, "05", "8A"},
     };
     start();
     click(MainId::Start);
-    // A camera whose switch to automatic is lost stays on the initial values 110 and 25.
     vx3sim::failFunction("VX3_EST_SetAdrsData");
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.blueMin) + " " + c.blueMax + " " + c.redMin + " " + c.redMax);
-        type(1191, QString::fromLatin1(c.blueMin));
-        type(1192, QString::fromLatin1(c.blueMax));
-        type(1189, QString::fromLatin1(c.redMin));
-        type(1190, QString::fromLatin1(c.redMax));
+        SCOPED_TRACE(std::string(c.initialBlue) + " " + c.blueMin + " " + c.blueMax + " " +
+                     c.redMin + " " + c.redMax);
+        for (const auto& [id, text] : {std::pair{1228, c.initialBlue},
+                                       {1229, c.initialRed},
+                                       {1191, c.blueMin},
+                                       {1192, c.blueMax},
+                                       {1189, c.redMin},
+                                       {1190, c.redMax}}) {
+            type(id, QString::fromLatin1(text));
+        }
         dialogs.messages.clear();
         run();
-        EXPECT_EQ(dialogs.messageTexts(), c.accepted ? QStringList{} : QStringList{kOutOfRange});
-        EXPECT_EQ(shown(1195), QStringLiteral("110"));
-        EXPECT_EQ(shown(1193), QStringLiteral("25"));
+        EXPECT_EQ(dialogs.messageTexts(),
+                  c.accepted ? QStringList{} : QStringList{text::OutOfRange});
+        EXPECT_EQ(shown(1195), QLatin1String(c.initialBlue));
+        EXPECT_EQ(shown(1193), QLatin1String(c.initialRed));
+        EXPECT_EQ(shown(1196), QLatin1String(c.blueHex));
+        EXPECT_EQ(shown(1194), QLatin1String(c.redHex));
     }
 }
 
@@ -196,22 +182,6 @@ TEST_F(AutoAdjustmentTest, RefusedInitialValuesEndTheWaitSilently) {
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_LT(seconds, 1.0);
     expectClosingState();
-}
-
-TEST_F(AutoAdjustmentTest, HexadecimalValuesAreShownWithTwoUpperCaseDigits) {
-    start();
-    click(MainId::Start);
-    // A camera that stays where it is put: automatic balance without its loop.
-    window->m_strRangeInitialBlue = QStringLiteral("5");
-    window->m_strRangeInitialRed = QStringLiteral("138");
-    window->updateData(false);
-    vx3sim::failFunction("VX3_EST_SetAdrsData"); // the switch to automatic is lost
-    run();
-    vx3sim::clearFaults();
-    EXPECT_EQ(shown(1195), QStringLiteral("5"));
-    EXPECT_EQ(shown(1196), QStringLiteral("05"));
-    EXPECT_EQ(shown(1193), QStringLiteral("138"));
-    EXPECT_EQ(shown(1194), QStringLiteral("8A"));
 }
 
 } // namespace

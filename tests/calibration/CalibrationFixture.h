@@ -13,6 +13,18 @@
 
 namespace halvex::test {
 
+// The literal texts of the procedures' boxes.
+namespace text {
+inline const QString Timeout = QStringLiteral("Operation timeout!");
+inline const QString OutOfRange =
+    QStringLiteral("The obtained color adjustment values are out of range.");
+inline const QString GreenOut =
+    QStringLiteral("The average value of the green component is out of range.");
+inline const QString WhiteBalanceWarning =
+    QStringLiteral(" WhiteBalance Initialization error! \n Please push READ button and check the "
+                   "value.");
+} // namespace text
+
 class CalibrationTest : public AppTest {
 protected:
     void TearDown() override {
@@ -42,11 +54,6 @@ protected:
             list << change.at(0).toInt();
         }
         return list;
-    }
-
-    // The texts of the boxes of one string-table message among those shown.
-    int boxesWithText(const QString& text) const {
-        return static_cast<int>(dialogs.messageTexts().count(text));
     }
 
     double virtualSeconds() const { return static_cast<double>(time.nowMicroseconds()) / 1e6; }

@@ -1,20 +1,16 @@
-// One fixture for both sensors: the main window started on the simulated camera, and the hands of
-// a technician on the settings pages (typing, leaving a box, releasing a slider, choosing).
+// One fixture for both sensors: the main window started on the simulated camera, with the pages
+// and their controls at hand.
 #pragma once
 
 #include "AppTestEnvironment.h"
+#include "TechnicianHands.h"
 #include "app/CameraDataDialog.h"
 #include "camerasettings/CCameraSetting1.h"
 #include "camerasettings/CCameraSetting2.h"
 #include "framework/PropertySheet.h"
 #include "settings/SettingsStore.h"
 
-#include <QApplication>
-#include <QComboBox>
 #include <QFile>
-#include <QFocusEvent>
-#include <QLineEdit>
-#include <QSlider>
 #include <QTest>
 
 namespace halvex::test {
@@ -61,37 +57,6 @@ protected:
     static QSlider* slider(Dialog& page, int id) { return page.controls().as<QSlider>(id); }
     static QComboBox* list(Dialog& page, int id) { return page.controls().as<QComboBox>(id); }
 
-    // Selects the box's text and types over it, one key at a time.
-    static void typeInto(QLineEdit* box, const QString& text) {
-        box->selectAll();
-        if (text.isEmpty()) {
-            QTest::keyClick(box, Qt::Key_Delete);
-        }
-        QTest::keyClicks(box, text);
-    }
-    static void leave(QWidget* widget) {
-        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(widget, &out);
-    }
-    static void typeAndLeave(QLineEdit* box, const QString& text) {
-        typeInto(box, text);
-        leave(box);
-    }
-    // Drags the thumb to position and lets go.
-    static void drag(QSlider* thumb, int position) {
-        thumb->setSliderDown(true);
-        thumb->setSliderPosition(position);
-        thumb->setSliderDown(false);
-    }
-    // Chooses a list entry with the arrow keys, as from the keyboard.
-    static void choose(QComboBox* box, int index) {
-        while (box->currentIndex() < index) {
-            QTest::keyClick(box, Qt::Key_Down);
-        }
-        while (box->currentIndex() > index) {
-            QTest::keyClick(box, Qt::Key_Up);
-        }
-    }
     static void click(Dialog& page, int id) { QTest::mouseClick(page.control(id), Qt::LeftButton); }
 
     static int callCount(const std::string& function) {

@@ -101,16 +101,6 @@ TEST_P(Page2Test, FrameSpeedSliderAndDefault) {
     EXPECT_EQ(slider(page2(), Page2Id::FrameSpeedSlider)->value(), 30);
 }
 
-TEST_P(Page2Test, FrameRateFailuresAreReported) {
-    vx3sim::failFunction("VX3_LV_SetFrameRate", 1);
-    vx3sim::failFunction("VX3_LV_GetFrameRate", 1);
-    drag(slider(page2(), Page2Id::FrameSpeedSlider), 20);
-    EXPECT_EQ(dialogs.messageTexts(),
-              (QStringList{QStringLiteral("Set frame rate command failed."),
-                           QStringLiteral("Get frame rate command failed.")}));
-    EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::Exclamation);
-}
-
 struct DirectStep {
     int button;
     const char* input;

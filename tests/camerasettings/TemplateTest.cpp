@@ -3,6 +3,7 @@
 
 #include <QRect>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace halvex {
 namespace {
@@ -20,7 +21,18 @@ struct GoldenControl {
 
 constexpr std::uint32_t D = ControlStyle::DigitsOnly;
 
-const GoldenControl kPage1[] = {
+// Page 1's edit, slider and "DEF" rows share their columns: edit 2,y,17,12; slider 19,y,44,8;
+// button 65,y,16,12.
+struct RegisterRow {
+    int edit, slider, def, y;
+};
+const RegisterRow kPage1RegisterRows[] = {{1012, 1018, 1024, 177},
+                                          {1013, 1019, 1025, 206},
+                                          {1014, 1020, 1026, 236},
+                                          {1015, 1021, 1027, 269},
+                                          {1016, 1022, 1028, 290}};
+
+const GoldenControl kPage1Others[] = {
     {1133, K::GroupBox, "White Balance", 0, 0, 84, 79},
     {1002, K::RadioButton, "Auto", 2, 11, 29, 8, ControlStyle::Group},
     {1003, K::RadioButton, "Manual", 2, 19, 37, 8},
@@ -45,30 +57,25 @@ const GoldenControl kPage1[] = {
     {1009, K::Edit, "", 6, 144, 17, 12, D, 3},
     {1010, K::Slider, "", 25, 144, 52, 8},
     {-1, K::GroupBox, "Saturation", 0, 166, 84, 29},
-    {1012, K::Edit, "", 2, 177, 17, 12, D},
-    {1018, K::Slider, "", 19, 177, 44, 8},
-    {1024, K::PushButton, "DEF", 65, 177, 16, 12},
     {-1, K::GroupBox, "Contrast", 0, 196, 84, 28},
-    {1013, K::Edit, "", 2, 206, 17, 12, D},
-    {1019, K::Slider, "", 19, 206, 44, 8},
-    {1025, K::PushButton, "DEF", 65, 206, 16, 12},
     {-1, K::GroupBox, "Brightness", 0, 225, 84, 28},
-    {1014, K::Edit, "", 2, 236, 17, 12, D},
-    {1020, K::Slider, "", 19, 236, 44, 8},
-    {1026, K::PushButton, "DEF", 65, 236, 16, 12},
     {-1, K::GroupBox, "Color Bias", 0, 253, 84, 54},
     {-1, K::Label, "Blue", 2, 261, 15, 8},
-    {1015, K::Edit, "", 2, 269, 17, 12, D},
-    {1021, K::Slider, "", 19, 269, 44, 8},
-    {1027, K::PushButton, "DEF", 65, 269, 16, 12},
     {-1, K::Label, "Red", 2, 282, 14, 8},
-    {1016, K::Edit, "", 2, 290, 17, 12, D},
-    {1022, K::Slider, "", 19, 290, 44, 8},
-    {1028, K::PushButton, "DEF", 65, 290, 16, 12},
     {1158, K::PushButton, "READ", 19, 309, 48, 12},
     {1084, K::PushButton, "Calibration", 70, 0, 7, 11,
      ControlStyle::Hidden | ControlStyle::Disabled},
 };
+
+std::vector<GoldenControl> page1Golden() {
+    std::vector<GoldenControl> golden(std::begin(kPage1Others), std::end(kPage1Others));
+    for (const RegisterRow& row : kPage1RegisterRows) {
+        golden.push_back({row.edit, K::Edit, "", 2, row.y, 17, 12, D});
+        golden.push_back({row.slider, K::Slider, "", 19, row.y, 44, 8});
+        golden.push_back({row.def, K::PushButton, "DEF", 65, row.y, 16, 12});
+    }
+    return golden;
+}
 
 const GoldenControl kPage2[] = {
     {-1, K::GroupBox, "Super Gain", 0, 0, 83, 42},
@@ -127,25 +134,26 @@ void expectControls(const DialogTemplate& dialog, std::span<const GoldenControl>
     }
 }
 
-TEST(CameraSettingTemplates, Page1) {
-    const DialogTemplate& page = dialogTemplate(107);
-    EXPECT_STREQ(page.caption, "    Page 1    ");
-    EXPECT_EQ(QRect(0, 0, page.width, page.height), QRect(0, 0, 85, 323));
-    EXPECT_STREQ(page.fontName, "Arial");
-    EXPECT_EQ(page.fontPointSize, 8);
-    expectControls(page, kPage1);
-    // Each of the eight sliders has its end labels under it: 16 more texts.
-    EXPECT_EQ(page.controls.size(), std::size(kPage1) + 16);
-}
-
-TEST(CameraSettingTemplates, Page2) {
-    const DialogTemplate& page = dialogTemplate(108);
-    EXPECT_STREQ(page.caption, "   Page 2   ");
-    EXPECT_EQ(QRect(0, 0, page.width, page.height), QRect(0, 0, 84, 323));
-    EXPECT_STREQ(page.fontName, "Arial");
-    EXPECT_EQ(page.fontPointSize, 8);
-    expectControls(page, kPage2);
-    EXPECT_EQ(page.controls.size(), std::size(kPage2));
+TEST(CameraSettingTemplates, BothPages) {
+    struct Case {
+        int id;
+        const char* caption;
+        int width;
+        std::vector<GoldenControl> controls;
+        std::size_t unlisted; // the sliders' end labels of page 1, two under each of its eight
+    };
+    const Case cases[] = {{107, "    Page 1    ", 85, page1Golden(), 16},
+                          {108, "   Page 2   ", 84, {std::begin(kPage2), std::end(kPage2)}, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        const DialogTemplate& page = dialogTemplate(c.id);
+        EXPECT_STREQ(page.caption, c.caption);
+        EXPECT_EQ(QRect(0, 0, page.width, page.height), QRect(0, 0, c.width, 323));
+        EXPECT_STREQ(page.fontName, "Arial");
+        EXPECT_EQ(page.fontPointSize, 8);
+        expectControls(page, c.controls);
+        EXPECT_EQ(page.controls.size(), c.controls.size() + c.unlisted);
+    }
 }
 
 } // namespace

@@ -7,32 +7,18 @@
 namespace halvex::test {
 namespace {
 
-const FaultStage& captureStage() {
-    static const FaultStage stage{
-        "capture",
-        true,
-        [](FaultMatrix& m) { m.window->ShowMaintenanceLayout(); },
-        [](FaultMatrix& m) {
-            for (const char* name : {"shot.jpg", "shot.bmp"}) {
-                m.dialogs.fileAnswers.push_back(m.workPath(QString::fromLatin1(name)));
-                m.click(MainId::Capture);
-            }
-        },
-        {
-            {"VX3_SIA_SetImageSize", 1, {}},
-            {"VX3_SIA_GetImageSize", 1, {}},
-            {"VX3_SIA_CaptureJpg", 1, {}},
-            {"VX3_SIA_CaptureBmp", 1, {}},
-            {"VX3_SIA_GetImageInfo", 1, {}},
-            {"VX3_SIA_SaveImageJpg", 1, {}},
-            {"VX3_SIA_SaveImageBmp", 1, {}},
-            {Unplugged, 1, {}, false, false},
-        },
-    };
-    return stage;
-}
-
-HALVEX_FAULT_STAGE(Capture, captureStage)
+HALVEX_FAULT_STAGE(
+    Capture, "capture", true, [](FaultMatrix& m) { m.window->ShowMaintenanceLayout(); },
+    [](FaultMatrix& m) {
+        for (const char* name : {"shot.jpg", "shot.bmp"}) {
+            m.dialogs.fileAnswers.push_back(m.workPath(QString::fromLatin1(name)));
+            m.click(MainId::Capture);
+        }
+    },
+    cellsWith({{Unplugged, 1, {}, false, false}},
+              {"VX3_SIA_SetImageSize", "VX3_SIA_GetImageSize", "VX3_SIA_CaptureJpg",
+               "VX3_SIA_CaptureBmp", "VX3_SIA_GetImageInfo", "VX3_SIA_SaveImageJpg",
+               "VX3_SIA_SaveImageBmp"}))
 
 } // namespace
 } // namespace halvex::test

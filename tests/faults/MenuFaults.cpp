@@ -11,60 +11,37 @@
 namespace halvex::test {
 namespace {
 
-const FaultStage& fileMenuStage() {
-    static const FaultStage stage{
-        "File menu",
-        true,
-        nullptr,
-        [](FaultMatrix& m) {
-            m.window->menu()->choose(MenuId::FileNew);
-            m.dialogs.fileAnswers.push_back(m.iniPath());
-            m.window->menu()->choose(MenuId::FileLoad);
-            // Saved under another name, so the file in use stays as it was.
-            m.dialogs.fileAnswers.push_back(m.workPath(QStringLiteral("saved.ini")));
-            m.window->menu()->choose(MenuId::FileSave);
-        },
-        {
-            {"VX3_LV_IsMovieRunning", 1, {text::FileSaved}},
-            {"VX3_EST_GetAdrsData", 1, {text::FileSaved}}, // the white balance reset after a load
-            {"VX3_EST_SetAdrsData", 1, {text::FileSaved}},
-            {Unplugged, 1, {text::FileSaved}, false, false},
-        },
-    };
-    return stage;
-}
+HALVEX_FAULT_STAGE(
+    FileMenu, "File menu", true, nullptr,
+    [](FaultMatrix& m) {
+        m.window->menu()->choose(MenuId::FileNew);
+        m.dialogs.fileAnswers.push_back(m.iniPath());
+        m.window->menu()->choose(MenuId::FileLoad);
+        // Saved under another name, so the file in use stays as it was.
+        m.dialogs.fileAnswers.push_back(m.workPath(QStringLiteral("saved.ini")));
+        m.window->menu()->choose(MenuId::FileSave);
+    },
+    {
+        {"VX3_LV_IsMovieRunning", 1, {text::FileSaved}},
+        {"VX3_EST_GetAdrsData", 1, {text::FileSaved}}, // the white balance reset after a load
+        {"VX3_EST_SetAdrsData", 1, {text::FileSaved}},
+        {Unplugged, 1, {text::FileSaved}, false, false},
+    })
 
-const FaultStage& windowMenuStage() {
-    static const FaultStage stage{
-        "Window menu",
-        true,
-        nullptr,
-        [](FaultMatrix& m) {
-            m.window->menu()->choose(MenuId::DeviceInformation);
-            QTimer::singleShot(0, [] {
-                if (QWidget* modal = QApplication::activeModalWidget()) {
-                    modal->close();
-                }
-            });
-            m.window->menu()->choose(MenuId::SequentialScreen);
-        },
-        {
-            {"VX3_GetUsbId", 1, {}},
-            {"VX3_EST_GetVersion", 1, {}},
-            {"VX3_GC_SetAgc", 1, {}},
-            {"VX3_GC_GetAgc", 1, {}},
-            {"VX3_BB_GetMode", 1, {}},
-            {"VX3_EXP_SetMode", 1, {}},
-            {"VX3_EXP_GetMode", 1, {}},
-            {"VX3_LV_IsMovieRunning", 1, {}},
-            {Unplugged, 1, {}, false, false},
-        },
-    };
-    return stage;
-}
-
-HALVEX_FAULT_STAGE(FileMenu, fileMenuStage)
-HALVEX_FAULT_STAGE(WindowMenu, windowMenuStage)
+HALVEX_FAULT_STAGE(
+    WindowMenu, "Window menu", true, nullptr,
+    [](FaultMatrix& m) {
+        m.window->menu()->choose(MenuId::DeviceInformation);
+        QTimer::singleShot(0, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                modal->close();
+            }
+        });
+        m.window->menu()->choose(MenuId::SequentialScreen);
+    },
+    cellsWith({{Unplugged, 1, {}, false, false}},
+              {"VX3_GetUsbId", "VX3_EST_GetVersion", "VX3_GC_SetAgc", "VX3_GC_GetAgc",
+               "VX3_BB_GetMode", "VX3_EXP_SetMode", "VX3_EXP_GetMode", "VX3_LV_IsMovieRunning"}))
 
 } // namespace
 } // namespace halvex::test

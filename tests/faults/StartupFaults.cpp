@@ -18,46 +18,29 @@ FaultCell identityFailure(const char* function, int nth, const char* what) {
             true};
 }
 
-FaultCell silent(const char* function, int nth = 1) {
-    return {function, nth, {}};
-}
-
-const FaultStage& startupStage() {
-    static const FaultStage stage{
-        "start-up",
-        false,
-        nullptr,
-        [](FaultMatrix& m) {
-            m.dialogs.fileAnswers.push_back(m.iniPath());
-            if (m.window->initialize()) {
-                m.window->show();
-            }
-        },
+HALVEX_FAULT_STAGE(
+    StartUp, "start-up", false, nullptr,
+    [](FaultMatrix& m) {
+        m.dialogs.fileAnswers.push_back(m.iniPath());
+        if (m.window->initialize()) {
+            m.window->show();
+        }
+    },
+    cellsWith(
         {
             {"VX3_InitCamera", 1, {kInitFailed}, true, false},
             {"VX3_IsConnectUsb", 1, {text::DeviceNotDetected}, true},
             identityFailure("VX3_GetUsbId", 1, "USB vendor ID"),
             identityFailure("VX3_GetUsbId", 2, "USB product ID"),
-            silent("VX3_GetUsbId", 3), // the device information's lines
+            {"VX3_GetUsbId", 3, {}}, // the device information's lines
             identityFailure("VX3_EST_GetVersion", 1, "SDK version"),
             identityFailure("VX3_EST_GetVersion", 2, "Camera version"),
-            silent("VX3_EST_GetVersion", 3),
-            silent("VX3_EST_GetAdrsData"), // sensor set-up commands
-            silent("VX3_EST_SetAdrsData"),
-            silent("VX3_SetTimeout"),
-            silent("VX3_WB_SetMode"),
-            silent("VX3_GC_SetAgc"),
-            silent("VX3_GC_GetAgc"),
-            silent("VX3_BB_GetMode"),
-            silent("VX3_EXP_SetMode"),
-            silent("VX3_EXP_GetMode"),
+            {"VX3_EST_GetVersion", 3, {}},
             {Unplugged, 1, {kInitFailed}, true, false},
         },
-    };
-    return stage;
-}
-
-HALVEX_FAULT_STAGE(StartUp, startupStage)
+        // The sensor set-up commands and the device information.
+        {"VX3_EST_GetAdrsData", "VX3_EST_SetAdrsData", "VX3_SetTimeout", "VX3_WB_SetMode",
+         "VX3_GC_SetAgc", "VX3_GC_GetAgc", "VX3_BB_GetMode", "VX3_EXP_SetMode", "VX3_EXP_GetMode"}))
 
 } // namespace
 } // namespace halvex::test
