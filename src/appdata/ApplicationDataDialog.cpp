@@ -5,6 +5,7 @@
 #include "appdata/CCaptureScreen.h"
 #include "appdata/CLibraryScreen.h"
 #include "appdata/CParameter.h"
+#include "appdata/CProcessingScreen.h"
 #include "framework/DialogService.h"
 #include "framework/MenuBar.h"
 #include "framework/PropertySheet.h"
@@ -36,7 +37,23 @@ constexpr std::array kPageFactories{
     &makePage<CParameter>,
     &makePage<CCaptureScreen>,
     &makePage<CLibraryScreen>,
+    &makePage<CProcessingScreen>,
 };
+
+// The file dialog of Load (open) and of Save (save as): the same folder, extension and filter.
+FileDialogRequest iniFileRequest(bool save) {
+    return FileDialogRequest{
+        .save = save,
+        .title = save ? QStringLiteral("Save Ini File As") : QStringLiteral("Open Ini File"),
+        .filter = kIniFilter,
+        .initialDirectory = ApplicationDirectory,
+        .initialName = save ? QString() : kDefaultIni,
+        .defaultExtension = kIniExtension,
+        .overwritePrompt = save,
+        .pathMustExist = true,
+        .fileMustExist = !save,
+    };
+}
 
 } // namespace
 
@@ -100,18 +117,7 @@ void ApplicationDataDialog::NewFromDefault() {
 }
 
 void ApplicationDataDialog::LoadSettings() {
-    const FileDialogRequest request{
-        .save = false,
-        .title = QStringLiteral("Open Ini File"),
-        .filter = kIniFilter,
-        .initialDirectory = ApplicationDirectory,
-        .initialName = kDefaultIni,
-        .defaultExtension = kIniExtension,
-        .overwritePrompt = false,
-        .pathMustExist = true,
-        .fileMustExist = true,
-    };
-    const std::optional<QString> chosen = dialogService().fileDialog(request, this);
+    const std::optional<QString> chosen = dialogService().fileDialog(iniFileRequest(false), this);
     if (!chosen) {
         return;
     }
@@ -123,18 +129,7 @@ void ApplicationDataDialog::LoadSettings() {
 }
 
 void ApplicationDataDialog::SaveSettings() {
-    const FileDialogRequest request{
-        .save = true,
-        .title = QStringLiteral("Save Ini File As"),
-        .filter = kIniFilter,
-        .initialDirectory = ApplicationDirectory,
-        .initialName = QString(),
-        .defaultExtension = kIniExtension,
-        .overwritePrompt = true,
-        .pathMustExist = true,
-        .fileMustExist = false,
-    };
-    const std::optional<QString> chosen = dialogService().fileDialog(request, this);
+    const std::optional<QString> chosen = dialogService().fileDialog(iniFileRequest(true), this);
     if (!chosen) {
         return;
     }

@@ -48,10 +48,11 @@ TEST_F(WindowTest, OpensAt800By600WithThePaddedTabsInOrder) {
     EXPECT_EQ(menu, (QStringList{"&New ", "&Load", "&Save", "E&xit"}));
 
     PropertySheet* sheet = window->sheet();
-    ASSERT_EQ(sheet->count(), 3);
+    ASSERT_EQ(sheet->count(), 4);
     EXPECT_EQ(sheet->tabText(0), QStringLiteral("                 Parameter                   "));
     EXPECT_EQ(sheet->tabText(1), QStringLiteral("          Capture Screen            "));
     EXPECT_EQ(sheet->tabText(2), QStringLiteral("            Library Screen            "));
+    EXPECT_EQ(sheet->tabText(3), QStringLiteral("         Processing Screen           "));
     EXPECT_EQ(sheet->activeIndex(), 0);
     EXPECT_TRUE(sheet->isVisible());
     // The sheet stands in the middle of the window, whole.

@@ -199,8 +199,11 @@ TEST_F(PageTest, AFileLackingKeysOrHoldingGarbageShowsEmptyChoicesAndSavesAsItWa
     showPage(LibraryScreenPage);
     EXPECT_EQ(edit(LoadLocation)->text(), QString());
 
-    // Showing is no edit: the store keeps every value, garbage included, and Save writes it.
+    // Showing is no edit: the store keeps every value, garbage included, and Save writes it; only
+    // the text colour's name follows its (missing, so black) components.
     EXPECT_EQ(SettingsChanged, 0);
+    EXPECT_EQ(settingsStore().value(u"ProcessingScreenParameter", u"TextColor"), "BLACK");
+    settingsStore().setValue(u"ProcessingScreenParameter", u"TextColor", QString());
     EXPECT_EQ(storeValues(), loaded);
     const QString saved = workPath(QStringLiteral("saved.ini"));
     saveAs(saved);

@@ -1,6 +1,6 @@
 // The Processing Screen page on its own: what it shows from the store, malformed values included,
 // and what each control, the font dialog and the colour dialog store.
-#include "appdata/ProcessingScreen.h"
+#include "appdata/CProcessingScreen.h"
 #include "AppTestEnvironment.h"
 #include "controls/ValueSlider.h"
 #include "framework/PropertySheet.h"
@@ -220,7 +220,7 @@ TEST_F(ProcessingScreenTest, LevelsFollowTypingAndAreStoredWithinRangeOnLeaving)
     };
     for (const Case& c :
          {Case{"42", 42, "42"}, Case{"999", 255, "255"}, Case{"0", 0, "0"}, Case{"", 0, "0"},
-          Case{"007", 7, "007"}, Case{"255", 255, "255"}, Case{"1", 1, "1"}}) {
+          Case{"007", 7, "7"}, Case{"255", 255, "255"}, Case{"1", 1, "1"}}) {
         setStored("Hue", "128");
         SettingsChanged = 0;
         type(HueText, c.typed);
