@@ -15,7 +15,12 @@
 
 namespace halvex::test {
 
-enum PageIndex { ParameterPage = 0, CaptureScreenPage = 1, LibraryScreenPage = 2 };
+enum PageIndex {
+    ParameterPage = 0,
+    CaptureScreenPage = 1,
+    LibraryScreenPage = 2,
+    ProcessingScreenPage = 3
+};
 
 class AppDataTest : public AppTest {
 protected:

@@ -1,7 +1,7 @@
 // The Processing Screen page on its own: what it shows from the store, malformed values included,
 // and what each control, the font dialog and the colour dialog store.
-#include "appdata/CProcessingScreen.h"
 #include "AppTestEnvironment.h"
+#include "appdata/CProcessingScreen.h"
 #include "controls/ValueSlider.h"
 #include "framework/PropertySheet.h"
 #include "resources/ResourceIds.h"
