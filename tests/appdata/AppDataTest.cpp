@@ -113,26 +113,6 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     file.write(bytes);
 }
 
-QStringList changedLines(const QByteArray& before, const QByteArray& after) {
-    const QList<QByteArray> old = before.split('\n');
-    const QList<QByteArray> now = after.split('\n');
-    if (old.size() != now.size()) {
-        return {QStringLiteral("%1 lines instead of %2").arg(now.size()).arg(old.size())};
-    }
-    QStringList changed;
-    QByteArray section;
-    for (qsizetype i = 0; i < now.size(); ++i) {
-        const QByteArray line = now[i].trimmed();
-        if (line.startsWith('[')) {
-            section = line;
-        }
-        if (now[i] != old[i]) {
-            changed << QString::fromLatin1(section + ' ' + line);
-        }
-    }
-    return changed;
-}
-
 QStringList storeValues() {
     QStringList values;
     for (int i = 0; i < SettingsStore::Count; ++i) {

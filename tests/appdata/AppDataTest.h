@@ -60,10 +60,6 @@ protected:
 QByteArray fileBytes(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);
 
-// The lines of after that differ from before, each as "[Section] line"; a different number of
-// lines is reported as one entry.
-QStringList changedLines(const QByteArray& before, const QByteArray& after);
-
 // All 101 values of the store, in table order.
 QStringList storeValues();
 

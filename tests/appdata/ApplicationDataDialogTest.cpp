@@ -62,42 +62,70 @@ TEST_F(WindowTest, OpensAt800By600WithThePaddedTabsInOrder) {
     window.reset(); // before its owner goes
 }
 
-TEST_F(WindowTest, ExitWithoutEditsClosesWithoutAQuestion) {
-    window = openWindow();
+// How the window is closed, whether an edit was made, and how the question is answered: nothing is
+// saved unless the technician confirms a file.
+enum class Closing { Exit, CloseBox, Escape };
+struct CloseCase {
+    const char* name;
+    Closing how;
+    bool edited;
+    MessageResult answer;
+};
+
+class CloseTest : public AppDataTest, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(CloseTest, AsksOnlyAfterAnEditAndSavesNothingUnconfirmed) {
+    const CloseCase& c = GetParam();
+    const QByteArray before = fileBytes(iniPath());
     showPage(LibraryScreenPage);
-    window->menu()->choose(AppDataId::FileExit);
-    EXPECT_TRUE(dialogs.messages.empty());
+    if (c.edited) {
+        typeInto(AppDataId::LoadFilename, QStringLiteral("x.jpg"));
+    }
+    dialogs.messageAnswers = {c.answer};
+    QTest::keyClick(window.get(), Qt::Key_Return); // Enter does not end the window
+    ASSERT_FALSE(window->hasEnded());
+    switch (c.how) {
+    case Closing::Exit:
+        window->menu()->choose(AppDataId::FileExit);
+        break;
+    case Closing::CloseBox:
+        window->close();
+        break;
+    case Closing::Escape:
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        break;
+    }
+
+    EXPECT_EQ(dialogs.messageTexts(), c.edited ? QStringList{kMessage14} : QStringList{});
+    if (c.edited) {
+        EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
+        EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Question);
+        EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
+    }
+    // Yes opens the save dialog, which is cancelled here.
+    EXPECT_EQ(dialogs.fileDialogs.size(), c.edited && c.answer == MessageResult::Yes ? 1u : 0u);
     EXPECT_TRUE(window->hasEnded());
     EXPECT_EQ(window->endResult(), IDOK);
-}
-
-TEST_F(WindowTest, ExitAfterAnEditAnsweredNoClosesWithoutSaving) {
-    const QByteArray before = fileBytes(iniPath());
-    showPage(LibraryScreenPage);
-    typeInto(AppDataId::LoadFilename, QStringLiteral("x.jpg"));
-    dialogs.messageAnswers = {MessageResult::No};
-    window->menu()->choose(AppDataId::FileExit);
-
-    ASSERT_EQ(dialogs.messageTexts(), QStringList{kMessage14});
-    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Question);
-    EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
-    EXPECT_TRUE(dialogs.fileDialogs.empty());
-    EXPECT_TRUE(window->hasEnded());
+    EXPECT_FALSE(window->sheet()->isVisible());
     EXPECT_EQ(SettingsChanged, 0);
     EXPECT_EQ(fileBytes(iniPath()), before);
-    // The edit stays in memory; only the file is left alone.
-    EXPECT_EQ(settingsStore().value(u"LibraryScreenParameter", u"LoadFilename"), "x.jpg");
 }
 
-TEST_F(WindowTest, CloseRequestAfterAnEditAnsweredYesThenCancelledClosesWithoutSaving) {
-    const QByteArray before = fileBytes(iniPath());
-    showPage(ParameterPage);
-    choose(AppDataId::SizeCheck, QStringLiteral("OFF"));
-    dialogs.messageAnswers = {MessageResult::Yes};
-    window->close();
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CloseTest,
+    ::testing::Values(CloseCase{"ExitUnedited", Closing::Exit, false, MessageResult::Yes},
+                      CloseCase{"ExitAnsweredNo", Closing::Exit, true, MessageResult::No},
+                      CloseCase{"CloseBoxAnsweredYes", Closing::CloseBox, true, MessageResult::Yes},
+                      CloseCase{"EscapeAnsweredNo", Closing::Escape, true, MessageResult::No}),
+    [](const auto& param) { return std::string(param.param.name); });
 
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{kMessage14});
+TEST_F(WindowTest, SaveAsksForAnIniFileInTheApplicationDirectoryAndACancelKeepsTheChange) {
+    showPage(ParameterPage);
+    choose(AppDataId::Autosave, QStringLiteral("ON"));
+    window->menu()->choose(AppDataId::FileSave);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(SettingsChanged, 1);
+    EXPECT_EQ(CurrentIniPath, iniPath());
     ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
     const FileDialogRequest& request = dialogs.fileDialogs[0];
     EXPECT_TRUE(request.save);
@@ -108,21 +136,6 @@ TEST_F(WindowTest, CloseRequestAfterAnEditAnsweredYesThenCancelledClosesWithoutS
     EXPECT_EQ(request.defaultExtension, QStringLiteral("ini"));
     EXPECT_TRUE(request.overwritePrompt);
     EXPECT_TRUE(request.pathMustExist);
-    EXPECT_TRUE(window->hasEnded());
-    EXPECT_FALSE(window->sheet()->isVisible());
-    EXPECT_EQ(SettingsChanged, 0);
-    EXPECT_EQ(fileBytes(iniPath()), before);
-}
-
-TEST_F(WindowTest, EscapeRunsTheCloseSequenceAndEnterDoesNothing) {
-    showPage(LibraryScreenPage);
-    typeInto(AppDataId::SaveFilename, QStringLiteral("y.jpg"));
-    QTest::keyClick(window.get(), Qt::Key_Return);
-    EXPECT_FALSE(window->hasEnded());
-    dialogs.messageAnswers = {MessageResult::No};
-    QTest::keyClick(window.get(), Qt::Key_Escape);
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{kMessage14});
-    EXPECT_TRUE(window->hasEnded());
 }
 
 TEST_F(WindowTest, SaveOntoTheFileInUseMakesTheBackupFirst) {
@@ -172,26 +185,6 @@ TEST_F(WindowTest, RefusedSaveShowsTheErrorOwnedByTheWindowAndClearsTheChange) {
     EXPECT_EQ(SettingsChanged, 0);
     EXPECT_EQ(CurrentIniPath, path);
     EXPECT_FALSE(window->hasEnded());
-}
-
-TEST_F(WindowTest, CancelledSaveKeepsTheChange) {
-    showPage(ParameterPage);
-    choose(AppDataId::Autosave, QStringLiteral("ON"));
-    window->menu()->choose(AppDataId::FileSave);
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(SettingsChanged, 1);
-    EXPECT_EQ(CurrentIniPath, iniPath());
-}
-
-TEST_F(WindowTest, NewReloadsTheDefaultFileAndCloses) {
-    CurrentIniPath = workPath(QStringLiteral("other.ini"));
-    settingsStore().setValue(u"Version", u"Version", QStringLiteral("9.9"));
-    window = openWindow();
-    window->menu()->choose(AppDataId::FileNew);
-    EXPECT_TRUE(window->hasEnded());
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(CurrentIniPath, iniPath());
-    EXPECT_EQ(settingsStore().value(u"Version", u"Version"), QStringLiteral("2.2.1"));
 }
 
 TEST_F(WindowTest, NewAfterAnEditStillAsksAndASaveWritesTheDefaultValues) {
@@ -255,13 +248,6 @@ TEST_F(WindowTest, LoadReplacesTheEditsAndEndsWithoutAsking) {
     EXPECT_EQ(CurrentIniPath, path);
     EXPECT_EQ(settingsStore().value(u"Version", u"Version"), QStringLiteral("3.0"));
     EXPECT_EQ(settingsStore().value(u"LibraryScreenParameter", u"LoadFilename"), QString());
-}
-
-TEST_F(WindowTest, CancelledLoadChangesNothing) {
-    window = openWindow();
-    window->menu()->choose(AppDataId::FileLoad);
-    EXPECT_FALSE(window->hasEnded());
-    EXPECT_EQ(CurrentIniPath, iniPath());
 }
 
 // The main window, Window > Application Data Setting Screen.
