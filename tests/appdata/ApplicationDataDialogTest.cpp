@@ -297,14 +297,5 @@ TEST_F(OpenFromMainWindowTest, LoadingAnotherFileThereBringsBackTheCameraDataLay
     EXPECT_EQ(main->m_strIniPath, workPath(QStringLiteral("default.ini")));
 }
 
-TEST_F(OpenFromMainWindowTest, GrayedWhileLive) {
-    main = startMainWindow();
-    main->StartLiveView();
-    dialogs.modalRuns.clear();
-    main->menu()->choose(MenuId::ApplicationDataScreen);
-    EXPECT_TRUE(dialogs.modalRuns.empty());
-    main->StopLiveView();
-}
-
 } // namespace
 } // namespace halvex::test
