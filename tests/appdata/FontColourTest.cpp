@@ -90,19 +90,6 @@ TEST(FontColourTest, StoredComponentsAreReadInBaseSixteenAsOneByte) {
               0x00FF0000u);
 }
 
-TEST(FontColourTest, TextSizeInTenthsIsShownInWholePoints) {
-    struct Case {
-        const char* tenths;
-        const char* points;
-    };
-    for (const Case& c :
-         {Case{"120", "12"}, Case{"125", "12"}, Case{"95", "9"}, Case{"7", "0"}, Case{"abc", "0"},
-          Case{"", "0"}, Case{"100pt", "10"}, Case{"-15", "-1"}}) {
-        EXPECT_EQ(pointsFromTenths(QString::fromLatin1(c.tenths)), QString::fromLatin1(c.points))
-            << c.tenths;
-    }
-}
-
 TEST(FontColourTest, CellHeightRoundsUpOnlyAboveOneHalf) {
     struct Case {
         int points;

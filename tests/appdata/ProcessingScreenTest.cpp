@@ -110,16 +110,6 @@ TEST_F(ProcessingScreenTest, AnyMovedSliderStoresAllTwelveLevels) {
     EXPECT_EQ(SettingsChanged, 1);
 }
 
-TEST_F(ProcessingScreenTest, LevelTypedOutOfRangeGetsItsSliderPositionBackOnLeaving) {
-    open();
-    typeInto(HueText, QStringLiteral("0"));
-    EXPECT_EQ(slider(HueSlider)->value(), 0);
-    EXPECT_EQ(stored("Hue"), "128"); // stored only on leaving
-    leave(HueText);
-    EXPECT_EQ(text(HueText), "0");
-    EXPECT_EQ(stored("Hue"), "0");
-}
-
 TEST_F(ProcessingScreenTest, FontDialogStartsFromTheShownFontAndItsAnswerIsStored) {
     open();
     FontDialogResult answer{true, {}, QColor(255, 0, 0)};
