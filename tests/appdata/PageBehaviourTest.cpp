@@ -180,13 +180,18 @@ TEST_F(PageTest, AFileLackingKeysOrHoldingGarbageShowsEmptyChoicesAndSavesAsItWa
 
     showPage(LibraryScreenPage);
     EXPECT_EQ(edit(LoadLocation)->text(), QString());
+    showPage(ProcessingScreenPage);
+    EXPECT_EQ(list(ProcessingId::Scale)->currentIndex(), -1);
+    EXPECT_EQ(list(ProcessingId::Rotate)->currentIndex(), 0);
+    EXPECT_EQ(list(ProcessingId::CalendarSelect)->currentIndex(), -1);
 
     // Showing is no edit: the store keeps every value, garbage included, and Save writes it; only
     // the text colour's name follows its (missing, so black) components.
     EXPECT_EQ(SettingsChanged, 0);
     EXPECT_EQ(settingsStore().value(u"ProcessingScreenParameter", u"TextColor"), "BLACK");
-    settingsStore().setValue(u"ProcessingScreenParameter", u"TextColor", QString());
-    EXPECT_EQ(storeValues(), loaded);
+    QStringList expected = loaded;
+    expected[45] = QStringLiteral("BLACK"); // TextColor, the 46th key
+    EXPECT_EQ(storeValues(), expected);
     const QString saved = workPath(QStringLiteral("saved.ini"));
     saveAs(saved);
     const QByteArray bytes = fileBytes(saved);
@@ -194,7 +199,7 @@ TEST_F(PageTest, AFileLackingKeysOrHoldingGarbageShowsEmptyChoicesAndSavesAsItWa
          {"Version=\"\"\r\n", "UserMakeFolder=maybe\r\n", "SizeCheck=on\r\n",
           "DefaultFolderErase=\r\n", "ScaleCorrectData=junk\r\n", "ImageSizeDefault=7\r\n",
           "MovieDefaultFormat=x1\r\n", "SnapshotDefaultFormat=\r\n", "ManualExposure=abc\r\n",
-          "AutosavePrefix=\"TOOLONG\"\r\n", "LoadLocation=\"\"\r\n"}) {
+          "AutosavePrefix=\"TOOLONG\"\r\n", "LoadLocation=\"\"\r\n", "TextColor=BLACK\r\n"}) {
         EXPECT_TRUE(bytes.contains(line)) << line;
     }
 }
