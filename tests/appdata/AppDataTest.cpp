@@ -41,24 +41,6 @@ PropertyPage& AppDataTest::showPage(int index) {
     return *current;
 }
 
-QLineEdit* AppDataTest::edit(int id) const {
-    auto* box = current->controls().as<QLineEdit>(id);
-    EXPECT_NE(box, nullptr) << id;
-    return box;
-}
-
-QComboBox* AppDataTest::list(int id) const {
-    auto* combo = current->controls().as<QComboBox>(id);
-    EXPECT_NE(combo, nullptr) << id;
-    return combo;
-}
-
-QSlider* AppDataTest::slider(int id) const {
-    auto* track = current->controls().as<QSlider>(id);
-    EXPECT_NE(track, nullptr) << id;
-    return track;
-}
-
 void AppDataTest::typeInto(int id, const QString& text) {
     QLineEdit* box = edit(id);
     box->selectAll();

@@ -119,23 +119,38 @@ INSTANTIATE_TEST_SUITE_P(
                       CloseCase{"EscapeAnsweredNo", Closing::Escape, true, MessageResult::No}),
     [](const auto& param) { return std::string(param.param.name); });
 
-TEST_F(WindowTest, SaveAsksForAnIniFileInTheApplicationDirectoryAndACancelKeepsTheChange) {
+// The file dialogs of Save and Load, each cancelled: nothing happens, an edit stays unsaved.
+struct FileDialogCase {
+    int command;
+    const char* title;
+    const char* initialName;
+    bool save; // also: overwriting asks, and the file need not exist
+};
+
+TEST_F(WindowTest, FileDialogsAskForAnIniFileInTheApplicationDirectoryAndACancelChangesNothing) {
     showPage(ParameterPage);
     choose(AppDataId::Autosave, QStringLiteral("ON"));
-    window->menu()->choose(AppDataId::FileSave);
+    for (const FileDialogCase& c :
+         {FileDialogCase{AppDataId::FileSave, "Save Ini File As", "", true},
+          FileDialogCase{AppDataId::FileLoad, "Open Ini File", "default.ini", false}}) {
+        dialogs.fileDialogs.clear();
+        window->menu()->choose(c.command);
+        ASSERT_EQ(dialogs.fileDialogs.size(), 1u) << c.title;
+        const FileDialogRequest& request = dialogs.fileDialogs[0];
+        EXPECT_EQ(request.save, c.save);
+        EXPECT_EQ(request.title, QLatin1String(c.title));
+        EXPECT_EQ(request.filter, kIniFilter);
+        EXPECT_EQ(request.initialDirectory, workDir());
+        EXPECT_EQ(request.initialName, QLatin1String(c.initialName));
+        EXPECT_EQ(request.defaultExtension, QStringLiteral("ini"));
+        EXPECT_EQ(request.overwritePrompt, c.save);
+        EXPECT_TRUE(request.pathMustExist);
+        EXPECT_EQ(request.fileMustExist, !c.save);
+    }
     EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(window->hasEnded());
     EXPECT_EQ(SettingsChanged, 1);
     EXPECT_EQ(CurrentIniPath, iniPath());
-    ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
-    const FileDialogRequest& request = dialogs.fileDialogs[0];
-    EXPECT_TRUE(request.save);
-    EXPECT_EQ(request.title, QStringLiteral("Save Ini File As"));
-    EXPECT_EQ(request.filter, kIniFilter);
-    EXPECT_EQ(request.initialDirectory, workDir());
-    EXPECT_EQ(request.initialName, QString());
-    EXPECT_EQ(request.defaultExtension, QStringLiteral("ini"));
-    EXPECT_TRUE(request.overwritePrompt);
-    EXPECT_TRUE(request.pathMustExist);
 }
 
 TEST_F(WindowTest, SaveOntoTheFileInUseMakesTheBackupFirst) {
@@ -234,15 +249,6 @@ TEST_F(WindowTest, LoadReplacesTheEditsAndEndsWithoutAsking) {
     dialogs.fileAnswers = {path};
     window->menu()->choose(AppDataId::FileLoad);
 
-    ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
-    const FileDialogRequest& request = dialogs.fileDialogs[0];
-    EXPECT_FALSE(request.save);
-    EXPECT_EQ(request.title, QStringLiteral("Open Ini File"));
-    EXPECT_EQ(request.filter, kIniFilter);
-    EXPECT_EQ(request.initialDirectory, workDir());
-    EXPECT_EQ(request.initialName, QStringLiteral("default.ini"));
-    EXPECT_EQ(request.defaultExtension, QStringLiteral("ini"));
-    EXPECT_TRUE(request.fileMustExist);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(window->hasEnded());
     EXPECT_EQ(CurrentIniPath, path);
