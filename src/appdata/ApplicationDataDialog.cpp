@@ -97,7 +97,12 @@ bool ApplicationDataDialog::onInitDialog() {
 }
 
 void ApplicationDataDialog::PlaceSheet() {
-    m_pSheet->resize(m_pSheet->sizeHint());
+    // The pages have no layout to hint at their size: the sheet takes the largest page whole.
+    QSize pageArea;
+    for (const auto& page : m_pages) {
+        pageArea = pageArea.expandedTo(page->minimumSize());
+    }
+    m_pSheet->resize(m_pSheet->sizeForPageArea(pageArea));
     const int menuHeight = menu() != nullptr ? menu()->sizeHint().height() : 0;
     const QSize client(width(), height() - menuHeight);
     m_pSheet->move(std::max(0, (client.width() - m_pSheet->width()) / 2),

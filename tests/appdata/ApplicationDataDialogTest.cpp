@@ -59,6 +59,12 @@ TEST_F(WindowTest, OpensAt800By600WithThePaddedTabsInOrder) {
     const QRect area = window->clientArea()->rect();
     EXPECT_TRUE(area.contains(sheet->geometry()));
     EXPECT_LE(std::abs(sheet->geometry().center().x() - area.center().x()), 1);
+    // Every page shows whole in its tab.
+    for (int index : {ParameterPage, CaptureScreenPage, LibraryScreenPage, ProcessingScreenPage}) {
+        PropertyPage& page = showPage(index);
+        EXPECT_EQ(page.visibleRegion().boundingRect(), page.rect()) << index;
+        EXPECT_GE(page.width(), 700) << index;
+    }
     window.reset(); // before its owner goes
 }
 
