@@ -5,6 +5,7 @@
 #include "appdata/CCaptureScreen.h"
 #include "appdata/CLibraryScreen.h"
 #include "appdata/CParameter.h"
+#include "appdata/CProcessingScreen.h"
 #include "framework/DialogService.h"
 #include "framework/MenuBar.h"
 #include "framework/PropertySheet.h"
@@ -36,7 +37,23 @@ constexpr std::array kPageFactories{
     &makePage<CParameter>,
     &makePage<CCaptureScreen>,
     &makePage<CLibraryScreen>,
+    &makePage<CProcessingScreen>,
 };
+
+// The file dialog of Load (open) and of Save (save as): the same folder, extension and filter.
+FileDialogRequest iniFileRequest(bool save) {
+    return FileDialogRequest{
+        .save = save,
+        .title = save ? QStringLiteral("Save Ini File As") : QStringLiteral("Open Ini File"),
+        .filter = kIniFilter,
+        .initialDirectory = ApplicationDirectory,
+        .initialName = save ? QString() : kDefaultIni,
+        .defaultExtension = kIniExtension,
+        .overwritePrompt = save,
+        .pathMustExist = true,
+        .fileMustExist = !save,
+    };
+}
 
 } // namespace
 
@@ -80,7 +97,12 @@ bool ApplicationDataDialog::onInitDialog() {
 }
 
 void ApplicationDataDialog::PlaceSheet() {
-    m_pSheet->resize(m_pSheet->sizeHint());
+    // The pages have no layout to hint at their size: the sheet takes the largest page whole.
+    QSize pageArea;
+    for (const auto& page : m_pages) {
+        pageArea = pageArea.expandedTo(page->minimumSize());
+    }
+    m_pSheet->resize(m_pSheet->sizeForPageArea(pageArea));
     const int menuHeight = menu() != nullptr ? menu()->sizeHint().height() : 0;
     const QSize client(width(), height() - menuHeight);
     m_pSheet->move(std::max(0, (client.width() - m_pSheet->width()) / 2),
@@ -100,18 +122,7 @@ void ApplicationDataDialog::NewFromDefault() {
 }
 
 void ApplicationDataDialog::LoadSettings() {
-    const FileDialogRequest request{
-        .save = false,
-        .title = QStringLiteral("Open Ini File"),
-        .filter = kIniFilter,
-        .initialDirectory = ApplicationDirectory,
-        .initialName = kDefaultIni,
-        .defaultExtension = kIniExtension,
-        .overwritePrompt = false,
-        .pathMustExist = true,
-        .fileMustExist = true,
-    };
-    const std::optional<QString> chosen = dialogService().fileDialog(request, this);
+    const std::optional<QString> chosen = dialogService().fileDialog(iniFileRequest(false), this);
     if (!chosen) {
         return;
     }
@@ -123,18 +134,7 @@ void ApplicationDataDialog::LoadSettings() {
 }
 
 void ApplicationDataDialog::SaveSettings() {
-    const FileDialogRequest request{
-        .save = true,
-        .title = QStringLiteral("Save Ini File As"),
-        .filter = kIniFilter,
-        .initialDirectory = ApplicationDirectory,
-        .initialName = QString(),
-        .defaultExtension = kIniExtension,
-        .overwritePrompt = true,
-        .pathMustExist = true,
-        .fileMustExist = false,
-    };
-    const std::optional<QString> chosen = dialogService().fileDialog(request, this);
+    const std::optional<QString> chosen = dialogService().fileDialog(iniFileRequest(true), this);
     if (!chosen) {
         return;
     }

@@ -2,13 +2,14 @@
 // screen.
 #pragma once
 
-#include "appdata/SettingsPage.h"
+#include "appdata/PageBindings.h"
+#include "resources/DialogTemplates.h"
 
 namespace halvex {
 
 class CCaptureScreen final : public SettingsPage {
 public:
-    CCaptureScreen();
+    CCaptureScreen() : SettingsPage(kCaptureScreenPageTemplate, captureScreenBindings()) {}
 };
 
 } // namespace halvex

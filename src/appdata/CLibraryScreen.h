@@ -2,13 +2,14 @@
 // screen.
 #pragma once
 
-#include "appdata/SettingsPage.h"
+#include "appdata/PageBindings.h"
+#include "resources/DialogTemplates.h"
 
 namespace halvex {
 
 class CLibraryScreen final : public SettingsPage {
 public:
-    CLibraryScreen();
+    CLibraryScreen() : SettingsPage(kLibraryScreenPageTemplate, libraryScreenBindings()) {}
 };
 
 } // namespace halvex

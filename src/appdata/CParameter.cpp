@@ -2,6 +2,7 @@
 // the processing autosave switch.
 #include "appdata/CParameter.h"
 
+#include "appdata/PageBindings.h"
 #include "appdata/TextNumbers.h"
 #include "controls/ValueSlider.h"
 #include "resources/DialogTemplates.h"
@@ -12,15 +13,6 @@ namespace halvex {
 namespace {
 
 using namespace Qt::Literals::StringLiterals;
-using enum BindingKind;
-
-constexpr std::array kLists{
-    PageBinding{EntryText, AppDataId::UserMakeFolder, "UserFolder"_L1, "UserMakeFolder"_L1},
-    PageBinding{EntryText, AppDataId::DefaultFolderErase, "DefaultFolderDataErase"_L1,
-                "DefaultFolderErase"_L1},
-    PageBinding{EntryText, AppDataId::SizeCheck, "DataSizeCheck"_L1, "SizeCheck"_L1},
-    PageBinding{EntryText, AppDataId::Autosave, "ProcessingAutosave"_L1, "Autosave"_L1},
-};
 
 constexpr QLatin1StringView VersionSection = "Version"_L1;
 constexpr QLatin1StringView VersionKey = "Version"_L1;
@@ -52,7 +44,7 @@ int positionOf(float factor) {
 
 } // namespace
 
-CParameter::CParameter() : SettingsPage(kParameterPageTemplate, kLists) {
+CParameter::CParameter() : SettingsPage(kParameterPageTemplate, parameterBindings()) {
     m_strVersion = storedValue(VersionSection, VersionKey);
     route(Notify::EditChange, AppDataId::Version, [] { SettingsChanged = 1; });
     route(Notify::KillFocus, AppDataId::Version, [this] { commitVersion(); });

@@ -1,12 +1,11 @@
 // The stored text forms of the processing screen's text font, text colour and information colour.
 #include "appdata/FontColour.h"
 
+#include "appdata/TextNumbers.h"
 #include "resources/StandardColours.h"
 
 #include <array>
-#include <climits>
 #include <cstdint>
-#include <cstdlib>
 
 namespace halvex {
 namespace {
@@ -41,11 +40,6 @@ int hexDigit(QChar c) {
 }
 
 } // namespace
-
-int decimalValue(const QString& text) {
-    const long value = std::strtol(text.toLatin1().constData(), nullptr, 10);
-    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
-}
 
 QColor toQColor(ColourRef colour) {
     return QColor(redOf(colour), greenOf(colour), blueOf(colour));
@@ -141,7 +135,7 @@ ColourRef colourFromHex(const QString& red, const QString& green, const QString&
 }
 
 QString pointsFromTenths(const QString& tenths) {
-    return QString::number(decimalValue(tenths) / 10);
+    return QString::number(leadingInteger(tenths) / 10);
 }
 
 int fontHeightFromPoints(int points) {
@@ -154,7 +148,7 @@ FontDescription fontDescriptionFromShown(const QString& typeface, const QString&
                                          const QString& styleName, const QString& underline) {
     FontDescription font;
     font.faceName = typeface.left(MaxFaceNameLength);
-    font.height = fontHeightFromPoints(decimalValue(points));
+    font.height = fontHeightFromPoints(leadingInteger(points));
     const FontAttributes attributes = attributesFromStyleName(styleName);
     font.weight = attributes.weight;
     font.italic = attributes.italic;

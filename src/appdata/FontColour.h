@@ -59,10 +59,6 @@ QString hexComponent(int component);
 int componentFromHex(const QString& text);
 ColourRef colourFromHex(const QString& red, const QString& green, const QString& blue);
 
-// The leading decimal integer of a stored text as the C library's atoi reads it (blanks and a sign
-// allowed), 0 when there is none, saturated to int.
-int decimalValue(const QString& text);
-
 // TextSize (tenths of a point) as the whole points shown: "%d" of the leading integer / 10.
 QString pointsFromTenths(const QString& tenths);
 // The cell height in pixels of a font of this many points: (points - 0.2) * 4/3, rounded up only

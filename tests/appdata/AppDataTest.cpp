@@ -41,24 +41,6 @@ PropertyPage& AppDataTest::showPage(int index) {
     return *current;
 }
 
-QLineEdit* AppDataTest::edit(int id) const {
-    auto* box = current->controls().as<QLineEdit>(id);
-    EXPECT_NE(box, nullptr) << id;
-    return box;
-}
-
-QComboBox* AppDataTest::list(int id) const {
-    auto* combo = current->controls().as<QComboBox>(id);
-    EXPECT_NE(combo, nullptr) << id;
-    return combo;
-}
-
-QSlider* AppDataTest::slider(int id) const {
-    auto* track = current->controls().as<QSlider>(id);
-    EXPECT_NE(track, nullptr) << id;
-    return track;
-}
-
 void AppDataTest::typeInto(int id, const QString& text) {
     QLineEdit* box = edit(id);
     box->selectAll();
@@ -111,26 +93,6 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-QStringList changedLines(const QByteArray& before, const QByteArray& after) {
-    const QList<QByteArray> old = before.split('\n');
-    const QList<QByteArray> now = after.split('\n');
-    if (old.size() != now.size()) {
-        return {QStringLiteral("%1 lines instead of %2").arg(now.size()).arg(old.size())};
-    }
-    QStringList changed;
-    QByteArray section;
-    for (qsizetype i = 0; i < now.size(); ++i) {
-        const QByteArray line = now[i].trimmed();
-        if (line.startsWith('[')) {
-            section = line;
-        }
-        if (now[i] != old[i]) {
-            changed << QString::fromLatin1(section + ' ' + line);
-        }
-    }
-    return changed;
 }
 
 QStringList storeValues() {

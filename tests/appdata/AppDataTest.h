@@ -15,7 +15,12 @@
 
 namespace halvex::test {
 
-enum PageIndex { ParameterPage = 0, CaptureScreenPage = 1, LibraryScreenPage = 2 };
+enum PageIndex {
+    ParameterPage = 0,
+    CaptureScreenPage = 1,
+    LibraryScreenPage = 2,
+    ProcessingScreenPage = 3
+};
 
 class AppDataTest : public AppTest {
 protected:
@@ -27,9 +32,15 @@ protected:
     // Brings a page to the front (initialising it on its first showing) and returns it.
     PropertyPage& showPage(int index);
 
-    QLineEdit* edit(int id) const;
-    QComboBox* list(int id) const;
-    QSlider* slider(int id) const;
+    // A control of the page in front, as the widget it is.
+    template <typename Widget> Widget* control(int id) const {
+        auto* widget = current->controls().as<Widget>(id);
+        EXPECT_NE(widget, nullptr) << id;
+        return widget;
+    }
+    QLineEdit* edit(int id) const { return control<QLineEdit>(id); }
+    QComboBox* list(int id) const { return control<QComboBox>(id); }
+    QSlider* slider(int id) const { return control<QSlider>(id); }
 
     // Replaces the box's text key by key, as typing over a selection does.
     void typeInto(int id, const QString& text);
@@ -54,10 +65,6 @@ protected:
 // The whole content of a file, or "<missing>".
 QByteArray fileBytes(const QString& path);
 void writeFile(const QString& path, const QByteArray& bytes);
-
-// The lines of after that differ from before, each as "[Section] line"; a different number of
-// lines is reported as one entry.
-QStringList changedLines(const QByteArray& before, const QByteArray& after);
 
 // All 101 values of the store, in table order.
 QStringList storeValues();

@@ -48,80 +48,115 @@ TEST_F(WindowTest, OpensAt800By600WithThePaddedTabsInOrder) {
     EXPECT_EQ(menu, (QStringList{"&New ", "&Load", "&Save", "E&xit"}));
 
     PropertySheet* sheet = window->sheet();
-    ASSERT_EQ(sheet->count(), 3);
+    ASSERT_EQ(sheet->count(), 4);
     EXPECT_EQ(sheet->tabText(0), QStringLiteral("                 Parameter                   "));
     EXPECT_EQ(sheet->tabText(1), QStringLiteral("          Capture Screen            "));
     EXPECT_EQ(sheet->tabText(2), QStringLiteral("            Library Screen            "));
+    EXPECT_EQ(sheet->tabText(3), QStringLiteral("         Processing Screen           "));
     EXPECT_EQ(sheet->activeIndex(), 0);
     EXPECT_TRUE(sheet->isVisible());
     // The sheet stands in the middle of the window, whole.
     const QRect area = window->clientArea()->rect();
     EXPECT_TRUE(area.contains(sheet->geometry()));
     EXPECT_LE(std::abs(sheet->geometry().center().x() - area.center().x()), 1);
+    // Every page shows whole in its tab.
+    for (int index : {ParameterPage, CaptureScreenPage, LibraryScreenPage, ProcessingScreenPage}) {
+        PropertyPage& page = showPage(index);
+        EXPECT_EQ(page.visibleRegion().boundingRect(), page.rect()) << index;
+        EXPECT_GE(page.width(), 700) << index;
+    }
     window.reset(); // before its owner goes
 }
 
-TEST_F(WindowTest, ExitWithoutEditsClosesWithoutAQuestion) {
-    window = openWindow();
+// How the window is closed, whether an edit was made, and how the question is answered: nothing is
+// saved unless the technician confirms a file.
+enum class Closing { Exit, CloseBox, Escape };
+struct CloseCase {
+    const char* name;
+    Closing how;
+    bool edited;
+    MessageResult answer;
+};
+
+class CloseTest : public AppDataTest, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(CloseTest, AsksOnlyAfterAnEditAndSavesNothingUnconfirmed) {
+    const CloseCase& c = GetParam();
+    const QByteArray before = fileBytes(iniPath());
     showPage(LibraryScreenPage);
-    window->menu()->choose(AppDataId::FileExit);
-    EXPECT_TRUE(dialogs.messages.empty());
+    if (c.edited) {
+        typeInto(AppDataId::LoadFilename, QStringLiteral("x.jpg"));
+    }
+    dialogs.messageAnswers = {c.answer};
+    QTest::keyClick(window.get(), Qt::Key_Return); // Enter does not end the window
+    ASSERT_FALSE(window->hasEnded());
+    switch (c.how) {
+    case Closing::Exit:
+        window->menu()->choose(AppDataId::FileExit);
+        break;
+    case Closing::CloseBox:
+        window->close();
+        break;
+    case Closing::Escape:
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        break;
+    }
+
+    EXPECT_EQ(dialogs.messageTexts(), c.edited ? QStringList{kMessage14} : QStringList{});
+    if (c.edited) {
+        EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
+        EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Question);
+        EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
+    }
+    // Yes opens the save dialog, which is cancelled here.
+    EXPECT_EQ(dialogs.fileDialogs.size(), c.edited && c.answer == MessageResult::Yes ? 1u : 0u);
     EXPECT_TRUE(window->hasEnded());
     EXPECT_EQ(window->endResult(), IDOK);
-}
-
-TEST_F(WindowTest, ExitAfterAnEditAnsweredNoClosesWithoutSaving) {
-    const QByteArray before = fileBytes(iniPath());
-    showPage(LibraryScreenPage);
-    typeInto(AppDataId::LoadFilename, QStringLiteral("x.jpg"));
-    dialogs.messageAnswers = {MessageResult::No};
-    window->menu()->choose(AppDataId::FileExit);
-
-    ASSERT_EQ(dialogs.messageTexts(), QStringList{kMessage14});
-    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Question);
-    EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
-    EXPECT_TRUE(dialogs.fileDialogs.empty());
-    EXPECT_TRUE(window->hasEnded());
-    EXPECT_EQ(SettingsChanged, 0);
-    EXPECT_EQ(fileBytes(iniPath()), before);
-    // The edit stays in memory; only the file is left alone.
-    EXPECT_EQ(settingsStore().value(u"LibraryScreenParameter", u"LoadFilename"), "x.jpg");
-}
-
-TEST_F(WindowTest, CloseRequestAfterAnEditAnsweredYesThenCancelledClosesWithoutSaving) {
-    const QByteArray before = fileBytes(iniPath());
-    showPage(ParameterPage);
-    choose(AppDataId::SizeCheck, QStringLiteral("OFF"));
-    dialogs.messageAnswers = {MessageResult::Yes};
-    window->close();
-
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{kMessage14});
-    ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
-    const FileDialogRequest& request = dialogs.fileDialogs[0];
-    EXPECT_TRUE(request.save);
-    EXPECT_EQ(request.title, QStringLiteral("Save Ini File As"));
-    EXPECT_EQ(request.filter, kIniFilter);
-    EXPECT_EQ(request.initialDirectory, workDir());
-    EXPECT_EQ(request.initialName, QString());
-    EXPECT_EQ(request.defaultExtension, QStringLiteral("ini"));
-    EXPECT_TRUE(request.overwritePrompt);
-    EXPECT_TRUE(request.pathMustExist);
-    EXPECT_TRUE(window->hasEnded());
     EXPECT_FALSE(window->sheet()->isVisible());
     EXPECT_EQ(SettingsChanged, 0);
     EXPECT_EQ(fileBytes(iniPath()), before);
 }
 
-TEST_F(WindowTest, EscapeRunsTheCloseSequenceAndEnterDoesNothing) {
-    showPage(LibraryScreenPage);
-    typeInto(AppDataId::SaveFilename, QStringLiteral("y.jpg"));
-    QTest::keyClick(window.get(), Qt::Key_Return);
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CloseTest,
+    ::testing::Values(CloseCase{"ExitUnedited", Closing::Exit, false, MessageResult::Yes},
+                      CloseCase{"ExitAnsweredNo", Closing::Exit, true, MessageResult::No},
+                      CloseCase{"CloseBoxAnsweredYes", Closing::CloseBox, true, MessageResult::Yes},
+                      CloseCase{"EscapeAnsweredNo", Closing::Escape, true, MessageResult::No}),
+    [](const auto& param) { return std::string(param.param.name); });
+
+// The file dialogs of Save and Load, each cancelled: nothing happens, an edit stays unsaved.
+struct FileDialogCase {
+    int command;
+    const char* title;
+    const char* initialName;
+    bool save; // also: overwriting asks, and the file need not exist
+};
+
+TEST_F(WindowTest, FileDialogsAskForAnIniFileInTheApplicationDirectoryAndACancelChangesNothing) {
+    showPage(ParameterPage);
+    choose(AppDataId::Autosave, QStringLiteral("ON"));
+    for (const FileDialogCase& c :
+         {FileDialogCase{AppDataId::FileSave, "Save Ini File As", "", true},
+          FileDialogCase{AppDataId::FileLoad, "Open Ini File", "default.ini", false}}) {
+        dialogs.fileDialogs.clear();
+        window->menu()->choose(c.command);
+        ASSERT_EQ(dialogs.fileDialogs.size(), 1u) << c.title;
+        const FileDialogRequest& request = dialogs.fileDialogs[0];
+        EXPECT_EQ(request.save, c.save);
+        EXPECT_EQ(request.title, QLatin1String(c.title));
+        EXPECT_EQ(request.filter, kIniFilter);
+        EXPECT_EQ(request.initialDirectory, workDir());
+        EXPECT_EQ(request.initialName, QLatin1String(c.initialName));
+        EXPECT_EQ(request.defaultExtension, QStringLiteral("ini"));
+        EXPECT_EQ(request.overwritePrompt, c.save);
+        EXPECT_TRUE(request.pathMustExist);
+        EXPECT_EQ(request.fileMustExist, !c.save);
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_FALSE(window->hasEnded());
-    dialogs.messageAnswers = {MessageResult::No};
-    QTest::keyClick(window.get(), Qt::Key_Escape);
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{kMessage14});
-    EXPECT_TRUE(window->hasEnded());
+    EXPECT_EQ(SettingsChanged, 1);
+    EXPECT_EQ(CurrentIniPath, iniPath());
 }
 
 TEST_F(WindowTest, SaveOntoTheFileInUseMakesTheBackupFirst) {
@@ -173,26 +208,6 @@ TEST_F(WindowTest, RefusedSaveShowsTheErrorOwnedByTheWindowAndClearsTheChange) {
     EXPECT_FALSE(window->hasEnded());
 }
 
-TEST_F(WindowTest, CancelledSaveKeepsTheChange) {
-    showPage(ParameterPage);
-    choose(AppDataId::Autosave, QStringLiteral("ON"));
-    window->menu()->choose(AppDataId::FileSave);
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(SettingsChanged, 1);
-    EXPECT_EQ(CurrentIniPath, iniPath());
-}
-
-TEST_F(WindowTest, NewReloadsTheDefaultFileAndCloses) {
-    CurrentIniPath = workPath(QStringLiteral("other.ini"));
-    settingsStore().setValue(u"Version", u"Version", QStringLiteral("9.9"));
-    window = openWindow();
-    window->menu()->choose(AppDataId::FileNew);
-    EXPECT_TRUE(window->hasEnded());
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(CurrentIniPath, iniPath());
-    EXPECT_EQ(settingsStore().value(u"Version", u"Version"), QStringLiteral("2.2.1"));
-}
-
 TEST_F(WindowTest, NewAfterAnEditStillAsksAndASaveWritesTheDefaultValues) {
     showPage(LibraryScreenPage);
     typeInto(AppDataId::LoadFilename, QStringLiteral("edited.jpg"));
@@ -240,27 +255,11 @@ TEST_F(WindowTest, LoadReplacesTheEditsAndEndsWithoutAsking) {
     dialogs.fileAnswers = {path};
     window->menu()->choose(AppDataId::FileLoad);
 
-    ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
-    const FileDialogRequest& request = dialogs.fileDialogs[0];
-    EXPECT_FALSE(request.save);
-    EXPECT_EQ(request.title, QStringLiteral("Open Ini File"));
-    EXPECT_EQ(request.filter, kIniFilter);
-    EXPECT_EQ(request.initialDirectory, workDir());
-    EXPECT_EQ(request.initialName, QStringLiteral("default.ini"));
-    EXPECT_EQ(request.defaultExtension, QStringLiteral("ini"));
-    EXPECT_TRUE(request.fileMustExist);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(window->hasEnded());
     EXPECT_EQ(CurrentIniPath, path);
     EXPECT_EQ(settingsStore().value(u"Version", u"Version"), QStringLiteral("3.0"));
     EXPECT_EQ(settingsStore().value(u"LibraryScreenParameter", u"LoadFilename"), QString());
-}
-
-TEST_F(WindowTest, CancelledLoadChangesNothing) {
-    window = openWindow();
-    window->menu()->choose(AppDataId::FileLoad);
-    EXPECT_FALSE(window->hasEnded());
-    EXPECT_EQ(CurrentIniPath, iniPath());
 }
 
 // The main window, Window > Application Data Setting Screen.
@@ -308,15 +307,6 @@ TEST_F(OpenFromMainWindowTest, LoadingAnotherFileThereBringsBackTheCameraDataLay
     EXPECT_EQ(main->windowTitle(),
               QStringLiteral("Corvane Halvex Application (Maintenance Screen)"));
     EXPECT_EQ(main->m_strIniPath, workPath(QStringLiteral("default.ini")));
-}
-
-TEST_F(OpenFromMainWindowTest, GrayedWhileLive) {
-    main = startMainWindow();
-    main->StartLiveView();
-    dialogs.modalRuns.clear();
-    main->menu()->choose(MenuId::ApplicationDataScreen);
-    EXPECT_TRUE(dialogs.modalRuns.empty());
-    main->StopLiveView();
 }
 
 } // namespace

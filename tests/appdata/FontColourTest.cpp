@@ -6,47 +6,34 @@
 namespace halvex {
 namespace {
 
+// Code, name and font attributes of the four styles, every way round.
 struct StyleCase {
     const char* code;
     const char* name;
-};
-
-TEST(FontColourTest, StyleCodesAndNamesBothWays) {
-    for (const StyleCase& c : {StyleCase{"0", "REGULAR"}, StyleCase{"1", "BOLD"},
-                               StyleCase{"2", "ITALIC"}, StyleCase{"3", "BOLDITALIC"}}) {
-        EXPECT_EQ(styleNameFromCode(QString::fromLatin1(c.code)), QString::fromLatin1(c.name));
-        EXPECT_EQ(styleCodeFromName(QString::fromLatin1(c.name)), QString::fromLatin1(c.code));
-    }
-    for (const char* malformed : {"7", "5", "", "-1", "01", " 1", "abc"}) {
-        EXPECT_EQ(styleNameFromCode(QString::fromLatin1(malformed)), QString()) << malformed;
-    }
-    for (const char* unknown : {"", "Bold", "BOLD ", "OBLIQUE"}) {
-        EXPECT_EQ(styleCodeFromName(QString::fromLatin1(unknown)), QString()) << unknown;
-    }
-}
-
-struct AttributeCase {
     int weight;
     bool italic;
-    const char* name;
 };
 
-TEST(FontColourTest, StyleNamesAndFontAttributesBothWays) {
-    for (const AttributeCase& c :
-         {AttributeCase{400, false, "REGULAR"}, AttributeCase{700, false, "BOLD"},
-          AttributeCase{400, true, "ITALIC"}, AttributeCase{700, true, "BOLDITALIC"}}) {
-        EXPECT_EQ(styleNameFromAttributes(c.weight, c.italic), QString::fromLatin1(c.name));
-        const FontAttributes attributes = attributesFromStyleName(QString::fromLatin1(c.name));
-        EXPECT_EQ(attributes.weight, c.weight) << c.name;
-        EXPECT_EQ(attributes.italic, c.italic) << c.name;
+TEST(FontColourTest, StylesAndTheirNamesAndAttributes) {
+    for (const StyleCase& c :
+         {StyleCase{"0", "REGULAR", 400, false}, StyleCase{"1", "BOLD", 700, false},
+          StyleCase{"2", "ITALIC", 400, true}, StyleCase{"3", "BOLDITALIC", 700, true}}) {
+        const QString name = QString::fromLatin1(c.name);
+        EXPECT_EQ(styleNameFromCode(QString::fromLatin1(c.code)), name);
+        EXPECT_EQ(styleCodeFromName(name), QString::fromLatin1(c.code));
+        EXPECT_EQ(styleNameFromAttributes(c.weight, c.italic), name);
+        EXPECT_EQ(attributesFromStyleName(name).weight, c.weight) << c.name;
+        EXPECT_EQ(attributesFromStyleName(name).italic, c.italic) << c.name;
     }
-    for (const AttributeCase& c : {AttributeCase{600, false, ""}, AttributeCase{0, false, ""},
-                                   AttributeCase{900, true, ""}, AttributeCase{401, false, ""}}) {
-        EXPECT_EQ(styleNameFromAttributes(c.weight, c.italic), QString()) << c.weight;
+    for (const char* malformed : {"7", "5", "", "-1", "01", " 1"}) {
+        EXPECT_EQ(styleNameFromCode(QString::fromLatin1(malformed)), QString()) << malformed;
     }
-    // A shown style without a name starts the dialog with a weight that has no name either.
-    const FontAttributes none = attributesFromStyleName(QString());
-    EXPECT_EQ(styleNameFromAttributes(none.weight, none.italic), QString());
+    for (const char* unknown : {"", "Bold", "BOLD "}) {
+        EXPECT_EQ(styleCodeFromName(QString::fromLatin1(unknown)), QString()) << unknown;
+    }
+    for (const int weight : {600, 0, 900, 401}) {
+        EXPECT_EQ(styleNameFromAttributes(weight, false), QString()) << weight;
+    }
 }
 
 struct ColourCase {
@@ -69,16 +56,6 @@ TEST(FontColourTest, TheSixteenColourNamesMatchAllThreeComponents) {
         EXPECT_EQ(colourName(makeColourRef(c.red, c.green, c.blue)), QString::fromLatin1(c.name))
             << c.red << "," << c.green << "," << c.blue;
     }
-}
-
-TEST(FontColourTest, ColourValuesHoldRedInTheLowestByte) {
-    const ColourRef information = makeColourRef(12, 200, 255);
-    EXPECT_EQ(information, 0x00FFC80Cu);
-    EXPECT_EQ(redOf(information), 12);
-    EXPECT_EQ(greenOf(information), 200);
-    EXPECT_EQ(blueOf(information), 255);
-    EXPECT_EQ(fromQColor(QColor(12, 200, 255)), 0x00FFC80Cu);
-    EXPECT_EQ(toQColor(0x00FFC80Cu), QColor(12, 200, 255));
 }
 
 TEST(FontColourTest, ComponentsAreWrittenInLowerCaseHexWithoutLeadingZeros) {
@@ -113,19 +90,6 @@ TEST(FontColourTest, StoredComponentsAreReadInBaseSixteenAsOneByte) {
               0x00FF0000u);
 }
 
-TEST(FontColourTest, TextSizeInTenthsIsShownInWholePoints) {
-    struct Case {
-        const char* tenths;
-        const char* points;
-    };
-    for (const Case& c :
-         {Case{"120", "12"}, Case{"125", "12"}, Case{"95", "9"}, Case{"7", "0"}, Case{"abc", "0"},
-          Case{"", "0"}, Case{"100pt", "10"}, Case{"-15", "-1"}}) {
-        EXPECT_EQ(pointsFromTenths(QString::fromLatin1(c.tenths)), QString::fromLatin1(c.points))
-            << c.tenths;
-    }
-}
-
 TEST(FontColourTest, CellHeightRoundsUpOnlyAboveOneHalf) {
     struct Case {
         int points;
@@ -135,39 +99,10 @@ TEST(FontColourTest, CellHeightRoundsUpOnlyAboveOneHalf) {
          {Case{9, 12}, Case{10, 13}, Case{12, 16}, Case{8, 10}, Case{72, 96}, Case{0, 0}}) {
         EXPECT_EQ(fontHeightFromPoints(c.points), c.height) << c.points;
     }
-}
-
-TEST(FontColourTest, FontDescriptionFromTheShownTexts) {
-    const FontDescription bold =
-        fontDescriptionFromShown(QStringLiteral("Arial"), QStringLiteral("12"),
-                                 QStringLiteral("BOLD"), QStringLiteral("ON"));
-    EXPECT_EQ(bold.faceName, QStringLiteral("Arial"));
-    EXPECT_EQ(bold.height, 16);
-    EXPECT_EQ(bold.weight, 700);
-    EXPECT_FALSE(bold.italic);
-    EXPECT_TRUE(bold.underline);
-
-    const FontDescription italic =
-        fontDescriptionFromShown(QStringLiteral("Courier New"), QStringLiteral("9"),
-                                 QStringLiteral("ITALIC"), QStringLiteral("OFF"));
-    EXPECT_EQ(italic.height, 12);
-    EXPECT_EQ(italic.weight, 400);
-    EXPECT_TRUE(italic.italic);
-    EXPECT_FALSE(italic.underline);
-
-    // Malformed shown texts: no face, size 0, no style name, an underline that is not ON.
-    const FontDescription empty =
-        fontDescriptionFromShown(QString(), QStringLiteral("0"), QString(), QStringLiteral("on"));
-    EXPECT_EQ(empty.faceName, QString());
-    EXPECT_EQ(empty.height, 0);
-    EXPECT_EQ(empty.weight, 0);
-    EXPECT_FALSE(empty.italic);
-    EXPECT_FALSE(empty.underline);
-
-    const QString longFace = QStringLiteral("A typeface name far longer than thirty-one");
-    EXPECT_EQ(
-        fontDescriptionFromShown(longFace, QStringLiteral("10"), QString(), QString()).faceName,
-        QStringLiteral("A typeface name far longer than"));
+    // A face name is cut to the 31 characters a font description holds.
+    const QString face = QStringLiteral("A typeface name far longer than thirty-one");
+    EXPECT_EQ(fontDescriptionFromShown(face, QStringLiteral("10"), QString(), QString()).faceName,
+              QStringLiteral("A typeface name far longer than"));
 }
 
 } // namespace

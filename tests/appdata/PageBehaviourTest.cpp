@@ -80,25 +80,23 @@ TEST_F(PageTest, FactorsShowTheStoredValueOverAHundred) {
     EXPECT_EQ(slider(ScaleOpticalCorrectSlider)->maximum(), 10000);
 }
 
-TEST_F(PageTest, ASliderAtItsLeftEndGivesTheSmallestFactor) {
-    showPage(ParameterPage);
-    pressOnSlider(ScaleOpticalCorrectSlider, Qt::Key_Home);
-    EXPECT_EQ(edit(ScaleOpticalCorrect)->text(), QStringLiteral("0.1"));
-    EXPECT_EQ(slider(ScaleOpticalCorrectSlider)->value(), 10);
-    EXPECT_EQ(stored("ScaleCorrectData", "ScaleOpticalCorrectData"), QStringLiteral("10"));
-    EXPECT_EQ(SettingsChanged, 1);
-}
-
 TEST_F(PageTest, MovingEitherSliderRewritesBothFactorsAsIntegers) {
     showPage(ParameterPage);
     typeInto(ScaleCorrect, QStringLiteral("1.234"));
     leave(ScaleCorrect);
     ASSERT_EQ(stored("ScaleCorrectData", "ScaleCorrectData"), QStringLiteral("123.40"));
     drag(ScaleOpticalCorrectSlider, 4321);
+    EXPECT_EQ(SettingsChanged, 1);
     EXPECT_EQ(stored("ScaleCorrectData", "ScaleCorrectData"), QStringLiteral("123"));
     EXPECT_EQ(stored("ScaleCorrectData", "ScaleOpticalCorrectData"), QStringLiteral("4321"));
     EXPECT_EQ(edit(ScaleCorrect)->text(), QStringLiteral("1.23"));
     EXPECT_EQ(edit(ScaleOpticalCorrect)->text(), QStringLiteral("43.21"));
+
+    // At its left end a slider gives the smallest factor.
+    pressOnSlider(ScaleOpticalCorrectSlider, Qt::Key_Home);
+    EXPECT_EQ(edit(ScaleOpticalCorrect)->text(), QStringLiteral("0.1"));
+    EXPECT_EQ(slider(ScaleOpticalCorrectSlider)->value(), 10);
+    EXPECT_EQ(stored("ScaleCorrectData", "ScaleOpticalCorrectData"), QStringLiteral("10"));
 }
 
 TEST_F(PageTest, ClearingTheVersionBringsThePreviousVersionBack) {
@@ -111,51 +109,35 @@ TEST_F(PageTest, ClearingTheVersionBringsThePreviousVersionBack) {
     EXPECT_EQ(edit(Version)->maxLength(), 50);
 }
 
-TEST_F(PageTest, ManualExposureOutOfRangeGetsTheSliderPositionBack) {
-    showPage(CaptureScreenPage);
-    typeInto(ManualExposure, QStringLiteral("300"));
-    EXPECT_EQ(slider(ManualExposureSlider)->value(), 255); // at its end, not at 300
-    EXPECT_EQ(stored("CaptureScreenParameter", "ManualExposure"), QStringLiteral("128"));
-    leave(ManualExposure);
-    EXPECT_EQ(edit(ManualExposure)->text(), QStringLiteral("255"));
-    EXPECT_EQ(stored("CaptureScreenParameter", "ManualExposure"), QStringLiteral("255"));
-}
+// Manual Exposure: the slider follows the typing in the canonical form of the number; leaving the
+// box with a text that is no level from 1 to 255 puts the slider's position back.
+struct ExposureCase {
+    const char* typed;
+    const char* shownWhileTyping;
+    int slider;
+    const char* stored;
+};
 
-TEST_F(PageTest, ManualExposureSliderFollowsTheTypingInCanonicalForm) {
-    showPage(CaptureScreenPage);
-    typeInto(ManualExposure, QStringLiteral("007"));
-    EXPECT_EQ(edit(ManualExposure)->text(), QStringLiteral("7"));
-    EXPECT_EQ(slider(ManualExposureSlider)->value(), 7);
-    leave(ManualExposure);
-    EXPECT_EQ(stored("CaptureScreenParameter", "ManualExposure"), QStringLiteral("7"));
-}
-
-TEST_F(PageTest, ManualExposureSliderDraggedToZeroStoresZero) {
-    showPage(CaptureScreenPage);
-    drag(ManualExposureSlider, 0);
-    EXPECT_EQ(edit(ManualExposure)->text(), QStringLiteral("0"));
-    EXPECT_EQ(stored("CaptureScreenParameter", "ManualExposure"), QStringLiteral("0"));
-    EXPECT_EQ(SettingsChanged, 1);
+TEST_F(PageTest, ManualExposureTypedAndLeft) {
+    for (const ExposureCase& c : {ExposureCase{"300", "300", 255, "255"},
+                                  ExposureCase{"007", "7", 7, "7"}, ExposureCase{"0", "0", 0, "0"},
+                                  ExposureCase{"", "0", 0, "0"}, ExposureCase{"1", "1", 1, "1"}}) {
+        showPage(CaptureScreenPage);
+        drag(ManualExposureSlider, 128);
+        typeInto(ManualExposure, QString::fromLatin1(c.typed));
+        EXPECT_EQ(edit(ManualExposure)->text(), c.shownWhileTyping) << c.typed;
+        EXPECT_EQ(slider(ManualExposureSlider)->value(), c.slider) << c.typed;
+        EXPECT_EQ(stored("CaptureScreenParameter", "ManualExposure"), "128") << c.typed;
+        leave(ManualExposure);
+        EXPECT_EQ(edit(ManualExposure)->text(), c.stored) << c.typed;
+        EXPECT_EQ(stored("CaptureScreenParameter", "ManualExposure"), c.stored) << c.typed;
+    }
 }
 
 TEST_F(PageTest, LeavingAnUnchangedExposureIsNoEdit) {
     showPage(CaptureScreenPage);
     leave(ManualExposure);
     EXPECT_EQ(SettingsChanged, 0);
-    EXPECT_EQ(stored("CaptureScreenParameter", "ManualExposure"), QStringLiteral("128"));
-}
-
-TEST_F(PageTest, TextsFollowTheTypingWithinTheirLimits) {
-    showPage(LibraryScreenPage);
-    EXPECT_EQ(edit(LoadLocation)->maxLength(), 255);
-    EXPECT_EQ(edit(LoadFilename)->maxLength(), 50);
-    EXPECT_EQ(edit(SaveLocation)->maxLength(), 255);
-    EXPECT_EQ(edit(SaveFilename)->maxLength(), 50);
-    typeInto(LoadFilename, QStringLiteral("ab"));
-    EXPECT_EQ(stored("LibraryScreenParameter", "LoadFilename"), QStringLiteral("ab"));
-    showPage(CaptureScreenPage);
-    typeInto(AutosaveLocation, QString());
-    EXPECT_EQ(stored("CaptureScreenParameter", "AutosaveLocation"), QString());
 }
 
 // A file that lacks most keys and holds garbage in others.
@@ -198,10 +180,18 @@ TEST_F(PageTest, AFileLackingKeysOrHoldingGarbageShowsEmptyChoicesAndSavesAsItWa
 
     showPage(LibraryScreenPage);
     EXPECT_EQ(edit(LoadLocation)->text(), QString());
+    showPage(ProcessingScreenPage);
+    EXPECT_EQ(list(ProcessingId::Scale)->currentIndex(), -1);
+    EXPECT_EQ(list(ProcessingId::Rotate)->currentIndex(), 0);
+    EXPECT_EQ(list(ProcessingId::CalendarSelect)->currentIndex(), -1);
 
-    // Showing is no edit: the store keeps every value, garbage included, and Save writes it.
+    // Showing is no edit: the store keeps every value, garbage included, and Save writes it; only
+    // the text colour's name follows its (missing, so black) components.
     EXPECT_EQ(SettingsChanged, 0);
-    EXPECT_EQ(storeValues(), loaded);
+    EXPECT_EQ(settingsStore().value(u"ProcessingScreenParameter", u"TextColor"), "BLACK");
+    QStringList expected = loaded;
+    expected[45] = QStringLiteral("BLACK"); // TextColor, the 46th key
+    EXPECT_EQ(storeValues(), expected);
     const QString saved = workPath(QStringLiteral("saved.ini"));
     saveAs(saved);
     const QByteArray bytes = fileBytes(saved);
@@ -209,7 +199,7 @@ TEST_F(PageTest, AFileLackingKeysOrHoldingGarbageShowsEmptyChoicesAndSavesAsItWa
          {"Version=\"\"\r\n", "UserMakeFolder=maybe\r\n", "SizeCheck=on\r\n",
           "DefaultFolderErase=\r\n", "ScaleCorrectData=junk\r\n", "ImageSizeDefault=7\r\n",
           "MovieDefaultFormat=x1\r\n", "SnapshotDefaultFormat=\r\n", "ManualExposure=abc\r\n",
-          "AutosavePrefix=\"TOOLONG\"\r\n", "LoadLocation=\"\"\r\n"}) {
+          "AutosavePrefix=\"TOOLONG\"\r\n", "LoadLocation=\"\"\r\n", "TextColor=BLACK\r\n"}) {
         EXPECT_TRUE(bytes.contains(line)) << line;
     }
 }
