@@ -38,7 +38,10 @@ public:
         return started;
     }
 
+    using AppTest::dialogs;
     using AppTest::time;
+    using AppTest::workDir;
+    using AppTest::workPath;
     std::unique_ptr<CameraDataDialog> window;
 
 private:
