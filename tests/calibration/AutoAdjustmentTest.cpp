@@ -13,10 +13,8 @@ protected:
         return virtualSeconds() - before;
     }
     void expectClosingState() {
-        EXPECT_EQ(window->m_strStatus, QStringLiteral("Live image display"));
-        EXPECT_EQ(window->m_progress->value(), 0);
+        expectIdle();
         EXPECT_EQ(vx3sim::peekRegister(0x12) & 0x04, 0x00); // white balance manual again
-        EXPECT_EQ(window->m_bBusy, 0);
         EXPECT_TRUE(window->m_strMessage.startsWith(QStringLiteral(" Blue = ")));
     }
 };
@@ -25,10 +23,7 @@ TEST_F(AutoAdjustmentTest, SettlesInRangeOnBothSensors) {
     for (const char* sensor : {"OV7610", "OV7620"}) {
         SCOPED_TRACE(sensor);
         start(sensor);
-        click(MainId::Start);
-        for (int tick = 0; tick < 30; ++tick) { // a second of live view before the procedure
-            window->fireTimer(CameraDataDialog::LiveViewTimerId);
-        }
+        startLiveView();
         QSignalSpy bar(window->m_progress, &QProgressBar::valueChanged);
         const double seconds = run();
 
@@ -45,8 +40,6 @@ TEST_F(AutoAdjustmentTest, SettlesInRangeOnBothSensors) {
         EXPECT_TRUE(positions(bar).contains(40));
         EXPECT_GE(seconds, 8.0); // 2 s, then three readings 2 s apart
         expectClosingState();
-        std::printf("[ figures  ] %s auto: blue %d red %d after %.0f s, %s\n", sensor, blue, red,
-                    seconds, qPrintable(window->m_strMessage));
         window.reset();
         vx3sim::reset();
     }
@@ -55,46 +48,20 @@ TEST_F(AutoAdjustmentTest, SettlesInRangeOnBothSensors) {
 // A Retry of the time-out waits afresh within the same run; a Retry of the range check nests a
 // whole run. Every run ends with its own closing steps.
 TEST_F(AutoAdjustmentTest, RetryAndCancelOfItsTwoBoxes) {
-    using R = MessageResult;
     struct Case {
         const char* name;
         bool unsettled;
         bool settlesAtFirstBox;
-        std::deque<MessageResult> answers;
-        QStringList messages;
+        const char* answers; // R: Retry, C: Cancel
+        const char* boxes;   // T: time-out, O: out of range
         int runs;
         double firstBoxMin, firstBoxMax, laterBoxGap; // virtual seconds
     };
     const Case cases[] = {
-        {"time-out, cancel", true, false, {R::Cancel}, {text::Timeout}, 1, 102, 105, 0},
-        {"time-out, retry, cancel",
-         true,
-         false,
-         {R::Retry, R::Cancel},
-         {text::Timeout, text::Timeout},
-         1,
-         102,
-         105,
-         102},
-        {"time-out, retry once settled",
-         true,
-         true,
-         {R::Retry},
-         {text::Timeout, text::OutOfRange},
-         1,
-         102,
-         105,
-         8},
-        {"out of range, cancel", false, false, {R::Cancel}, {text::OutOfRange}, 1, 8, 30, 0},
-        {"out of range, retry twice, cancel",
-         false,
-         false,
-         {R::Retry, R::Retry, R::Cancel},
-         {text::OutOfRange, text::OutOfRange, text::OutOfRange},
-         3,
-         8,
-         30,
-         8},
+        {"time-out, cancel", true, false, "C", "T", 1, 102, 105, 0},
+        {"time-out, retry, cancel", true, false, "RC", "TT", 1, 102, 105, 102},
+        {"time-out, retry once settled", true, true, "R", "TO", 1, 102, 105, 8},
+        {"out of range, retry twice, cancel", false, false, "RRC", "OOO", 3, 8, 30, 8},
     };
     start();
     click(MainId::Start);
@@ -103,7 +70,15 @@ TEST_F(AutoAdjustmentTest, RetryAndCancelOfItsTwoBoxes) {
         SCOPED_TRACE(c.name);
         vx3sim::setWhiteBalanceUnstable(c.unsettled);
         dialogs.messages.clear();
-        dialogs.messageAnswers = c.answers;
+        dialogs.messageAnswers.clear();
+        QStringList boxes;
+        for (const char* box = c.boxes; *box != '\0'; ++box) {
+            boxes << (*box == 'T' ? text::Timeout : text::OutOfRange);
+        }
+        for (const char* answer = c.answers; *answer != '\0'; ++answer) {
+            dialogs.messageAnswers.push_back(*answer == 'R' ? MessageResult::Retry
+                                                            : MessageResult::Cancel);
+        }
         std::vector<double> shownAfter;
         const double before = virtualSeconds();
         dialogs.onMessage = [&](const MessageRequest&) {
@@ -112,13 +87,13 @@ TEST_F(AutoAdjustmentTest, RetryAndCancelOfItsTwoBoxes) {
         };
         vx3sim::clearLog();
         run();
-        EXPECT_EQ(dialogs.messageTexts(), c.messages);
+        EXPECT_EQ(dialogs.messageTexts(), boxes);
         for (const MessageRequest& box : dialogs.messages) {
             EXPECT_EQ(box.buttons, MessageButtons::RetryCancel);
             EXPECT_EQ(box.icon, MessageIcon::Stop);
             EXPECT_EQ(box.modality, Modality::System);
         }
-        ASSERT_EQ(shownAfter.size(), static_cast<std::size_t>(c.messages.size()));
+        ASSERT_EQ(shownAfter.size(), static_cast<std::size_t>(boxes.size()));
         EXPECT_GE(shownAfter[0], c.firstBoxMin);
         EXPECT_LT(shownAfter[0], c.firstBoxMax);
         for (std::size_t i = 1; i < shownAfter.size(); ++i) {

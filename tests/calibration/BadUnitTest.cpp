@@ -14,6 +14,7 @@ struct BadUnitCase {
     MessageIcon icon;
     MessageButtons buttons;
     double shownAfterMin, shownAfterMax; // virtual seconds from the click; 0: not timed
+    int beepsBeforeBox;
 };
 
 void PrintTo(const BadUnitCase& c, std::ostream* out) {
@@ -28,13 +29,18 @@ TEST_P(BadUnitTest, EndsWithItsMessageAndTheProcedureFinishes) {
     start();
     const double before = virtualSeconds();
     double shownAfter = 0.0;
-    dialogs.onMessage = [&](const MessageRequest&) { shownAfter = virtualSeconds() - before; };
+    int beeps = -1;
+    dialogs.onMessage = [&](const MessageRequest&) {
+        shownAfter = virtualSeconds() - before;
+        beeps = dialogs.beeps;
+    };
     click(c.button);
 
     ASSERT_EQ(dialogs.messageTexts(), QStringList{c.message});
     const MessageRequest& box = dialogs.messages[0];
     EXPECT_EQ(box.icon, c.icon);
     EXPECT_EQ(box.buttons, c.buttons);
+    EXPECT_EQ(beeps, c.beepsBeforeBox);
     if (c.shownAfterMax > 0) {
         EXPECT_GE(shownAfter, c.shownAfterMin);
         EXPECT_LT(shownAfter, c.shownAfterMax);
@@ -42,9 +48,7 @@ TEST_P(BadUnitTest, EndsWithItsMessageAndTheProcedureFinishes) {
     // The start-up sequence ran to its end, before or after the box.
     EXPECT_EQ(vx3sim::peekRegister(0x72), 0x80);
     EXPECT_NE(VX3_LV_IsMovieRunning(), 0);
-    EXPECT_EQ(window->m_strStatus, QStringLiteral("Live image display"));
-    EXPECT_EQ(window->m_progress->value(), 0);
-    EXPECT_EQ(window->m_bBusy, 0);
+    expectIdle();
     if (c.button == MainId::Start) {
         EXPECT_EQ(box.caption, QStringLiteral("Error"));
         EXPECT_EQ(box.modality, Modality::System);
@@ -60,17 +64,17 @@ INSTANTIATE_TEST_SUITE_P(
     Units, BadUnitTest,
     ::testing::Values(
         BadUnitCase{"WarmLamp", vx3sim::BadUnit::WarmLamp, MainId::GetAutoAdjValues,
-                    text::OutOfRange, MessageIcon::Stop, MessageButtons::RetryCancel, 0, 0},
+                    text::OutOfRange, MessageIcon::Stop, MessageButtons::RetryCancel, 0, 0, 0},
         BadUnitCase{"DarkTarget", vx3sim::BadUnit::DarkTarget, MainId::GetManualAdjValues,
-                    text::GreenOut, MessageIcon::Stop, MessageButtons::Ok, 0, 0},
+                    text::GreenOut, MessageIcon::Stop, MessageButtons::Ok, 0, 0, 1},
         BadUnitCase{"BrightTarget", vx3sim::BadUnit::BrightTarget, MainId::GetManualAdjValues,
-                    text::GreenOut, MessageIcon::Stop, MessageButtons::Ok, 0, 0},
+                    text::GreenOut, MessageIcon::Stop, MessageButtons::Ok, 0, 0, 1},
         BadUnitCase{"StuckRegister", vx3sim::BadUnit::StuckRegister, MainId::Start,
-                    text::WhiteBalanceWarning, MessageIcon::Warning, MessageButtons::Ok, 46.0,
-                    47.5},
+                    text::WhiteBalanceWarning, MessageIcon::Warning, MessageButtons::Ok, 46.0, 47.5,
+                    0},
         BadUnitCase{"UnsettledBalance", vx3sim::BadUnit::UnsettledBalance, MainId::Start,
-                    text::WhiteBalanceWarning, MessageIcon::Warning, MessageButtons::Ok, 46.0,
-                    47.5}),
+                    text::WhiteBalanceWarning, MessageIcon::Warning, MessageButtons::Ok, 46.0, 47.5,
+                    0}),
     [](const ::testing::TestParamInfo<BadUnitCase>& unit) { return unit.param.name; });
 
 } // namespace

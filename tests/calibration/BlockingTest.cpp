@@ -23,10 +23,6 @@ protected:
                                                         Qt::LeftButton, Qt::NoModifier));
         }
     }
-    static long continues() {
-        const auto names = calls();
-        return static_cast<long>(std::count(names.begin(), names.end(), "VX3_LV_ContinueMovie"));
-    }
 };
 
 TEST_F(BlockingTest, AClickDuringAWaitIsNotHandledAndTheTimerIsNotServed) {

@@ -23,6 +23,7 @@ inline const QString GreenOut =
 inline const QString WhiteBalanceWarning =
     QStringLiteral(" WhiteBalance Initialization error! \n Please push READ button and check the "
                    "value.");
+inline const QString LiveImage = QStringLiteral("Live image display");
 } // namespace text
 
 class CalibrationTest : public AppTest {
@@ -36,6 +37,13 @@ protected:
         vx3sim::setCameraVersion(cameraVersion);
         window = startMainWindow();
         window->ShowMaintenanceLayout();
+    }
+    // Start, then a second of live view for the exposure to settle.
+    void startLiveView() {
+        click(MainId::Start);
+        for (int tick = 0; tick < 30; ++tick) {
+            window->fireTimer(CameraDataDialog::LiveViewTimerId);
+        }
     }
     void click(int id) { QTest::mouseClick(window->control(id), Qt::LeftButton); }
     void type(int id, const QString& text) {
@@ -54,6 +62,17 @@ protected:
             list << change.at(0).toInt();
         }
         return list;
+    }
+    // Frames drawn: one continued movie each.
+    static int continues() {
+        const auto names = calls();
+        return static_cast<int>(std::count(names.begin(), names.end(), "VX3_LV_ContinueMovie"));
+    }
+    // The state every procedure ends in, whatever its outcome.
+    void expectIdle() const {
+        EXPECT_EQ(window->m_strStatus, text::LiveImage);
+        EXPECT_EQ(window->m_progress->value(), 0);
+        EXPECT_EQ(window->m_bBusy, 0);
     }
 
     double virtualSeconds() const { return static_cast<double>(time.nowMicroseconds()) / 1e6; }

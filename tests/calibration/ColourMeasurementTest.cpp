@@ -2,16 +2,26 @@
 #include "calibration/ColourMeasurement.h"
 
 #include <QImage>
-#include <cmath>
+#include <QPainter>
 #include <gtest/gtest.h>
 #include <limits>
 
 namespace halvex {
 namespace {
 
-QImage filled(QRgb colour) {
-    QImage image(640, 480, QImage::Format_RGB32);
-    image.fill(colour);
+struct Patch {
+    QRect rect;
+    QRgb colour;
+};
+
+// A black live area with the patches painted on it.
+QImage area(std::initializer_list<Patch> patches, QSize size = {640, 480}) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    for (const Patch& patch : patches) {
+        painter.fillRect(patch.rect, QColor::fromRgb(patch.colour));
+    }
     return image;
 }
 
@@ -19,68 +29,49 @@ TEST(ColourMeasurementTest, AdjustStepIsTwoFifthsOfTheDifferenceAndAtLeastTwo) {
     struct Case {
         int a, b, step;
     };
-    const Case cases[] = {{107, 100, 2}, {100, 108, 3}, {255, 0, 102}, {120, 105, 6}};
+    const Case cases[] = {{107, 100, 2}, {100, 108, 3}, {255, 0, 102},
+                          {120, 105, 6}, {100, 101, 2}, {100, 100, 2}};
     for (const Case& c : cases) {
         EXPECT_EQ(AdjustStep(static_cast<std::uint8_t>(c.a), static_cast<std::uint8_t>(c.b)),
                   c.step)
             << c.a << " " << c.b;
     }
-    for (int d = 0; d <= 255; ++d) { // the same as the integer part of 2d/5, at least 2
-        EXPECT_EQ(AdjustStep(0, static_cast<std::uint8_t>(d)), std::max(2 * d / 5, 2)) << d;
-    }
 }
 
 TEST(ColourMeasurementTest, MeasuresTheBlockInsideTheZoneOneFrame) {
-    // An all-white area reads 255: the block's sum over the smaller divisor, limited to 255.
-    const ZoneAverages white = MeasureZone(filled(qRgb(255, 255, 255)));
-    EXPECT_EQ(white.red, 255);
-    EXPECT_EQ(white.green, 255);
-    EXPECT_EQ(white.blue, 255);
-
-    const ZoneAverages colour = MeasureZone(filled(qRgb(200, 150, 90)));
-    EXPECT_EQ(colour.red, 200);
-    EXPECT_EQ(colour.green, 150);
-    EXPECT_EQ(colour.blue, 90);
-
-    // The Zone 1 frame and everything outside the block x 162..477, y 122..357 is not read.
-    QImage framed = filled(qRgb(0, 0, 0));
-    for (int y = 122; y <= 357; ++y) {
-        for (int x = 162; x <= 477; ++x) {
-            framed.setPixel(x, y, qRgb(100, 100, 100));
-        }
+    const QRect all(0, 0, 640, 480);
+    const QRgb white = qRgb(255, 255, 255);
+    const QRgb green = qRgb(0, 255, 0);
+    struct Case {
+        const char* name;
+        QImage image;
+        int red, green, blue;
+    };
+    const Case cases[] = {
+        // The block's sum over the smaller divisor, limited to 255.
+        {"white", area({{all, white}}), 255, 255, 255},
+        {"colour", area({{all, qRgb(200, 150, 90)}}), 200, 150, 90},
+        // The Zone 1 frame and everything outside the block x 162..477, y 122..357 is not read.
+        {"framed",
+         area({{{162, 122, 316, 236}, qRgb(100, 100, 100)},
+               {{0, 120, 640, 2}, green},
+               {{0, 358, 640, 2}, green},
+               {{160, 0, 2, 480}, green},
+               {{478, 0, 2, 480}, green}}),
+         100, 100, 100},
+        // One pixel of the block counts 1/74,576 of its value.
+        {"one pixel", area({{{477, 357, 1, 1}, white}}), 0, 0, 0},
+        {"118 of 236 rows", area({{{162, 122, 316, 118}, green}}), 0, 127, 0},
+        // An area smaller than the live area counts its missing pixels as black.
+        {"small", area({{all, white}}, {320, 240}), 63, 63, 63},
+        {"none", QImage(), 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const ZoneAverages averages = MeasureZone(c.image);
+        EXPECT_EQ(averages.red, c.red) << c.name;
+        EXPECT_EQ(averages.green, c.green) << c.name;
+        EXPECT_EQ(averages.blue, c.blue) << c.name;
     }
-    for (int x = 0; x < 640; ++x) {
-        for (int y : {120, 121, 358, 359}) {
-            framed.setPixel(x, y, qRgb(0, 255, 0));
-        }
-    }
-    for (int y = 0; y < 480; ++y) {
-        for (int x : {160, 161, 478, 479}) {
-            framed.setPixel(x, y, qRgb(0, 255, 0));
-        }
-    }
-    const ZoneAverages block = MeasureZone(framed);
-    EXPECT_EQ(block.red, 100);
-    EXPECT_EQ(block.green, 100);
-    EXPECT_EQ(block.blue, 100);
-
-    // One pixel of the block counts 1/74,576 of its value.
-    QImage single = filled(qRgb(0, 0, 0));
-    single.setPixel(477, 357, qRgb(255, 255, 255));
-    EXPECT_EQ(MeasureZone(single).green, 0);
-    QImage half = filled(qRgb(0, 0, 0));
-    for (int y = 122; y < 240; ++y) {
-        for (int x = 162; x <= 477; ++x) {
-            half.setPixel(x, y, qRgb(0, 255, 0));
-        }
-    }
-    EXPECT_EQ(MeasureZone(half).green, 127); // 118 of 236 rows: 127.5, truncated
-
-    // An area smaller than the live area counts its missing pixels as black.
-    QImage small(320, 240, QImage::Format_RGB32);
-    small.fill(qRgb(255, 255, 255));
-    EXPECT_EQ(MeasureZone(small).red, 255 * 158 * 118 / 74576);
-    EXPECT_EQ(MeasureZone(QImage()).red, 0);
 }
 
 TEST(ColourMeasurementTest, RatiosKeepTheirValueWhereTheDivisorIsZero) {

@@ -1,5 +1,5 @@
 // The settings sheet in the main window: its tabs and place, the rebuild after every load, the
-// two layouts, the factory values of default.ini and what a save writes.
+// two layouts, shut-down and the factory values of default.ini.
 #include "CameraSettingsFixture.h"
 
 #include "framework/MenuBar.h"
@@ -12,6 +12,10 @@ namespace halvex::test {
 namespace {
 
 using SheetTest = CameraSettingsTest;
+
+const QString kMessage3 =
+    QStringLiteral("The default ini file was not found in the application directory. "
+                   "Re-installation is highly recommended.");
 
 TEST_P(SheetTest, SitsInTheRightHandStripWithPage1Active) {
     PropertySheet& sheet = *window->m_pSheet;
@@ -65,16 +69,13 @@ TEST_P(SheetTest, NewRebuildsThePagesFromDefaultIni) {
     EXPECT_EQ(edit(page1(), Page1Id::BrightnessEdit)->text(), QStringLiteral("128"));
 }
 
-TEST_P(SheetTest, TheLayoutsOnlyHideAndShowTheSheet) {
+TEST_P(SheetTest, TheLayoutsOnlyHideAndShowTheSheetAndShutDownDestroysIt) {
     PropertySheet* sheet = window->m_pSheet.get();
     window->menu()->choose(MenuId::MaintenanceScreen);
     EXPECT_FALSE(sheet->isVisible());
     window->menu()->choose(MenuId::CameraDataScreen);
     EXPECT_EQ(window->m_pSheet.get(), sheet);
     EXPECT_TRUE(sheet->isVisible());
-}
-
-TEST_P(SheetTest, ShutDownDestroysTheSheet) {
     window->menu()->choose(MenuId::FileExit);
     EXPECT_TRUE(window->hasEnded());
     EXPECT_EQ(window->m_pSheet, nullptr);
@@ -101,11 +102,7 @@ TEST_P(SheetTest, MissingFactoryValueShowsMessage3OncePerKeyAndKeepsTheValue) {
     writeVariant(QStringLiteral("default.ini"), {{"Blue=8c", "Blue="}, {"Red=30", "Red="}});
     const QString blue = entry("WhiteBalance", "Blue");
     click(page1(), Page1Id::WhiteBalanceDefault);
-    EXPECT_EQ(dialogs.messageTexts(),
-              (QStringList{QStringLiteral("The default ini file was not found in the application "
-                                          "directory. Re-installation is highly recommended."),
-                           QStringLiteral("The default ini file was not found in the application "
-                                          "directory. Re-installation is highly recommended.")}));
+    EXPECT_EQ(dialogs.messageTexts(), (QStringList{kMessage3, kMessage3}));
     EXPECT_EQ(dialogs.messages[0].modality, Modality::Task);
     EXPECT_TRUE(dialogs.messages[0].topmost);
     EXPECT_EQ(entry("WhiteBalance", "Blue"), blue);
@@ -115,9 +112,7 @@ TEST_P(SheetTest, MissingFactoryValueShowsMessage3OncePerKeyAndKeepsTheValue) {
     vx3sim::clearLog();
     choose(list(page2(), Page2Id::AwbList), 0);
     click(page2(), Page2Id::AwbDefault);
-    EXPECT_EQ(dialogs.messageTexts(),
-              QStringList{QStringLiteral("The default ini file was not found in the application "
-                                         "directory. Re-installation is highly recommended.")});
+    EXPECT_EQ(dialogs.messageTexts(), QStringList{kMessage3});
     EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
     // The button still sends the entry it kept.
     EXPECT_EQ(entry("AWBSpeed", "AWBSpeed"), QStringLiteral("20,02,00"));
@@ -131,24 +126,6 @@ TEST_P(SheetTest, Page1GivesFactoryValuesInTwoDigitFormPage2AsStored) {
               QStringLiteral("08"));
     EXPECT_EQ(page2().ReadCameraDefault(wb, QStringLiteral("Blue"), QString()),
               QStringLiteral("8"));
-}
-
-TEST_P(SheetTest, SaveWritesTheAdjustmentAndNothingElse) {
-    const auto saveAs = [this](const QString& name) {
-        dialogs.fileAnswers.push_back(workPath(name));
-        window->menu()->choose(MenuId::FileSave);
-        QFile file(workPath(name));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return file.readAll();
-    };
-    QByteArray expected = saveAs(QStringLiteral("before.ini"));
-    typeAndLeave(edit(page1(), Page1Id::SaturationEdit), QStringLiteral("100"));
-    const QByteArray after = saveAs(QStringLiteral("after.ini"));
-
-    const QByteArray header = "[" + section("Saturation").toLatin1() + "]\r\n";
-    ASSERT_TRUE(expected.contains(header + "Saturation=03,FF,80"));
-    expected.replace(header + "Saturation=03,FF,80", header + "Saturation=03,FF,64");
-    EXPECT_EQ(after, expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSensors, SheetTest, kBothSensors, sensorName);
