@@ -3,34 +3,53 @@
 #pragma once
 
 #include "AppTestEnvironment.h"
+#include "TechnicianHands.h"
 #include "appdata/ApplicationDataDialog.h"
+#include "framework/MenuBar.h"
 #include "framework/PropertyPage.h"
 #include "framework/PropertySheet.h"
+#include "resources/ResourceIds.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsStore.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QSlider>
+#include <QFile>
 #include <QStringList>
 #include <memory>
 
 namespace halvex::test {
 
-enum PageIndex {
-    ParameterPage = 0,
-    CaptureScreenPage = 1,
-    LibraryScreenPage = 2,
-    ProcessingScreenPage = 3
-};
+enum PageIndex { ParameterPage, CaptureScreenPage, LibraryScreenPage, ProcessingScreenPage };
 
 class AppDataTest : public AppTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override {
+        AppTest::SetUp();
+        ApplicationDirectory = workDir();
+        CurrentIniPath = iniPath();
+        SettingsFile().Load(CurrentIniPath);
+    }
+    void TearDown() override {
+        SettingsFile::SetWriteRefusal({});
+        window.reset();
+        AppTest::TearDown();
+    }
 
     // The window as the main window opens it: built from the store, initialised and shown.
-    std::unique_ptr<ApplicationDataDialog> openWindow();
+    static std::unique_ptr<ApplicationDataDialog> openWindow() {
+        auto dialog = std::make_unique<ApplicationDataDialog>();
+        EXPECT_TRUE(dialog->initialize());
+        dialog->show();
+        return dialog;
+    }
     // Brings a page to the front (initialising it on its first showing) and returns it.
-    PropertyPage& showPage(int index);
+    PropertyPage& showPage(int index) {
+        if (!window) {
+            window = openWindow();
+        }
+        window->sheet()->setActivePage(index);
+        current = window->page(index);
+        return *current;
+    }
 
     // A control of the page in front, as the widget it is.
     template <typename Widget> Widget* control(int id) const {
@@ -42,19 +61,25 @@ protected:
     QComboBox* list(int id) const { return control<QComboBox>(id); }
     QSlider* slider(int id) const { return control<QSlider>(id); }
 
-    // Replaces the box's text key by key, as typing over a selection does.
-    void typeInto(int id, const QString& text);
-    // Moves the focus out of a control.
-    void leave(int id);
-    // Walks a list with the arrow keys until entry is chosen.
-    void choose(int id, const QString& entry);
-    // Drags a slider's thumb to position and lets it go.
-    void drag(int id, int position);
-    // Presses a key on a slider (Home, End, Left, ...).
-    void pressOnSlider(int id, Qt::Key key);
+    void typeInto(int id, const QString& text) const { test::typeInto(edit(id), text); }
+    void leave(int id) const { test::leave(current->control(id)); }
+    void drag(int id, int position) const { test::drag(slider(id), position); }
+    // Walks the list with the arrow keys until entry is chosen.
+    void choose(int id, const QString& entry) const {
+        QComboBox* combo = list(id);
+        const int target = combo->findText(entry);
+        ASSERT_GE(target, 0) << entry.toStdString();
+        if (combo->currentIndex() < 0) {
+            QTest::keyClick(combo, Qt::Key_Home);
+        }
+        test::choose(combo, target);
+    }
 
     // File > Save onto path, answering the file dialog.
-    void saveAs(const QString& path);
+    void saveAs(const QString& path) {
+        dialogs.fileAnswers.push_back(path);
+        window->menu()->choose(AppDataId::FileSave);
+    }
 
     QString iniPath() const { return workPath(QStringLiteral("default.ini")); }
 
@@ -63,10 +88,24 @@ protected:
 };
 
 // The whole content of a file, or "<missing>".
-QByteArray fileBytes(const QString& path);
-void writeFile(const QString& path, const QByteArray& bytes);
+inline QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
 
 // All 101 values of the store, in table order.
-QStringList storeValues();
+inline QStringList storeValues() {
+    QStringList values;
+    for (int i = 0; i < SettingsStore::Count; ++i) {
+        values << settingsStore().at(i);
+    }
+    return values;
+}
 
 } // namespace halvex::test

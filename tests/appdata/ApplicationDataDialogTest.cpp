@@ -2,13 +2,8 @@
 // and how the main window opens it.
 #include "AppDataTest.h"
 #include "app/CameraDataDialog.h"
-#include "framework/MenuBar.h"
-#include "resources/ResourceIds.h"
-#include "settings/SettingsFile.h"
-#include "settings/SettingsStore.h"
 
 #include <QAction>
-#include <QFile>
 #include <QTest>
 
 namespace halvex::test {
@@ -159,34 +154,32 @@ TEST_F(WindowTest, FileDialogsAskForAnIniFileInTheApplicationDirectoryAndACancel
     EXPECT_EQ(CurrentIniPath, iniPath());
 }
 
-TEST_F(WindowTest, SaveOntoTheFileInUseMakesTheBackupFirst) {
-    const QByteArray before = fileBytes(iniPath());
-    showPage(CaptureScreenPage);
-    choose(AppDataId::AutoExposure, QStringLiteral("OFF"));
-    saveAs(iniPath());
-
-    EXPECT_EQ(dialogs.messageTexts(), (QStringList{kMessage2, kMessage4}));
-    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
-    EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::Information);
-    EXPECT_EQ(fileBytes(workPath(QStringLiteral("default.bak"))), before);
-    EXPECT_TRUE(fileBytes(iniPath()).contains("AutoExposure=OFF"));
-    EXPECT_EQ(CurrentIniPath, iniPath());
-    EXPECT_EQ(SettingsChanged, 0);
-    EXPECT_FALSE(window->hasEnded());
-
-    // Saved: closing asks nothing.
-    window->menu()->choose(AppDataId::FileExit);
-    EXPECT_EQ(dialogs.messages.size(), 2u);
-}
-
-TEST_F(WindowTest, SaveToANewFileOnlyReportsSuccessAndPutsTheFileInUse) {
-    window = openWindow();
+// Save to a new file only reports success and puts the file in use; a save onto the file in use
+// makes its backup first.
+TEST_F(WindowTest, SaveReportsSuccessAndBacksUpTheFileItOverwrites) {
     const QString path = workPath(QStringLiteral("site.ini"));
+    window = openWindow();
     saveAs(path);
     EXPECT_EQ(dialogs.messageTexts(), QStringList{kMessage4});
     EXPECT_EQ(fileBytes(workPath(QStringLiteral("site.bak"))), QByteArray("<missing>"));
     EXPECT_EQ(CurrentIniPath, path);
     EXPECT_EQ(SettingsFile().ReadValue("Version", "Version", path), QStringLiteral("2.2.1"));
+
+    const QByteArray before = fileBytes(path);
+    showPage(CaptureScreenPage);
+    choose(AppDataId::AutoExposure, QStringLiteral("OFF"));
+    dialogs.messages.clear();
+    saveAs(path);
+    EXPECT_EQ(dialogs.messageTexts(), (QStringList{kMessage2, kMessage4}));
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
+    EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::Information);
+    EXPECT_EQ(fileBytes(workPath(QStringLiteral("site.bak"))), before);
+    EXPECT_TRUE(fileBytes(path).contains("AutoExposure=OFF"));
+    EXPECT_EQ(SettingsChanged, 0);
+    EXPECT_FALSE(window->hasEnded());
+
+    window->menu()->choose(AppDataId::FileExit); // saved: closing asks nothing
+    EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
 TEST_F(WindowTest, RefusedSaveShowsTheErrorOwnedByTheWindowAndClearsTheChange) {
@@ -265,6 +258,11 @@ TEST_F(WindowTest, LoadReplacesTheEditsAndEndsWithoutAsking) {
 // The main window, Window > Application Data Setting Screen.
 class OpenFromMainWindowTest : public AppTest {
 protected:
+    void SetUp() override {
+        AppTest::SetUp();
+        main = startMainWindow();
+        main->ShowMaintenanceLayout();
+    }
     void TearDown() override {
         dialogs.onRunModal = nullptr;
         main.reset();
@@ -274,8 +272,6 @@ protected:
 };
 
 TEST_F(OpenFromMainWindowTest, ClosingOnTheSameFileLeavesTheMainWindowAsItWas) {
-    main = startMainWindow();
-    main->ShowMaintenanceLayout();
     dialogs.modalRuns.clear();
     main->menu()->choose(MenuId::ApplicationDataScreen);
 
@@ -286,8 +282,6 @@ TEST_F(OpenFromMainWindowTest, ClosingOnTheSameFileLeavesTheMainWindowAsItWas) {
 }
 
 TEST_F(OpenFromMainWindowTest, LoadingAnotherFileThereBringsBackTheCameraDataLayout) {
-    main = startMainWindow();
-    main->ShowMaintenanceLayout();
     const QString other = workPath(QStringLiteral("other.ini"));
     ASSERT_TRUE(QFile::copy(factoryIniPath(), other));
     dialogs.fileAnswers = {other};

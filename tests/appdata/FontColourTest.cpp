@@ -58,17 +58,6 @@ TEST(FontColourTest, TheSixteenColourNamesMatchAllThreeComponents) {
     }
 }
 
-TEST(FontColourTest, ComponentsAreWrittenInLowerCaseHexWithoutLeadingZeros) {
-    struct Case {
-        int component;
-        const char* text;
-    };
-    for (const Case& c : {Case{0, "0"}, Case{12, "c"}, Case{128, "80"}, Case{200, "c8"},
-                          Case{255, "ff"}, Case{15, "f"}, Case{16, "10"}}) {
-        EXPECT_EQ(hexComponent(c.component), QString::fromLatin1(c.text));
-    }
-}
-
 TEST(FontColourTest, StoredComponentsAreReadInBaseSixteenAsOneByte) {
     struct Case {
         const char* text;

@@ -5,9 +5,6 @@
 #include "app/CameraDataDialog.h"
 #include "camerasettings/CCameraSetting1.h"
 #include "camerasettings/CCameraSetting2.h"
-#include "framework/MenuBar.h"
-#include "resources/ResourceIds.h"
-#include "settings/SettingsFile.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -21,9 +18,9 @@ enum class Change {
     Choose,    // choose a list entry
     Drag,      // drag a slider to the position in input
     Click,     // click a radio button
-    Font,      // the font dialog answers the factory font with one field changed
+    Font,      // the font dialog answers a font and colour
     Colour,    // the colour dialog answers red,green,blue
-    Kept,      // no editor by design: a hand-edited line is loaded and saved again
+    Kept,      // no editor by design: hand-edited lines are loaded and saved again
     None,      // no editor on its sensor: loaded, used by Start when sequence says so, saved again
 };
 
@@ -35,8 +32,8 @@ struct KeyCase {
     Change change;
     Where page;
     int control;
-    // Typed text, chosen entry, slider position, font field ("face:", "tenths:", "weight:",
-    // "underline:", "colour:R,G,B"), colour "R,G,B", or the hand-edited line of the file.
+    // Typed text, chosen entry, slider position, the dialog's answer, or the hand-edited lines of
+    // the file.
     const char* input;
     // The saved lines expected to differ from the factory file, separated by '\n', the key's own
     // line first; empty: the hand-edited line of input, saved as it was.
@@ -112,39 +109,32 @@ const KeyCase kKeys[] = {
     {PSP, C::Drag, Processing, ContrastSlider, "0", "Contrast=0"},
     {PSP, C::TypeLeave, Processing, SharpnessText, "9", "Sharpness=9"},
     {PSP, C::TypeLeave, Processing, GammaText, "250", "Gamma=250"},
-    {PSP, C::Font, Processing, EditFontProperties, "face:Courier New",
+    {PSP, C::Font, Processing, EditFontProperties, "Courier New,120,400,0,255,255,255",
      "TextTypeface=\"Courier New\""},
-    {PSP, C::Font, Processing, EditFontProperties, "tenths:100", "TextSize=100"},
-    {PSP, C::Font, Processing, EditFontProperties, "weight:700", "TextStyle=1"},
-    {PSP, C::Font, Processing, EditFontProperties, "underline:1", "TextUnderline=ON"},
+    {PSP, C::Font, Processing, EditFontProperties, "Arial,100,400,0,255,255,255", "TextSize=100"},
+    {PSP, C::Font, Processing, EditFontProperties, "Arial,120,700,0,255,255,255", "TextStyle=1"},
+    {PSP, C::Font, Processing, EditFontProperties, "Arial,120,400,1,255,255,255",
+     "TextUnderline=ON"},
     // The colour's name follows its parts, so a colour change also names the new colour.
-    {PSP, C::Font, Processing, EditFontProperties, "colour:255,255,0",
+    {PSP, C::Font, Processing, EditFontProperties, "Arial,120,400,0,255,255,0",
      "TextColor=YELLOW\nTextColorB=0"},
-    {PSP, C::Font, Processing, EditFontProperties, "colour:254,255,255",
+    {PSP, C::Font, Processing, EditFontProperties, "Arial,120,400,0,254,255,255",
      "TextColorR=fe\nTextColor="},
-    {PSP, C::Font, Processing, EditFontProperties, "colour:255,200,255",
+    {PSP, C::Font, Processing, EditFontProperties, "Arial,120,400,0,255,200,255",
      "TextColorG=c8\nTextColor="},
-    {PSP, C::Font, Processing, EditFontProperties, "colour:255,255,12", "TextColorB=c\nTextColor="},
+    {PSP, C::Font, Processing, EditFontProperties, "Arial,120,400,0,255,255,12",
+     "TextColorB=c\nTextColor="},
     {PSP, C::Colour, Processing, EditInformationColor, "128,255,0", "InformationColorR=80"},
     {PSP, C::Colour, Processing, EditInformationColor, "255,0,0", "InformationColorG=0"},
     {PSP, C::Colour, Processing, EditInformationColor, "255,255,255", "InformationColorB=ff"},
     {PSP, C::Choose, Processing, CalendarSelect, "MDY", "CalendarSelect=MDY"},
-    {IP, C::Kept, Parameter, 0, "Count=3", ""},
-    {IP, C::Kept, Parameter, 0, "Process1=Sharpen 2", ""},
-    {IP, C::Kept, Parameter, 0, "Process2=7", ""},
-    {IP, C::Kept, Parameter, 0, "Process3=", ""},
-    {IP, C::Kept, Parameter, 0, "Process4=-1", ""},
-    {IP, C::Kept, Parameter, 0, "Process5=x", ""},
-    {IP, C::Kept, Parameter, 0, "Process6=12", ""},
-    {IP, C::Kept, Parameter, 0, "Process7=a,b", ""},
-    {IP, C::Kept, Parameter, 0, "Process8=99", ""},
-    {IP, C::Kept, Parameter, 0, "Process9=0x10", ""},
-    {IP, C::Kept, Parameter, 0, "Process10=OFF", ""},
-    {APP, C::Kept, Parameter, 0, "FontName=Courier New", "FontName=\"Courier New\""},
-    {APP, C::Kept, Parameter, 0, "RivesPos=12", ""},
-    {APP, C::Kept, Parameter, 0, "CharSet=128", ""},
-    {APP, C::Kept, Parameter, 0, "Machine=2", ""},
-    {APP, C::Kept, Parameter, 0, "FolderSize=250", ""},
+    {IP, C::Kept, Parameter, 0,
+     "Count=3\nProcess1=Sharpen 2\nProcess2=7\nProcess3=\nProcess4=-1\nProcess5=x\nProcess6=12\n"
+     "Process7=a,b\nProcess8=99\nProcess9=0x10\nProcess10=OFF",
+     ""},
+    {APP, C::Kept, Parameter, 0,
+     "FontName=Courier New\nRivesPos=12\nCharSet=128\nMachine=2\nFolderSize=250",
+     "FontName=\"Courier New\"\nRivesPos=12\nCharSet=128\nMachine=2\nFolderSize=250"},
     {PSP, C::TypeLeave, Processing, BlackBalanceTargetText, "20", "BlackBalanceTarget=20"},
     {PSP, C::Drag, Processing, BlackBalanceLimitSlider, "100", "BlackBalanceLimit=100"},
     {"WhiteBalance", C::TypeLeave, Camera1, Page1Id::BlueEdit, "100", "Blue=64"},
@@ -197,11 +187,6 @@ QByteArray withLines(QByteArray file, const char* section, const QByteArray& lin
     return file;
 }
 
-QColor colourFrom(const QByteArray& text) {
-    const QList<QByteArray> parts = text.split(',');
-    return QColor(parts[0].toInt(), parts[1].toInt(), parts[2].toInt());
-}
-
 class SettingsKeyTest : public AppDataTest, public ::testing::WithParamInterface<KeyCase> {
 protected:
     void TearDown() override {
@@ -247,32 +232,22 @@ protected:
         }
     }
 
-    // The factory font (12-point Arial, regular, white) with the row's one field changed.
+    // The font dialog answers "face,tenths,weight,underline,R,G,B"; the colour dialog "R,G,B".
     void answerDialog(const KeyCase& c) {
-        const QByteArray input(c.input);
+        const QList<QByteArray> parts = QByteArray(c.input).split(',');
+        const auto colour = [&parts](qsizetype at) {
+            return QColor(parts[at].toInt(), parts[at + 1].toInt(), parts[at + 2].toInt());
+        };
         if (c.change == C::Colour) {
-            dialogs.colourAnswers.push_back(colourFrom(input));
-            return;
+            dialogs.colourAnswers.push_back(colour(0));
+        } else if (c.change == C::Font) {
+            FontDialogResult answer{true, {}, colour(4)};
+            answer.font.faceName = QString::fromLatin1(parts[0]);
+            answer.font.pointSizeTenths = parts[1].toInt();
+            answer.font.weight = parts[2].toInt();
+            answer.font.underline = parts[3] == "1";
+            dialogs.fontAnswers.push_back(answer);
         }
-        if (c.change != C::Font) {
-            return;
-        }
-        FontDialogResult answer{true, {}, QColor(255, 255, 255)};
-        answer.font.faceName = QStringLiteral("Arial");
-        answer.font.pointSizeTenths = 120;
-        const QByteArray value = input.mid(input.indexOf(':') + 1);
-        if (input.startsWith("face:")) {
-            answer.font.faceName = QString::fromLatin1(value);
-        } else if (input.startsWith("tenths:")) {
-            answer.font.pointSizeTenths = value.toInt();
-        } else if (input.startsWith("weight:")) {
-            answer.font.weight = value.toInt();
-        } else if (input.startsWith("underline:")) {
-            answer.font.underline = true;
-        } else {
-            answer.colour = colourFrom(value);
-        }
-        dialogs.fontAnswers.push_back(answer);
     }
 
     void save() {
@@ -322,7 +297,11 @@ INSTANTIATE_TEST_SUITE_P(AllKeys, SettingsKeyTest, ::testing::ValuesIn(kKeys),
                          [](const auto& param) { return keyName(param.param); });
 
 TEST(SettingsKeyTable, CoversAllKeysOfTheFile) {
-    EXPECT_EQ(std::size(kKeys), 101u);
+    std::size_t keys = 0;
+    for (const KeyCase& c : kKeys) {
+        keys += c.change == C::Kept ? QByteArray(c.input).count('\n') + 1 : 1;
+    }
+    EXPECT_EQ(keys, 101u);
 }
 
 } // namespace
