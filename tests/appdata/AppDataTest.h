@@ -51,15 +51,10 @@ protected:
         return *current;
     }
 
-    // A control of the page in front, as the widget it is.
-    template <typename Widget> Widget* control(int id) const {
-        auto* widget = current->controls().as<Widget>(id);
-        EXPECT_NE(widget, nullptr) << id;
-        return widget;
-    }
-    QLineEdit* edit(int id) const { return control<QLineEdit>(id); }
-    QComboBox* list(int id) const { return control<QComboBox>(id); }
-    QSlider* slider(int id) const { return control<QSlider>(id); }
+    // The controls of the page in front, as the widgets they are.
+    QLineEdit* edit(int id) const { return current->controls().as<QLineEdit>(id); }
+    QComboBox* list(int id) const { return current->controls().as<QComboBox>(id); }
+    QSlider* slider(int id) const { return current->controls().as<QSlider>(id); }
 
     void typeInto(int id, const QString& text) const { test::typeInto(edit(id), text); }
     void leave(int id) const { test::leave(current->control(id)); }

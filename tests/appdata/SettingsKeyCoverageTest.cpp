@@ -51,10 +51,6 @@ std::string keyName(const KeyCase& c) {
     return std::string(c.section) + "_" + line.left(line.indexOf('=')).toStdString();
 }
 
-std::ostream& operator<<(std::ostream& out, const KeyCase& c) {
-    return out << keyName(c);
-}
-
 using namespace AppDataId;
 using namespace ProcessingId;
 using C = Change;

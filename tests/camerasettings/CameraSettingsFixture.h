@@ -60,8 +60,7 @@ protected:
     static void click(Dialog& page, int id) { QTest::mouseClick(page.control(id), Qt::LeftButton); }
 
     static int callCount(const std::string& function) {
-        const auto names = calls();
-        return static_cast<int>(std::count(names.begin(), names.end(), function));
+        return static_cast<int>(std::ranges::count(calls(), function));
     }
     static void setRegister(std::uint8_t address, std::uint8_t value) {
         VX3_EST_SetAdrsData(address, 1, &value);
@@ -71,18 +70,18 @@ protected:
     // A settings file in the working folder: the factory file with some lines replaced.
     QString writeVariant(const QString& name,
                          const std::vector<std::pair<QByteArray, QByteArray>>& replacements) {
-        QFile factory(factoryIniPath());
-        EXPECT_TRUE(factory.open(QIODevice::ReadOnly));
-        QByteArray bytes = factory.readAll();
+        QFile file(factoryIniPath());
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        QByteArray bytes = file.readAll();
+        file.close();
         for (const auto& [from, to] : replacements) {
             EXPECT_TRUE(bytes.contains(from)) << from.constData();
             bytes.replace(from, to);
         }
-        const QString path = workPath(name);
-        QFile file(path);
+        file.setFileName(workPath(name));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write(bytes);
-        return path;
+        return file.fileName();
     }
 
     std::unique_ptr<CameraDataDialog> window;

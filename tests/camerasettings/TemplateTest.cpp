@@ -2,6 +2,7 @@
 #include "resources/DialogTemplates.h"
 
 #include <QRect>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -107,24 +108,16 @@ const GoldenControl kPage2[] = {
     {-1, K::Label, "(e.g. 14,04 get data) ", 7, 305, 70, 9, ControlStyle::Centered},
 };
 
-const ControlTemplate* find(const DialogTemplate& dialog, const GoldenControl& golden) {
-    for (const ControlTemplate& control : dialog.controls) {
-        const bool sameId = golden.id >= 0 && control.id == golden.id;
-        const bool samePlace = golden.id < 0 && control.id < 0 &&
-                               QLatin1String(control.text) == QLatin1String(golden.text) &&
-                               control.x == golden.x && control.y == golden.y;
-        if (sameId || samePlace) {
-            return &control;
-        }
-    }
-    return nullptr;
-}
-
+// Each golden control, found by its id or (unaddressed) by its text and place, as it stands.
 void expectControls(const DialogTemplate& dialog, std::span<const GoldenControl> golden) {
     for (const GoldenControl& expected : golden) {
         SCOPED_TRACE(testing::Message() << expected.id << " " << expected.text);
-        const ControlTemplate* control = find(dialog, expected);
-        ASSERT_NE(control, nullptr);
+        const auto control = std::ranges::find_if(dialog.controls, [&](const auto& c) {
+            return expected.id >= 0 ? c.id == expected.id
+                                    : c.id < 0 && QLatin1String(c.text) == expected.text &&
+                                          c.x == expected.x && c.y == expected.y;
+        });
+        ASSERT_NE(control, dialog.controls.end());
         EXPECT_EQ(control->kind, expected.kind);
         EXPECT_STREQ(control->text, expected.text);
         EXPECT_EQ(QRect(control->x, control->y, control->width, control->height),
