@@ -51,6 +51,10 @@ std::string keyName(const KeyCase& c) {
     return std::string(c.section) + "_" + line.left(line.indexOf('=')).toStdString();
 }
 
+void PrintTo(const KeyCase& c, std::ostream* out) {
+    *out << keyName(c);
+}
+
 using namespace AppDataId;
 using namespace ProcessingId;
 using C = Change;
