@@ -68,6 +68,17 @@ protected:
         const auto names = calls();
         return static_cast<int>(std::count(names.begin(), names.end(), "VX3_LV_ContinueMovie"));
     }
+    // The gains the panel shows, in decimal and in two upper-case hex digits, within the camera's
+    // range.
+    std::pair<int, int> shownGains() const {
+        const int blue = shown(1195).toInt();
+        const int red = shown(1193).toInt();
+        EXPECT_EQ(shown(1196), QString::asprintf("%02X", blue));
+        EXPECT_EQ(shown(1194), QString::asprintf("%02X", red));
+        EXPECT_LE(blue, 245);
+        EXPECT_LE(red, 245);
+        return {blue, red};
+    }
     // The state every procedure ends in, whatever its outcome.
     void expectIdle() const {
         EXPECT_EQ(window->m_strStatus, text::LiveImage);
