@@ -1,12 +1,7 @@
-// The automatic loops in virtual time: white balance settling, exposure and gain, the tool's
-// procedures.
+// The automatic loops in virtual time: white balance settling, exposure and gain.
 #include "CameraFixture.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
-#include <functional>
-#include <ostream>
 #include <string>
 
 namespace vx3test {
@@ -19,34 +14,23 @@ struct BalanceCase {
     std::uint16_t frameRate;
 };
 
-std::ostream& operator<<(std::ostream& out, const BalanceCase& c) {
-    return out << c.sensor << (c.speed ? " fast" : " slow") << (c.slowLong ? " 64" : " 16")
-               << " at " << c.frameRate;
-}
+class AutoBalanceTest : public CameraTest, public ::testing::WithParamInterface<BalanceCase> {};
 
-class AutoBalanceTest : public CameraTest, public ::testing::WithParamInterface<BalanceCase> {
-protected:
-    bool ov7610() const { return std::string(GetParam().sensor) == "OV7610"; }
-    void startAutoBalance() { ov7610() ? command(0x12, 0x04, 0x04) : command(0x12, 0xDF, 0x04); }
-};
-
-// The automatic adjustment as the tool runs it: initial values written in manual mode, the
-// camera's balance switched on, readings every 2 s until three in a row are equal. The balance
-// stops within 2 % of neutral and holds there.
+// From the tool's start values the balance stops within 2 % of neutral and holds there.
 TEST_P(AutoBalanceTest, SettlesFromTheToolsStartValuesInsideItsDeadBandAndHolds) {
     const BalanceCase& c = GetParam();
-    vx3sim::setCameraVersion(c.sensor);
-    prepareLiveView();
+    const bool ov7610 = std::string(c.sensor) == "OV7610";
+    plugIn(c.sensor);
     command(0x20, 0x02, c.speed);
-    command(ov7610() ? 0x38 : 0x70, 0x02, c.slowLong);
+    command(ov7610 ? 0x38 : 0x70, 0x02, c.slowLong);
     ASSERT_NE(VX3_LV_SetFrameRate(c.frameRate), 0);
-    const auto settled = autoAdjust(ov7610());
+    const auto settled = autoAdjust(ov7610);
     ASSERT_TRUE(settled) << "settled within 100 s";
-    if (ov7610()) {
+    if (ov7610) {
         EXPECT_NEAR(settled->blue, 0x8C, 4);
         EXPECT_NEAR(settled->red, 0x30, 2);
     }
-    startAutoBalance();
+    command(0x12, 0x04, 0x04);
     clock.advanceSeconds(600.0);
     EXPECT_EQ(balance().blue, settled->blue) << "no dither once settled";
     EXPECT_EQ(balance().red, settled->red);
@@ -62,10 +46,10 @@ INSTANTIATE_TEST_SUITE_P(SpeedsAndSensors, AutoBalanceTest,
                                            BalanceCase{"OV7620", 0x00, 0x02, 30},
                                            BalanceCase{"OV7620", 0x02, 0x00, 5}));
 
-class LoopTest : public CameraTest {};
+using LoopTest = CameraTest;
 
 TEST_F(LoopTest, ColourBiasMovesTheAutomaticBalance) {
-    prepareLiveView();
+    plugIn();
     command(0x0C, 0x3F, 0x3F);
     command(0x0D, 0x3F, 0x00);
     command(0x12, 0x04, 0x04);
@@ -79,7 +63,7 @@ TEST_F(LoopTest, ColourBiasMovesTheAutomaticBalance) {
 }
 
 TEST_F(LoopTest, AutoExposureBringsTheTargetIntoRangeAndStays) {
-    prepareLiveView();
+    plugIn();
     command(0x28, 0x10, 0x10);
     command(0x10, 0xFF, 0x10);
     EXPECT_LT(measure().green, 100.0) << "underexposed while frozen";
@@ -94,7 +78,7 @@ TEST_F(LoopTest, AutoExposureBringsTheTargetIntoRangeAndStays) {
 }
 
 TEST_F(LoopTest, GainLoopTakesOverWhenExposureIsHeld) {
-    prepareLiveView();
+    plugIn();
     command(0x29, 0x80, 0x80); // exposure held, gain loop still on
     command(0x10, 0xFF, 0x20);
     clock.advanceSeconds(10.0);
@@ -113,9 +97,7 @@ TEST_F(LoopTest, ExposureTakesAGainStepBackOverFrames) {
     const Case cases[] = {{"fast", 0x80, 6, 13}, {"slow", 0x00, 50, 100}};
     std::vector<std::uint8_t> frame(VX3_FRAME_BYTES);
     for (const Case& c : cases) {
-        vx3sim::reset();
-        ASSERT_NE(VX3_InitCamera(nullptr), 0);
-        prepareLiveView();
+        plugIn();
         command(0x2D, 0x80, c.aecFast);
         clock.advanceSeconds(20.0);
         ASSERT_NE(VX3_LV_StartMovie(frame.data()), 0);
@@ -138,20 +120,6 @@ TEST_F(LoopTest, ExposureTakesAGainStepBackOverFrames) {
             std::adjacent_find(green.begin(), back, [](double a, double b) { return b > a + 0.3; }),
             back)
             << c.speed << ": the target only darkens on its way back";
-    }
-}
-
-TEST_F(LoopTest, ManualAdjustmentConvergesFromThePanelDefaultsOnBothSensors) {
-    for (const char* sensor : {"OV7610", "OV7620"}) {
-        vx3sim::setCameraVersion(sensor);
-        prepareLiveView();
-        const auto passes = manualAdjust();
-        ASSERT_TRUE(passes) << sensor;
-        EXPECT_LT(*passes, 30) << sensor;
-        if (std::string(sensor) == "OV7610") {
-            EXPECT_NEAR(balance().blue, 0x8C, 4);
-            EXPECT_NEAR(balance().red, 0x30, 2);
-        }
     }
 }
 
