@@ -251,20 +251,13 @@ TEST_F(ConformanceTest, OutOfRangeArgumentsFail) {
     EXPECT_EQ(balance().blue, 0x80) << "a refused white balance writes nothing";
 }
 
-TEST_F(ConformanceTest, IdentityAndVersionTexts) {
-    const auto identity = [] {
-        std::uint8_t vendor = 0, product = 0;
-        char camera[VX3_VERSION_TEXT_SIZE], sdk[VX3_VERSION_TEXT_SIZE];
-        std::memset(camera, 'x', sizeof camera);
-        EXPECT_NE(VX3_GetUsbId(1, &vendor) * VX3_GetUsbId(0, &product), 0);
-        EXPECT_NE(VX3_EST_GetVersion(0, camera) * VX3_EST_GetVersion(1, sdk), 0);
-        return std::to_string(vendor) + " " + std::to_string(product) + " " + camera + " " + sdk;
-    };
-    EXPECT_EQ(identity(), "92 33 OV7610 VX3 2.1.0");
+TEST_F(ConformanceTest, VersionTextsOfAtMost11Characters) {
+    char camera[VX3_VERSION_TEXT_SIZE], sdk[VX3_VERSION_TEXT_SIZE];
+    std::memset(camera, 'x', sizeof camera);
     vx3sim::setCameraVersion("OV7620-EXTENDED");
-    vx3sim::setSdkVersion("SDK");
-    vx3sim::setUsbIds(7, 9);
-    EXPECT_EQ(identity(), "7 9 OV7620-EXTE SDK") << "at most 11 characters";
+    ASSERT_NE(VX3_EST_GetVersion(0, camera), 0);
+    ASSERT_NE(VX3_EST_GetVersion(1, sdk), 0);
+    EXPECT_EQ(std::string(camera) + "|" + sdk, "OV7620-EXTE|VX3 2.1.0");
 }
 
 // Whether a freshly started process, using `lockPath`, can open the camera.

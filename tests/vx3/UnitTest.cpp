@@ -1,5 +1,5 @@
 // Unit identity: each seed a camera of its own, the same seed the same camera, the two sensors'
-// noise, and the bad units, each showing its own fault the way the tool will meet it.
+// noise, the stuck register of a bad unit.
 #include "CameraFixture.h"
 
 #include <cmath>
@@ -60,10 +60,8 @@ TEST_F(UnitTest, TheOV7620IsNoisierThanTheOV7610) {
         const auto first = capture();
         clock.advanceSeconds(0.1);
         const auto second = capture();
-        for (std::size_t row = 200; row < 280; ++row) {
-            for (std::size_t i = row * 640 * 3 + 900; i < row * 640 * 3 + 1000; ++i) {
-                noise[k] += std::pow(static_cast<double>(first[i]) - second[i], 2);
-            }
+        for (std::size_t i = 200 * 640 * 3; i < 280 * 640 * 3; ++i) {
+            noise[k] += std::pow(static_cast<double>(first[i]) - second[i], 2);
         }
     }
     EXPECT_GT(noise[1], noise[0] * 1.2 * 1.2);
@@ -85,52 +83,9 @@ TEST_F(UnitTest, TheEnvironmentChoosesUnitAndBadUnit) {
     EXPECT_EQ(vx3sim::peekRegister(0x06), 0x80) << "register 0x06 ignores writes";
 }
 
-TEST_F(UnitTest, AWarmLampDrivesTheAutomaticBlueGainOutOfTheDefaultRange) {
-    plugIn("OV7610", 0, BadUnit::WarmLamp);
-    const auto settled = autoAdjust();
-    ASSERT_TRUE(settled) << "the balance settles, at the end of the blue register";
-    EXPECT_EQ(settled->blue, 255);
-    EXPECT_LE(settled->red, 245);
-    EXPECT_LT(measure().blue, measure().green - 10.0) << "the picture stays yellow";
-}
-
-TEST_F(UnitTest, AnUnsettledReadBackNeverRepeatsButTheGainsHold) {
-    plugIn("OV7610", 0, BadUnit::UnsettledBalance);
-    WhiteBalanceValue previous = balance();
-    for (int i = 0; i < 60; ++i) {
-        clock.advanceSeconds(1.0);
-        const WhiteBalanceValue now = balance();
-        EXPECT_FALSE(now.blue == previous.blue && now.red == previous.red);
-        EXPECT_NE(now.blue, 0x8C);
-        EXPECT_NEAR(now.blue, 0x8C, 2);
-        EXPECT_NEAR(now.red, 0x30, 2);
-        previous = now;
-    }
-    EXPECT_EQ(vx3sim::peekRegister(0x01), 0x8C);
-    EXPECT_FALSE(autoAdjust()) << "three equal readings never come";
-}
-
-// With automatic exposure on, as the tool's start-up leaves it, the target's green misses the
-// default green limits of 100 to 230, and stays so.
-TEST_F(UnitTest, WrongExposureTargetsPutTheGreenOutsideTheDefaultLimits) {
-    const struct {
-        BadUnit fault;
-        double low, high;
-    } cases[] = {{BadUnit::DarkTarget, 60.0, 95.0}, {BadUnit::BrightTarget, 235.0, 256.0}};
-    for (const auto& c : cases) {
-        plugIn("OV7610", 0, c.fault);
-        const double green = measure().green;
-        EXPECT_GT(green, c.low);
-        EXPECT_LT(green, c.high);
-        clock.advanceSeconds(60.0);
-        EXPECT_NEAR(measure().green, green, 2.0);
-    }
-}
-
 TEST_F(UnitTest, AStuckRegisterIgnoresTheHostAndTheLoopsUntilTheUnitIsMadeSound) {
     plugIn("OV7610", 0, BadUnit::StuckRegister);
-    EXPECT_EQ(balance().blue, 0x80) << "the white balance of the start-up did not reach blue";
-    EXPECT_EQ(balance().red, 0x30);
+    EXPECT_EQ(balance().blue, 0x80) << "the start-up's white balance did not reach blue";
     command(0x12, 0x04, 0x04);
     clock.advanceSeconds(30.0);
     EXPECT_EQ(balance().blue, 0x80) << "nor does the automatic balance";
