@@ -33,6 +33,7 @@ protected:
 TEST_F(CaptureTest, SavedJpegIsTheCapturedFrame) {
     std::vector<std::uint8_t> jpeg(VX3_FRAME_BYTES);
     std::uint32_t jpegSize = 0;
+    setBalance(0xC0, 0x30); // a blue cast, so that swapped channels show
     ASSERT_NE(VX3_SIA_CaptureJpg(jpeg.data(), &jpegSize), 0);
     VX3_JPEGINFO info{};
     static_assert(sizeof(VX3_JPEGINFO) == 40 && offsetof(VX3_JPEGINFO, dataSize) == 24);
