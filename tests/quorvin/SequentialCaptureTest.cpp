@@ -1,6 +1,5 @@
-// A numbered series from the simulated camera: files, numbering, pacing, Stop and camera
-// failures; CExport opening the window modally as the host does; the camera's bitmap converted
-// for Qt's writers.
+// Numbered series from the simulated camera (files, pacing, Stop, failures), the window CExport
+// opens modally as the host does, and the camera's bitmap converted for Qt's writers.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -74,7 +73,6 @@ TEST_F(SeriesTest, NumberingContinuesAfterEarlierFilesAndNeverOverwrites) {
     QFile earlier(path(QStringLiteral("img0041.bmp")));
     ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
     earlier.write("technician's data");
-    earlier.close();
     EXPECT_EQ(SequentialCapture::firstFreeNumber(m_folder.path(), QStringLiteral("IM")), 1);
     EXPECT_EQ(SequentialCapture::fileName(QStringLiteral("a%2"), 12345, ImageFormat::Bmp),
               QStringLiteral("a%212345.bmp"));
@@ -164,8 +162,9 @@ TEST_F(SeriesTest, ShowWindowRunsASeriesFromTheSettingsAndReturnsTheImagesWritte
     expectImages({"Seq0001.bmp", "Seq0002.bmp"});
 }
 
-BITMAPINFOHEADER header(std::int32_t width, std::int32_t height, std::uint16_t bits = 24) {
-    return {sizeof(BITMAPINFOHEADER), width, height, 1, bits, 0, 0, 0, 0, 0, 0};
+BITMAPINFOHEADER header(std::int32_t width, std::int32_t height, std::uint16_t bits = 24,
+                        std::uint32_t compression = 0) {
+    return {sizeof(BITMAPINFOHEADER), width, height, 1, bits, compression, 0, 0, 0, 0, 0};
 }
 
 TEST(DibImage, KeepsRowAndColourOrderAndRefusesWhatItCannotHonour) {
@@ -179,11 +178,8 @@ TEST(DibImage, KeepsRowAndColourOrderAndRefusesWhatItCannotHonour) {
     EXPECT_EQ(bottomUp.pixel(1, 0), qRgb(7, 8, 9));
     EXPECT_EQ(quorvin::imageFromDib(header(2, -2), rows.data(), rows.size()).pixel(1, 1),
               qRgb(7, 8, 9));
-
-    BITMAPINFOHEADER compressed = header(2, 2);
-    compressed.biCompression = 1;
-    for (const BITMAPINFOHEADER& h : {header(2, 2, 32), compressed, header(0, 2), header(3, 2),
-                                      header(2, 3), header(100000, 1)}) {
+    for (const BITMAPINFOHEADER& h : {header(2, 2, 32), header(2, 2, 24, 1), header(0, 2),
+                                      header(3, 2), header(2, 3), header(100000, 1)}) {
         EXPECT_TRUE(quorvin::imageFromDib(h, rows.data(), rows.size()).isNull()) << h.biWidth;
     }
 }
