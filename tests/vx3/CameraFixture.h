@@ -59,7 +59,8 @@ protected:
         vx3sim::setClock(nullptr);
     }
 
-    // A fresh camera of this unit, opened, in the tool's state before live view, settled.
+    // A fresh camera of this unit, opened, in the tool's state before live view (manual white
+    // balance at the nominal neutral gains), settled.
     void plugIn(const char* sensor = "OV7610", std::uint32_t seed = 0,
                 vx3sim::BadUnit fault = vx3sim::BadUnit::None, std::uint8_t stuck = 0x01) {
         vx3sim::reset();
@@ -67,7 +68,11 @@ protected:
         vx3sim::setUnit(seed);
         vx3sim::setBadUnit(fault, stuck);
         ASSERT_NE(VX3_InitCamera(nullptr), 0);
-        prepareLiveView();
+        command(0x13, 0x01, 0x01);
+        command(0x12, 0x04, 0x00);
+        setBalance(0x8C, 0x30);
+        command(0x14, 0x04, 0x04);
+        command(0x28, 0x10, 0x00);
         clock.advanceSeconds(5.0);
     }
 
@@ -83,23 +88,14 @@ protected:
     static void command(std::uint8_t address, std::uint8_t mask, std::uint8_t data) {
         set(address, static_cast<std::uint8_t>((get(address) & ~mask) | (data & mask)));
     }
-    static void setBalance(int blue, int red) {
-        const WhiteBalanceValue value{static_cast<std::uint16_t>(blue),
-                                      static_cast<std::uint16_t>(red)};
+    static void setBalance(std::uint16_t blue, std::uint16_t red) {
+        const WhiteBalanceValue value{blue, red};
         EXPECT_NE(VX3_WB_SetWbVal(&value), 0);
     }
     static WhiteBalanceValue balance() {
         WhiteBalanceValue value{};
         EXPECT_NE(VX3_WB_GetWbVal(&value), 0);
         return value;
-    }
-    // What the tool does before live view: manual white balance at the neutral gains.
-    static void prepareLiveView() {
-        command(0x13, 0x01, 0x01);
-        command(0x12, 0x04, 0x00);
-        setBalance(0x8C, 0x30);
-        command(0x14, 0x04, 0x04);
-        command(0x28, 0x10, 0x00);
     }
     // The camera's automatic balance switched on from the panel's start values (blue 110, red 25)
     // as the tool does it; the balance it holds 100 s later.
