@@ -26,9 +26,7 @@ private:
 // Average red, green and blue of the block the tool measures (x 162..478, y 122..358 from the
 // top), each sum divided by the pixel count.
 struct Rgb {
-    double red;
-    double green;
-    double blue;
+    double red, green, blue;
 };
 
 inline Rgb measureBlock(const std::vector<std::uint8_t>& frame) {

@@ -123,8 +123,7 @@ TEST_F(ConformanceTest, EveryFunctionFailsWithoutAnOpenCamera) {
 TEST_F(ConformanceTest, AReplugStartsFromPowerOnWithoutLiveView) {
     reopen();
     set(0x03, 0x11);
-    vx3sim::setPlugged(false);
-    vx3sim::setPlugged(true);
+    vx3sim::setPlugged(false), vx3sim::setPlugged(true);
     EXPECT_EQ(VX3_UnmountCamera(), 0) << "the lost handle cannot be unmounted";
     ASSERT_NE(VX3_InitCamera(nullptr), 0);
     EXPECT_EQ(VX3_LV_IsMovieRunning(), 0);

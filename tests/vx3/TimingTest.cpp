@@ -1,7 +1,6 @@
 // Live view pacing in virtual time: frame rates, dropped frames, time-outs of a silent camera.
 #include "CameraFixture.h"
 
-#include <string>
 #include <utility>
 
 namespace vx3test {
@@ -82,8 +81,7 @@ TEST_F(TimingTest, AFrameDueLaterThanTheTimeoutIsNotWaitedFor) {
         {5, 1234, true, {{false, 1'234'000}}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.rate) + " per second, time-out " +
-                     std::to_string(c.timeoutMs));
+        SCOPED_TRACE(::testing::Message() << c.rate << " per second, time-out " << c.timeoutMs);
         ASSERT_NE(VX3_LV_SetFrameRate(c.rate), 0);
         ASSERT_NE(VX3_SetTimeout(5000), 0);
         ASSERT_NE(VX3_LV_StartMovie(frame.data()), 0);
