@@ -1,4 +1,5 @@
-// The 31 library functions: results, failures outside an open camera, faults, bad arguments.
+// The 31 library functions: results, failures outside an open camera, faults, bad arguments,
+// the log and the device lock.
 #include "CameraFixture.h"
 
 #include <cstdio>
@@ -6,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace vx3test {
@@ -14,6 +16,8 @@ namespace {
 struct Call {
     const char* name;
     std::function<int()> run;
+    std::vector<std::int64_t> arguments = {}; // as logged
+    std::string fileName = {};
 };
 
 std::vector<std::uint8_t> frameBuffer(VX3_FRAME_BYTES);
@@ -26,6 +30,7 @@ const std::string jpgPath =
 // Every function with arguments it accepts, in the order the tool uses them.
 const std::vector<Call>& validCalls() {
     static std::uint8_t byte = 0;
+    static const std::uint8_t written[2] = {0xA0, 0x7F};
     static char text[VX3_VERSION_TEXT_SIZE];
     static char initBuffer[VX3_INIT_BUFFER_SIZE];
     static std::uint16_t rate = 0, mode16 = 0;
@@ -37,35 +42,41 @@ const std::vector<Call>& validCalls() {
     static const std::vector<Call> calls = {
         {"VX3_InitCamera", [] { return VX3_InitCamera(initBuffer); }},
         {"VX3_IsConnectUsb", [] { return VX3_IsConnectUsb(); }},
-        {"VX3_GetUsbId", [] { return VX3_GetUsbId(1, &byte); }},
-        {"VX3_EST_GetVersion", [] { return VX3_EST_GetVersion(0, text); }},
-        {"VX3_SetTimeout", [] { return VX3_SetTimeout(5000); }},
-        {"VX3_EST_GetAdrsData", [] { return VX3_EST_GetAdrsData(0x12, 1, &byte); }},
-        {"VX3_EST_SetAdrsData", [] { return VX3_EST_SetAdrsData(0x03, 1, &byte); }},
-        {"VX3_LV_SetImageSize", [] { return VX3_LV_SetImageSize(0); }},
+        {"VX3_GetUsbId", [] { return VX3_GetUsbId(1, &byte); }, {1}},
+        {"VX3_EST_GetVersion", [] { return VX3_EST_GetVersion(0, text); }, {0}},
+        {"VX3_SetTimeout", [] { return VX3_SetTimeout(5000); }, {5000}},
+        {"VX3_EST_GetAdrsData", [] { return VX3_EST_GetAdrsData(0x12, 1, &byte); }, {0x12, 1}},
+        {"VX3_EST_SetAdrsData",
+         [] { return VX3_EST_SetAdrsData(0x40, 2, written); },
+         {0x40, 2, 0xA0, 0x7F}},
+        {"VX3_LV_SetImageSize", [] { return VX3_LV_SetImageSize(0); }, {0}},
         {"VX3_SIA_GetImageInfo", [] { return VX3_SIA_GetImageInfo(&header); }},
         {"VX3_LV_StartMovie", [] { return VX3_LV_StartMovie(frameBuffer.data()); }},
         {"VX3_LV_ContinueMovie", [] { return VX3_LV_ContinueMovie(frameBuffer.data()); }},
         {"VX3_LV_IsMovieRunning", [] { return VX3_LV_IsMovieRunning(); }},
         {"VX3_LV_StopMovie", [] { return VX3_LV_StopMovie(); }},
-        {"VX3_LV_SetFrameRate", [] { return VX3_LV_SetFrameRate(15); }},
+        {"VX3_LV_SetFrameRate", [] { return VX3_LV_SetFrameRate(15); }, {15}},
         {"VX3_LV_GetFrameRate", [] { return VX3_LV_GetFrameRate(&rate); }},
-        {"VX3_SIA_SetImageSize", [] { return VX3_SIA_SetImageSize(640, 480); }},
+        {"VX3_SIA_SetImageSize", [] { return VX3_SIA_SetImageSize(640, 480); }, {640, 480}},
         {"VX3_SIA_GetImageSize", [] { return VX3_SIA_GetImageSize(&width, &height); }},
         {"VX3_SIA_CaptureJpg", [] { return VX3_SIA_CaptureJpg(jpegBuffer.data(), &size); }},
         {"VX3_SIA_CaptureBmp", [] { return VX3_SIA_CaptureBmp(frameBuffer.data()); }},
         {"VX3_SIA_SaveImageJpg",
-         [] { return VX3_SIA_SaveImageJpg(jpgPath.c_str(), &info, jpegBuffer.data()); }},
+         [] { return VX3_SIA_SaveImageJpg(jpgPath.c_str(), &info, jpegBuffer.data()); },
+         {100},
+         jpgPath},
         {"VX3_SIA_SaveImageBmp",
-         [] { return VX3_SIA_SaveImageBmp(bmpPath.c_str(), &header, frameBuffer.data()); }},
-        {"VX3_WB_SetWbVal", [] { return VX3_WB_SetWbVal(&balance); }},
+         [] { return VX3_SIA_SaveImageBmp(bmpPath.c_str(), &header, frameBuffer.data()); },
+         {},
+         bmpPath},
+        {"VX3_WB_SetWbVal", [] { return VX3_WB_SetWbVal(&balance); }, {140, 48}},
         {"VX3_WB_GetWbVal", [] { return VX3_WB_GetWbVal(&balance); }},
         {"VX3_WB_GetMode", [] { return VX3_WB_GetMode(&mode); }},
-        {"VX3_WB_SetMode", [] { return VX3_WB_SetMode(0); }},
-        {"VX3_GC_SetAgc", [] { return VX3_GC_SetAgc(1); }},
+        {"VX3_WB_SetMode", [] { return VX3_WB_SetMode(0); }, {0}},
+        {"VX3_GC_SetAgc", [] { return VX3_GC_SetAgc(1); }, {1}},
         {"VX3_GC_GetAgc", [] { return VX3_GC_GetAgc(&mode); }},
         {"VX3_BB_GetMode", [] { return VX3_BB_GetMode(&mode); }},
-        {"VX3_EXP_SetMode", [] { return VX3_EXP_SetMode(0); }},
+        {"VX3_EXP_SetMode", [] { return VX3_EXP_SetMode(0); }, {0}},
         {"VX3_EXP_GetMode", [] { return VX3_EXP_GetMode(&mode16); }},
         {"VX3_UnmountCamera", [] { return VX3_UnmountCamera(); }},
     };
@@ -88,26 +99,14 @@ protected:
     }
 };
 
-TEST_F(ConformanceTest, EveryFunctionSucceedsOnAnOpenCameraAndIsLogged) {
-    ASSERT_EQ(validCalls().size(), 31u);
-    for (const Call& call : validCalls()) {
-        reopen();
-        const int result = call.run();
-        EXPECT_NE(result, 0) << call.name;
-        const auto entries = vx3sim::log();
-        ASSERT_FALSE(entries.empty()) << call.name;
-        EXPECT_EQ(entries.back().function, call.name);
-        EXPECT_EQ(entries.back().result, result);
-    }
-}
-
 // Without an open camera every function but VX3_InitCamera fails, and an unplugged camera fails
-// at once rather than after the time-out.
+// at once rather than after the time-out. Pulling the cable loses the handle for good.
 TEST_F(ConformanceTest, EveryFunctionFailsWithoutAnOpenCamera) {
     const std::pair<const char*, std::function<void()>> states[] = {
         {"unplugged", [] { vx3sim::setPlugged(false); }},
         {"before init", [] { vx3sim::reset(); }},
         {"after unmount", [] { ASSERT_NE(VX3_UnmountCamera(), 0); }},
+        {"replugged", [] { vx3sim::setPlugged(false), vx3sim::setPlugged(true); }},
     };
     for (const auto& [state, enter] : states) {
         for (const Call& call : validCalls()) {
@@ -121,38 +120,32 @@ TEST_F(ConformanceTest, EveryFunctionFailsWithoutAnOpenCamera) {
     }
 }
 
-// Pulling the cable loses the handle: plugged in again, the camera answers nothing but
-// VX3_InitCamera, does not resume live view and starts from its power-on registers.
-TEST_F(ConformanceTest, AReplugNeedsInitialisationAgain) {
-    for (const bool unmountFirst : {false, true}) {
-        reopen();
-        std::uint8_t saturation = 0x11;
-        ASSERT_NE(VX3_EST_SetAdrsData(0x03, 1, &saturation), 0);
-        vx3sim::setPlugged(false);
-        vx3sim::setPlugged(true);
-        for (const Call& call : validCalls()) {
-            if (std::string(call.name) != "VX3_InitCamera") {
-                EXPECT_EQ(call.run(), 0) << call.name << " after a replug";
-            }
-        }
-        if (unmountFirst) {
-            EXPECT_EQ(VX3_UnmountCamera(), 0) << "the lost handle cannot be unmounted";
-        }
-        ASSERT_NE(VX3_InitCamera(nullptr), 0);
-        EXPECT_NE(VX3_IsConnectUsb(), 0);
-        EXPECT_EQ(VX3_LV_IsMovieRunning(), 0);
-        EXPECT_EQ(VX3_LV_ContinueMovie(frameBuffer.data()), 0);
-        ASSERT_NE(VX3_EST_GetAdrsData(0x03, 1, &saturation), 0);
-        EXPECT_EQ(saturation, 0x80) << "power-on value";
-        EXPECT_NE(VX3_LV_StartMovie(frameBuffer.data()), 0);
-    }
+TEST_F(ConformanceTest, AReplugStartsFromPowerOnWithoutLiveView) {
+    reopen();
+    set(0x03, 0x11);
+    vx3sim::setPlugged(false), vx3sim::setPlugged(true);
+    EXPECT_EQ(VX3_UnmountCamera(), 0) << "the lost handle cannot be unmounted";
+    ASSERT_NE(VX3_InitCamera(nullptr), 0);
+    EXPECT_EQ(VX3_LV_IsMovieRunning(), 0);
+    EXPECT_EQ(get(0x03), 0x80) << "power-on saturation";
+    EXPECT_NE(VX3_LV_StartMovie(frameBuffer.data()), 0);
 }
 
-TEST_F(ConformanceTest, InjectedFaultsStartAtTheNthCallAndClear) {
+// Each function succeeds on an open camera and its log entry holds what it received and
+// returned; an injected fault starts at the nth call and clears.
+TEST_F(ConformanceTest, EveryFunctionSucceedsOnAnOpenCameraUntilAFaultIsInjected) {
+    ASSERT_EQ(validCalls().size(), 31u);
     for (const Call& call : validCalls()) {
         reopen();
         vx3sim::failFunction(call.name, 2);
-        EXPECT_NE(call.run(), 0) << call.name;
+        const int result = call.run();
+        EXPECT_NE(result, 0) << call.name;
+        const auto entries = vx3sim::log();
+        ASSERT_FALSE(entries.empty()) << call.name;
+        EXPECT_EQ(entries.back().function, call.name);
+        EXPECT_EQ(entries.back().result, result);
+        EXPECT_EQ(entries.back().arguments, call.arguments) << call.name;
+        EXPECT_EQ(entries.back().fileName, call.fileName) << call.name;
         reopen();
         vx3sim::failFunction(call.name, 1);
         EXPECT_EQ(call.run(), 0) << call.name;
@@ -160,81 +153,45 @@ TEST_F(ConformanceTest, InjectedFaultsStartAtTheNthCallAndClear) {
         vx3sim::failFunction(call.name, -1);
         EXPECT_NE(call.run(), 0) << call.name;
     }
-}
-
-TEST_F(ConformanceTest, FaultsCanDependOnTheFirstArgument) {
+    // A fault for one first argument counts only the calls with that argument.
+    reopen();
     std::uint8_t id = 0;
     vx3sim::failFunctionFor("VX3_GetUsbId", 0);
+    vx3sim::failFunctionFor("VX3_EST_SetAdrsData", 0x01, 2);
     EXPECT_NE(VX3_GetUsbId(1, &id), 0) << "the vendor selector still answers";
     EXPECT_EQ(id, 0x5C);
     EXPECT_EQ(VX3_GetUsbId(0, &id), 0);
-    EXPECT_EQ(VX3_GetUsbId(0, &id), 0);
+    for (const int address : {0x02, 0x01, 0x02}) {
+        EXPECT_NE(VX3_EST_SetAdrsData(address, 1, &id), 0) << address;
+    }
+    EXPECT_EQ(VX3_EST_SetAdrsData(0x01, 1, &id), 0);
     vx3sim::failFunctionFor("VX3_GetUsbId", 0, -1);
     EXPECT_NE(VX3_GetUsbId(0, &id), 0);
     EXPECT_EQ(id, 0x21);
-
-    // The nth call counts only the calls with that argument.
-    vx3sim::failFunctionFor("VX3_EST_SetAdrsData", 0x01, 2);
-    std::uint8_t value = 0x40;
-    EXPECT_NE(VX3_EST_SetAdrsData(0x02, 1, &value), 0);
-    EXPECT_NE(VX3_EST_SetAdrsData(0x01, 1, &value), 0);
-    EXPECT_NE(VX3_EST_SetAdrsData(0x02, 1, &value), 0);
-    EXPECT_EQ(VX3_EST_SetAdrsData(0x01, 1, &value), 0);
+    EXPECT_EQ(VX3_EST_SetAdrsData(0x01, 1, &id), 0) << "the other fault stays";
     vx3sim::clearFaults();
-    EXPECT_NE(VX3_EST_SetAdrsData(0x01, 1, &value), 0);
+    EXPECT_NE(VX3_EST_SetAdrsData(0x01, 1, &id), 0);
 }
 
-TEST_F(ConformanceTest, TheLogHoldsWhatEachCallReceived) {
-    struct Case {
-        const char* name;
-        std::function<int()> run;
-        std::vector<std::int64_t> arguments;
-        std::string fileName;
-    };
-    std::uint8_t byte = 0;
+// Register traffic is logged before the call that caused it; peeking is not logged.
+TEST_F(ConformanceTest, RegisterTrafficIsLoggedBeforeItsCall) {
     const std::uint8_t written[2] = {0xA0, 0x7F};
-    char text[VX3_VERSION_TEXT_SIZE];
-    const WhiteBalanceValue balance{140, 48};
-    VX3_JPEGINFO info{};
-    info.dataSize = 100;
-    BITMAPINFOHEADER header{};
-    VX3_SIA_GetImageInfo(&header);
-    const Case cases[] = {
-        {"VX3_GetUsbId", [&] { return VX3_GetUsbId(0, &byte); }, {0}, ""},
-        {"VX3_EST_GetVersion", [&] { return VX3_EST_GetVersion(1, text); }, {1}, ""},
-        {"VX3_SetTimeout", [] { return VX3_SetTimeout(5000); }, {5000}, ""},
-        {"VX3_EST_GetAdrsData", [&] { return VX3_EST_GetAdrsData(0x12, 1, &byte); }, {0x12, 1}, ""},
-        {"VX3_EST_SetAdrsData",
-         [&] { return VX3_EST_SetAdrsData(0x03, 2, written); },
-         {0x03, 2, 0xA0, 0x7F},
-         ""},
-        {"VX3_LV_SetImageSize", [] { return VX3_LV_SetImageSize(0); }, {0}, ""},
-        {"VX3_LV_SetFrameRate", [] { return VX3_LV_SetFrameRate(15); }, {15}, ""},
-        {"VX3_SIA_SetImageSize", [] { return VX3_SIA_SetImageSize(640, 480); }, {640, 480}, ""},
-        {"VX3_WB_SetWbVal", [&] { return VX3_WB_SetWbVal(&balance); }, {140, 48}, ""},
-        {"VX3_WB_SetWbVal", [] { return VX3_WB_SetWbVal(nullptr); }, {}, ""},
-        {"VX3_WB_SetMode", [] { return VX3_WB_SetMode(0); }, {0}, ""},
-        {"VX3_GC_SetAgc", [] { return VX3_GC_SetAgc(1); }, {1}, ""},
-        {"VX3_EXP_SetMode", [] { return VX3_EXP_SetMode(0); }, {0}, ""},
-        {"VX3_LV_StartMovie", [] { return VX3_LV_StartMovie(frameBuffer.data()); }, {}, ""},
-        {"VX3_SIA_SaveImageJpg",
-         [&] { return VX3_SIA_SaveImageJpg(jpgPath.c_str(), &info, jpegBuffer.data()); },
-         {100},
-         jpgPath},
-        {"VX3_SIA_SaveImageBmp",
-         [&] { return VX3_SIA_SaveImageBmp(bmpPath.c_str(), &header, frameBuffer.data()); },
-         {},
-         bmpPath},
-    };
-    for (const Case& c : cases) {
-        vx3sim::clearLog();
-        c.run();
-        const auto entries = vx3sim::log();
-        ASSERT_FALSE(entries.empty()) << c.name;
-        EXPECT_EQ(entries.back().function, c.name);
-        EXPECT_EQ(entries.back().arguments, c.arguments) << c.name;
-        EXPECT_EQ(entries.back().fileName, c.fileName) << c.name;
+    std::uint8_t read[2] = {};
+    command(0x13, 0x01, 0x00);
+    vx3sim::clearLog();
+    ASSERT_NE(VX3_EST_SetAdrsData(0x40, 2, written), 0);
+    ASSERT_NE(VX3_EST_GetAdrsData(0x40, 2, read), 0);
+    EXPECT_EQ(read[0] << 8 | read[1], 0xA07F);
+    EXPECT_EQ(vx3sim::peekRegister(0x41), 0x7F);
+    std::string traffic;
+    for (const vx3sim::LogEntry& e : vx3sim::log()) {
+        char entry[8];
+        std::snprintf(entry, sizeof entry, "%c%02x=%02x ",
+                      e.kind == vx3sim::LogEntry::Kind::RegisterRead ? 'r' : 'w', e.address,
+                      e.value);
+        traffic += e.kind == vx3sim::LogEntry::Kind::Call ? e.function + " " : entry;
     }
+    EXPECT_EQ(traffic, "w40=a0 w41=7f VX3_EST_SetAdrsData r40=a0 r41=7f VX3_EST_GetAdrsData ");
 }
 
 TEST_F(ConformanceTest, OutOfRangeArgumentsFail) {
@@ -278,6 +235,7 @@ TEST_F(ConformanceTest, OutOfRangeArgumentsFail) {
          }},
         {"blue gain 256", [&] { return VX3_WB_SetWbVal(&blueTooHigh); }},
         {"red gain 300", [&] { return VX3_WB_SetWbVal(&redTooHigh); }},
+        {"white balance input", [] { return VX3_WB_SetWbVal(nullptr); }},
         {"exposure output", [] { return VX3_EXP_GetMode(nullptr); }},
     };
     for (const Call& call : bad) {
@@ -286,20 +244,43 @@ TEST_F(ConformanceTest, OutOfRangeArgumentsFail) {
     EXPECT_EQ(balance().blue, 0x80) << "a refused white balance writes nothing";
 }
 
-TEST_F(ConformanceTest, IdentityAndVersionTexts) {
-    const auto identity = [] {
-        std::uint8_t vendor = 0, product = 0;
-        char camera[VX3_VERSION_TEXT_SIZE], sdk[VX3_VERSION_TEXT_SIZE];
-        std::memset(camera, 'x', sizeof camera);
-        EXPECT_NE(VX3_GetUsbId(1, &vendor) * VX3_GetUsbId(0, &product), 0);
-        EXPECT_NE(VX3_EST_GetVersion(0, camera) * VX3_EST_GetVersion(1, sdk), 0);
-        return std::to_string(vendor) + " " + std::to_string(product) + " " + camera + " " + sdk;
-    };
-    EXPECT_EQ(identity(), "92 33 OV7610 VX3 2.1.0");
+TEST_F(ConformanceTest, VersionTextsOfAtMost11Characters) {
+    char camera[VX3_VERSION_TEXT_SIZE], sdk[VX3_VERSION_TEXT_SIZE];
+    std::memset(camera, 'x', sizeof camera);
     vx3sim::setCameraVersion("OV7620-EXTENDED");
-    vx3sim::setSdkVersion("SDK");
-    vx3sim::setUsbIds(7, 9);
-    EXPECT_EQ(identity(), "7 9 OV7620-EXTE SDK") << "at most 11 characters";
+    ASSERT_NE(VX3_EST_GetVersion(0, camera), 0);
+    ASSERT_NE(VX3_EST_GetVersion(1, sdk), 0);
+    EXPECT_EQ(std::string(camera) + "|" + sdk, "OV7620-EXTE|VX3 2.1.0");
+}
+
+// Whether a freshly started process, using `lockPath`, can open the camera.
+bool otherProcessOpens(const std::string& lockPath) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        vx3sim::reset(); // drops the parent's state that the fork copied
+        vx3sim::setDeviceLockPath(lockPath);
+        ::_exit(VX3_InitCamera(nullptr) != 0 ? 0 : 1);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST_F(ConformanceTest, TheDeviceLockIsHeldFromInitialisationToUnmount) {
+    const std::string lock = ::testing::TempDir() + "vx3_lock_" + std::to_string(::getpid());
+    vx3sim::reset();
+    vx3sim::setDeviceLockPath(lock);
+    EXPECT_TRUE(otherProcessOpens(lock)) << "nobody holds the camera yet";
+    ASSERT_NE(VX3_InitCamera(nullptr), 0);
+    EXPECT_FALSE(otherProcessOpens(lock));
+    EXPECT_TRUE(otherProcessOpens("")) << "an empty path switches locking off";
+    ASSERT_NE(VX3_UnmountCamera(), 0);
+    EXPECT_TRUE(otherProcessOpens(lock));
+    ASSERT_NE(VX3_InitCamera(nullptr), 0);
+    vx3sim::reset();
+    EXPECT_TRUE(otherProcessOpens(lock)) << "reset releases the camera";
+    vx3sim::setDeviceLockPath("");
+    std::remove(lock.c_str());
 }
 
 } // namespace

@@ -1,0 +1,184 @@
+// Each sensor's registers (identity, soft reset, loops owning their registers, modes) and picture
+// (neutral white target, the visible effect of every adjustment, mirror, colour bars).
+#include "CameraFixture.h"
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace vx3test {
+namespace {
+
+class SensorTest : public CameraTest, public ::testing::WithParamInterface<std::string> {
+protected:
+    void SetUp() override {
+        CameraTest::SetUp();
+        plugIn(GetParam().c_str());
+    }
+    bool ov7610() const { return GetParam() != "OV7620"; }
+};
+
+TEST_P(SensorTest, IdentityIsReadOnlyAndTellsTheModelsApart) {
+    set(0x1C, 0x00);
+    set(0x1D, 0x00);
+    set(0x29, 0xFC);
+    EXPECT_EQ(get(0x1C), 0x7F);
+    EXPECT_EQ(get(0x1D), 0xA2);
+    EXPECT_EQ(get(0x29), ov7610() ? 0xFF : 0xFC) << "chip id in bits 1:0";
+}
+
+TEST_P(SensorTest, SoftResetRestoresPowerOnValues) {
+    command(0x13, 0x01, 0x00);
+    const std::uint8_t saturation = get(0x03), timing = get(0x11);
+    set(0x03, 0x11);
+    ASSERT_NE(VX3_LV_SetFrameRate(5), 0);
+    set(0x12, 0x80);
+    EXPECT_EQ(get(0x03), saturation);
+    EXPECT_EQ(get(0x11), timing);
+    EXPECT_EQ(get(0x12) & 0x80, 0) << "the reset bit clears itself";
+    std::uint16_t rate = 0;
+    ASSERT_NE(VX3_LV_GetFrameRate(&rate), 0);
+    EXPECT_EQ(rate, 30);
+}
+
+// A running loop ignores host writes to its register, keeps its last value when stopped and
+// then takes the host's.
+TEST_P(SensorTest, RunningLoopsOwnTheirRegisters) {
+    const struct {
+        const char* loop;
+        std::uint8_t enableRegister, enableBit, enabled, owned;
+    } owners[] = {
+        {"white balance", 0x12, 0x04, 0x04, 0x01},
+        {"white balance", 0x12, 0x04, 0x04, 0x02},
+        {"gain", 0x12, 0x20, 0x20, 0x00},
+        {"exposure", 0x28, 0x10, 0x00, 0x10},
+    };
+    for (const auto& o : owners) {
+        command(0x13, 0x01, 0x01);
+        command(o.enableRegister, o.enableBit, o.enabled);
+        const std::uint8_t held = get(o.owned);
+        set(o.owned, static_cast<std::uint8_t>(held ^ 0x05));
+        EXPECT_EQ(get(o.owned), held) << o.loop;
+        command(0x13, 0x01, 0x00);
+        EXPECT_EQ(get(o.owned), held) << o.loop;
+        set(o.owned, static_cast<std::uint8_t>(held ^ 0x05));
+        EXPECT_EQ(get(o.owned), held ^ 0x05) << o.loop;
+    }
+}
+
+// The mode functions set and report the sensor's bits; black balance is always automatic, and
+// COMI bit 7 switches exposure to manual.
+TEST_P(SensorTest, ModeFunctionsAndWhiteBalanceGoThroughTheirRegisters) {
+    std::int32_t wb = -1, agc = -1, black = 0;
+    std::uint16_t exposure = 0;
+    ASSERT_NE(VX3_WB_SetMode(1), 0);
+    ASSERT_NE(VX3_GC_SetAgc(0), 0);
+    EXPECT_EQ(get(0x12) & 0x24, 0x04);
+    command(0x29, 0x80, 0x80);
+    ASSERT_NE(VX3_WB_GetMode(&wb), 0);
+    ASSERT_NE(VX3_GC_GetAgc(&agc), 0);
+    ASSERT_NE(VX3_BB_GetMode(&black), 0);
+    ASSERT_NE(VX3_EXP_GetMode(&exposure), 0);
+    EXPECT_EQ(std::vector<int>({wb != 0, agc, black != 0, exposure}),
+              std::vector<int>({1, 0, 1, 1}));
+    command(0x12, 0x04, 0x00);
+    ASSERT_NE(VX3_WB_GetMode(&wb), 0);
+    EXPECT_EQ(wb, 0);
+    ASSERT_NE(VX3_EXP_SetMode(0), 0);
+    EXPECT_EQ(get(0x28) & 0x10, 0);
+    EXPECT_EQ(get(0x29) & 0x80, 0);
+    ASSERT_NE(VX3_EXP_SetMode(1), 0);
+    EXPECT_EQ(get(0x28) & 0x10, 0x10);
+
+    setBalance(0x8C, 0x30);
+    EXPECT_EQ(get(0x01) << 8 | get(0x02), 0x8C30);
+    set(0x01, 0x22);
+    EXPECT_EQ(balance().blue, 0x22);
+}
+
+// Blue 0x8C and red 0x30 are the nominal OV7610's neutral gains; the OV7620's colour filters
+// pass more red and less blue, so the same gains leave it a warm cast.
+TEST_P(SensorTest, TheNeutralGainsGiveAGreyTargetOnTheOV7610AndAWarmOneOnTheOV7620) {
+    const Rgb target = measure();
+    if (ov7610()) {
+        EXPECT_NEAR(target.red, target.green, 1.0);
+        EXPECT_NEAR(target.blue, target.green, 1.0);
+    } else {
+        EXPECT_GT(target.red, target.green + 2.0);
+        EXPECT_LT(target.blue, target.green - 2.0);
+    }
+    EXPECT_GT(target.green, 140.0);
+    EXPECT_LT(target.green, 200.0);
+}
+
+// Each adjustment moves one average of the target by the amount a technician expects; where
+// `redHolds`, the red average stays within 0.5.
+TEST_P(SensorTest, AdjustmentsChangeThePicture) {
+    enum Channel { Red, Green, Blue };
+    const bool old = ov7610();
+    const auto superGain = [old] { old ? command(0x0E, 0x80, 0x80) : command(0x74, 0x60, 0x60); };
+    const struct {
+        const char* name;
+        std::function<void()> apply;
+        Channel channel;
+        double low, high; // of the change
+        bool redHolds;
+    } adjustments[] = {
+        {"higher blue gain", [] { setBalance(0xB0, 0x30); }, Blue, 10, 255, true},
+        {"higher red gain", [] { setBalance(0x8C, 0x40); }, Red, 10, 255, false},
+        {"brightness up", [] { command(0x06, 0xFF, 0xC0); }, Green, 31, 33, false},
+        {"brightness down", [] { command(0x06, 0xFF, 0x40); }, Green, -33, -31, false},
+        {"contrast up", [old] { old ? command(0x05, 0xFF, 0xFF) : command(0x64, 0xFE, 0xFE); },
+         Green, 20, 255, false},
+        {"blue colour bias", [] { command(0x0C, 0x3F, 0x3F); }, Blue, 5, 255, true},
+        {"red colour bias down", [] { command(0x0D, 0x3F, 0x00); }, Red, -255, -10, false},
+        {"gamma off", [] { command(0x14, 0x04, 0x00); }, Green, -255, -40, false},
+        {"gamma value", [old] { old ? command(0x72, 0xFF, 0xFF) : command(0x62, 0xFE, 0xFE); },
+         Green, 15, 255, false},
+        {"gamma level", [old] { old ? command(0x71, 0x03, 0x03) : command(0x64, 0x01, 0x00); },
+         Green, -255, -2, false},
+        {"super gain, exposure frozen", [superGain] { command(0x28, 0x10, 0x10), superGain(); },
+         Green, 30, 255, false},
+        {"super gain, exposure automatic", superGain, Green, -8, 8, false},
+    };
+    for (const auto& adjustment : adjustments) {
+        plugIn(GetParam().c_str());
+        const Rgb before = measure();
+        adjustment.apply();
+        clock.advanceSeconds(2.0);
+        const Rgb after = measure();
+        const double change[] = {after.red - before.red, after.green - before.green,
+                                 after.blue - before.blue};
+        EXPECT_GT(change[adjustment.channel], adjustment.low) << adjustment.name;
+        EXPECT_LT(change[adjustment.channel], adjustment.high) << adjustment.name;
+        if (adjustment.redHolds) {
+            EXPECT_LT(std::abs(change[Red]), 0.5) << adjustment.name;
+        }
+    }
+}
+
+TEST_P(SensorTest, MirrorColourBarsAndGreyAtSaturationZero) {
+    const auto normal = capture();
+    command(0x12, 0x40, 0x40);
+    const auto mirrored = capture();
+    for (const std::size_t x : {0u, 100u, 639u}) {
+        EXPECT_EQ(normal[240 * 1920 + x * 3 + 1], mirrored[240 * 1920 + (639 - x) * 3 + 1]);
+    }
+    command(0x12, 0x42, 0x02);
+    const auto bars = capture();
+    EXPECT_EQ(bars[0], 255) << "white bar at the left";
+    EXPECT_EQ(bars[(639 * 3)], 0) << "black bar at the right";
+    command(0x12, 0x02, 0x00);
+    command(0x03, 0xFF, 0x00);
+    const auto grey = capture();
+    for (std::size_t i = 0; i < grey.size(); i += 3) {
+        const auto [low, high] = std::minmax({grey[i], grey[i + 1], grey[i + 2]});
+        ASSERT_LE(high - low, 1) << "pixel " << i / 3;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Sensors, SensorTest, ::testing::Values("OV7610", "OV7620"));
+
+} // namespace
+} // namespace vx3test
