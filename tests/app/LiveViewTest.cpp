@@ -1,7 +1,6 @@
-// Live view, overlays, fatal camera failures and still capture of the main window.
+// Live view, overlays and still capture of the main window.
 #include "AppTestEnvironment.h"
 #include "app/CameraDataDialog.h"
-#include "app/HalvexApp.h"
 #include "framework/MenuBar.h"
 #include "resources/ResourceIds.h"
 
@@ -11,7 +10,6 @@
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <algorithm>
 #include <cstring>
 
 namespace halvex::test {
@@ -184,62 +182,6 @@ TEST_F(LiveViewTest, ANarrowerFrameKeepsTheOverlaysAtTheirFixedPlaces) {
     window->fireTimer(CameraDataDialog::LiveViewTimerId);
     EXPECT_EQ(shown(*window).copy(0, 0, 333, 480), expected);
     EXPECT_EQ(shown(*window).copy(333, 0, 307, 480), before.copy(333, 0, 307, 480));
-}
-
-TEST_F(LiveViewTest, FatalCameraFailuresEndTheProgramAfterShutDown) {
-    struct Case {
-        const char* name;
-        std::function<void()> fault;
-        bool whileLive; // the fault comes after Start, with the next frame
-        const char* message;
-        bool unmounted; // an unplugged camera cannot be unmounted
-    };
-    const char* const continueFailed = "An error occured in VX3_LV_ContinueMovie()";
-    const Case cases[] = {
-        {"unplugged at start", [] { vx3sim::setPlugged(false); }, false, "Device not detected.",
-         false},
-        {"start fails", [] { vx3sim::failFunction("VX3_LV_StartMovie"); }, false,
-         "An error occured in VX3_LV_StartMovie(). Please restart the application.", true},
-        {"continue fails", [] { vx3sim::failFunction("VX3_LV_ContinueMovie"); }, true,
-         continueFailed, true},
-        {"unplugged while live", [] { vx3sim::setPlugged(false); }, true, continueFailed, false},
-    };
-    window.reset();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        vx3sim::reset();
-        dialogs.messages.clear();
-        dialogs.fileAnswers = {workPath(QStringLiteral("default.ini"))};
-        CameraDataDialog* main = nullptr;
-        dialogs.onRunModal = [&](Dialog& dialog) {
-            main = dynamic_cast<CameraDataDialog*>(&dialog);
-            if (main != nullptr) {
-                if (!c.whileLive) {
-                    c.fault();
-                }
-                QTest::mouseClick(main->control(MainId::Start), Qt::LeftButton);
-                if (c.whileLive) {
-                    c.fault();
-                    main->fireTimer(CameraDataDialog::LiveViewTimerId);
-                }
-                EXPECT_TRUE(main->hasEnded());
-                if (!c.whileLive) { // Start gave up before showing the live state
-                    EXPECT_NE(main->m_strStatus, QStringLiteral("Live image display"));
-                }
-            }
-            return 1;
-        };
-        vx3sim::clearLog();
-        HalvexApp app;
-        EXPECT_FALSE(app.InitInstance());
-        ASSERT_FALSE(dialogs.messages.empty());
-        EXPECT_EQ(dialogs.messages.back().text, QString::fromLatin1(c.message));
-        EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Stop);
-        EXPECT_EQ(dialogs.messages.back().modality, Modality::System);
-        const auto names = calls();
-        EXPECT_EQ(std::count(names.begin(), names.end(), "VX3_UnmountCamera"), c.unmounted ? 1 : 0);
-        EXPECT_EQ(VX3_LV_IsMovieRunning(), 0);
-    }
 }
 
 TEST_F(LiveViewTest, CaptureSavesUnderTheRightNameAndForm) {
