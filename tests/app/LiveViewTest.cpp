@@ -35,20 +35,7 @@ QImage shown(const CameraDataDialog& window) {
     return window.LiveImage().copy(0, 0, 640, 480).convertToFormat(QImage::Format_RGB32);
 }
 
-class LiveViewTest : public AppTest {
-protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        window = startMainWindow();
-    }
-    void TearDown() override {
-        window.reset();
-        AppTest::TearDown();
-    }
-    void click(int id) { QTest::mouseClick(window->control(id), Qt::LeftButton); }
-
-    std::unique_ptr<CameraDataDialog> window;
-};
+using LiveViewTest = MainWindowTest;
 
 constexpr int kGrayedWhileLive[] = {
     MenuId::FileNew,          MenuId::FileLoad,          MenuId::ApplicationDataScreen,

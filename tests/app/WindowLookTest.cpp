@@ -18,18 +18,12 @@
 namespace halvex::test {
 namespace {
 
-class WindowLookTest : public AppTest {
+class WindowLookTest : public MainWindowTest {
 protected:
     void SetUp() override {
-        AppTest::SetUp();
-        window = startMainWindow();
+        MainWindowTest::SetUp();
         window->ShowMaintenanceLayout();
     }
-    void TearDown() override {
-        window.reset();
-        AppTest::TearDown();
-    }
-    std::unique_ptr<CameraDataDialog> window;
 };
 
 TEST_F(WindowLookTest, MainWindowKeepsItsSize) {
