@@ -69,26 +69,24 @@ TEST_F(FileMenuTest, ScreenLayoutsSwitchThePanelAndTheOverlays) {
     EXPECT_EQ(window->controls().text(MainId::Message), QString());
 }
 
-TEST_F(FileMenuTest, NewReloadsTheDefaultFile) {
-    window->ShowMaintenanceLayout();
+// New loads nothing while live; when idle it reloads the default file and hides the panel, the
+// title staying as it was.
+TEST_F(FileMenuTest, NewReloadsTheDefaultFileWhenIdle) {
     settingsStore().setValue(u"FrameSpeed", u"FrameSpeed", QStringLiteral("12"));
+    window->StartLiveView();
+    window->NewFromDefault();
+    EXPECT_EQ(settingsStore().value(u"FrameSpeed", u"FrameSpeed"), QStringLiteral("12"));
+    window->StopLiveView();
+
+    window->ShowMaintenanceLayout();
     CurrentIniPath = QStringLiteral("/elsewhere/other.ini");
     window->menu()->choose(MenuId::FileNew);
     EXPECT_EQ(settingsStore().value(u"FrameSpeed", u"FrameSpeed"), QStringLiteral("30"));
     EXPECT_EQ(CurrentIniPath, workPath(QStringLiteral("default.ini")));
-    EXPECT_EQ(window->m_strIniFileName, QStringLiteral("default.ini"));
     EXPECT_TRUE(panelVisible(*window, false));
     EXPECT_EQ(window->m_bOverlayOn, 0);
-    EXPECT_EQ(window->windowTitle(), kMaintenanceTitle); // the title stays
+    EXPECT_EQ(window->windowTitle(), kMaintenanceTitle);
     EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST_F(FileMenuTest, NewWhileLiveLoadsNothing) {
-    window->StartLiveView();
-    settingsStore().setValue(u"FrameSpeed", u"FrameSpeed", QStringLiteral("12"));
-    window->NewFromDefault();
-    EXPECT_EQ(settingsStore().value(u"FrameSpeed", u"FrameSpeed"), QStringLiteral("12"));
-    window->StopLiveView();
 }
 
 TEST_F(FileMenuTest, NewWithoutTheDefaultFileEndsTheProgram) {

@@ -110,22 +110,12 @@ TEST_F(StartupTest, SensorSetUpFollowsTheSensor) {
                 << std::hex << address;
         }
         EXPECT_EQ(vx3sim::peekRegister(0x12) & 0x04, 0);
-        window->requestClose();
-    }
-}
-
-TEST_F(StartupTest, CameraTimeOutIsFiveSeconds) {
-    auto window = startMainWindow();
-    window->StartLiveView();
-    vx3sim::failFunction("VX3_LV_ContinueMovie");
-    const std::int64_t before = time.nowMicroseconds();
-    window->fireTimer(CameraDataDialog::LiveViewTimerId);
-    // A camera that does not answer is given up after the time-out.
-    EXPECT_EQ(time.nowMicroseconds() - before, 5'000'000);
-    for (const vx3sim::LogEntry& entry : vx3sim::log()) {
-        if (entry.function == "VX3_SetTimeout") {
-            EXPECT_EQ(entry.arguments, std::vector<std::int64_t>{5000});
+        for (const vx3sim::LogEntry& entry : vx3sim::log()) {
+            if (entry.function == "VX3_SetTimeout") {
+                EXPECT_EQ(entry.arguments, std::vector<std::int64_t>{5000}); // milliseconds
+            }
         }
+        window->requestClose();
     }
 }
 
