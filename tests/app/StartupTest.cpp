@@ -180,20 +180,9 @@ TEST_F(StartupTest, CancelledLoadAsksUntilAFileIsLoadedOrTheUserEnds) {
     EXPECT_TRUE(CurrentIniPath.isEmpty());
 }
 
-// Enter and Escape keep the window open; the close box and File > Exit end it after stopping
-// live view and unmounting the camera, and a refused unmount is reported on the way.
-TEST_F(StartupTest, ShutDownStopsLiveViewThenUnmounts) {
+// File > Exit stops live view before it unmounts the camera, and a refused unmount is reported.
+TEST_F(StartupTest, ExitStopsLiveViewThenUnmounts) {
     auto window = startMainWindow();
-    QTest::keyClick(window.get(), Qt::Key_Escape);
-    QTest::keyClick(window.get(), Qt::Key_Return);
-    EXPECT_FALSE(window->hasEnded());
-    window->close();
-    EXPECT_TRUE(window->hasEnded());
-    EXPECT_TRUE(called("VX3_UnmountCamera"));
-    EXPECT_FALSE(window->m_pFrameBuffer);
-    EXPECT_TRUE(dialogs.messages.empty());
-
-    window = startMainWindow();
     window->StartLiveView();
     vx3sim::failFunction("VX3_UnmountCamera");
     vx3sim::clearLog();
@@ -207,13 +196,17 @@ TEST_F(StartupTest, ShutDownStopsLiveViewThenUnmounts) {
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
 }
 
+// The application runs the main window until its close box: Enter and Escape keep it open.
 TEST_F(StartupTest, WholeRunThroughTheApplicationObject) {
     dialogs.fileAnswers = {workPath(QStringLiteral("default.ini"))};
     bool sawMainWindow = false;
     dialogs.onRunModal = [&](Dialog& dialog) {
         if (auto* main = dynamic_cast<CameraDataDialog*>(&dialog)) {
             sawMainWindow = true;
-            main->requestClose();
+            QTest::keyClick(main, Qt::Key_Escape);
+            QTest::keyClick(main, Qt::Key_Return);
+            EXPECT_FALSE(main->hasEnded());
+            main->close();
         }
         return 1;
     };
@@ -221,6 +214,7 @@ TEST_F(StartupTest, WholeRunThroughTheApplicationObject) {
     EXPECT_FALSE(app.InitInstance());
     EXPECT_TRUE(sawMainWindow);
     EXPECT_TRUE(called("VX3_UnmountCamera"));
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(StartupTest, DeviceTextListsTheCameraAndLeavesItAutomatic) {
