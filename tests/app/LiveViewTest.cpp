@@ -1,7 +1,6 @@
-// Live view, overlays, fatal camera failures and still capture of the main window.
+// Live view, overlays and still capture of the main window.
 #include "AppTestEnvironment.h"
 #include "app/CameraDataDialog.h"
-#include "app/HalvexApp.h"
 #include "framework/MenuBar.h"
 #include "resources/ResourceIds.h"
 
@@ -11,7 +10,6 @@
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <algorithm>
 #include <cstring>
 
 namespace halvex::test {
@@ -37,20 +35,7 @@ QImage shown(const CameraDataDialog& window) {
     return window.LiveImage().copy(0, 0, 640, 480).convertToFormat(QImage::Format_RGB32);
 }
 
-class LiveViewTest : public AppTest {
-protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        window = startMainWindow();
-    }
-    void TearDown() override {
-        window.reset();
-        AppTest::TearDown();
-    }
-    void click(int id) { QTest::mouseClick(window->control(id), Qt::LeftButton); }
-
-    std::unique_ptr<CameraDataDialog> window;
-};
+using LiveViewTest = MainWindowTest;
 
 constexpr int kGrayedWhileLive[] = {
     MenuId::FileNew,          MenuId::FileLoad,          MenuId::ApplicationDataScreen,
@@ -94,19 +79,6 @@ TEST_F(LiveViewTest, StartAndStopSwitchButtonsStatusAndMenu) {
     expectLive(false);
 }
 
-TEST_F(LiveViewTest, EachTickPaintsTheFrameFetchedBefore) {
-    window->StartLiveView();
-    const QImage fromStart = frameImage(window->m_pFrameBuffer.get());
-    window->fireTimer(CameraDataDialog::LiveViewTimerId);
-    EXPECT_EQ(shown(*window), fromStart);
-
-    const QImage fetchedByTick = frameImage(window->m_pFrameBuffer.get());
-    EXPECT_NE(fetchedByTick, fromStart); // sensor noise differs from frame to frame
-    window->fireTimer(CameraDataDialog::LiveViewTimerId);
-    EXPECT_EQ(shown(*window), fetchedByTick);
-    EXPECT_GE(vx3sim::framesDelivered(), 2u);
-}
-
 TEST_F(LiveViewTest, OverlaysAreDrawnAtTheirFixedPlaces) {
     struct Case {
         int CameraDataDialog::*member;
@@ -144,18 +116,24 @@ TEST_F(LiveViewTest, OverlaysAreDrawnAtTheirFixedPlaces) {
     }
 }
 
-TEST_F(LiveViewTest, OverlaysDrawNothingWhenOffOrWithEveryFigureCleared) {
+// Each tick paints the frame fetched before it, bare while every figure is cleared or the overlays
+// are off, whichever figures are chosen.
+TEST_F(LiveViewTest, EachTickPaintsTheFrameFetchedBefore) {
     window->StartLiveView();
     window->ShowMaintenanceLayout();
+    const auto tickShowsTheFetchedFrame = [this] {
+        const QImage fetched = frameImage(window->m_pFrameBuffer.get());
+        window->fireTimer(CameraDataDialog::LiveViewTimerId);
+        EXPECT_EQ(shown(*window), fetched);
+        return fetched;
+    };
     for (int id : {MainId::CrossHairs, MainId::ConcentricCircles, MainId::FieldDisplay}) {
         click(id); // each was on: the click turns it off
     }
     EXPECT_EQ(window->m_bOverlayOn, 1);
-    const QImage frame = frameImage(window->m_pFrameBuffer.get());
-    window->fireTimer(CameraDataDialog::LiveViewTimerId);
-    EXPECT_EQ(shown(*window), frame);
+    const QImage first = tickShowsTheFetchedFrame();
+    EXPECT_NE(tickShowsTheFetchedFrame(), first); // sensor noise differs from frame to frame
 
-    // Off draws nothing, whichever figures are chosen.
     for (int id : {MainId::CrossHairs, MainId::ConcentricCircles, MainId::FieldDisplay,
                    MainId::Zone1FieldDisplay}) {
         click(id);
@@ -163,9 +141,7 @@ TEST_F(LiveViewTest, OverlaysDrawNothingWhenOffOrWithEveryFigureCleared) {
     click(MainId::OverlayOff);
     EXPECT_EQ(window->m_bOverlayOn, 0);
     EXPECT_EQ(window->m_bZone1FieldDisplay, 1);
-    const QImage next = frameImage(window->m_pFrameBuffer.get());
-    window->fireTimer(CameraDataDialog::LiveViewTimerId);
-    EXPECT_EQ(shown(*window), next);
+    tickShowsTheFetchedFrame();
 }
 
 // A library that reports a narrower frame: the frame covers that much of the live area, the rest
@@ -184,62 +160,6 @@ TEST_F(LiveViewTest, ANarrowerFrameKeepsTheOverlaysAtTheirFixedPlaces) {
     window->fireTimer(CameraDataDialog::LiveViewTimerId);
     EXPECT_EQ(shown(*window).copy(0, 0, 333, 480), expected);
     EXPECT_EQ(shown(*window).copy(333, 0, 307, 480), before.copy(333, 0, 307, 480));
-}
-
-TEST_F(LiveViewTest, FatalCameraFailuresEndTheProgramAfterShutDown) {
-    struct Case {
-        const char* name;
-        std::function<void()> fault;
-        bool whileLive; // the fault comes after Start, with the next frame
-        const char* message;
-        bool unmounted; // an unplugged camera cannot be unmounted
-    };
-    const char* const continueFailed = "An error occured in VX3_LV_ContinueMovie()";
-    const Case cases[] = {
-        {"unplugged at start", [] { vx3sim::setPlugged(false); }, false, "Device not detected.",
-         false},
-        {"start fails", [] { vx3sim::failFunction("VX3_LV_StartMovie"); }, false,
-         "An error occured in VX3_LV_StartMovie(). Please restart the application.", true},
-        {"continue fails", [] { vx3sim::failFunction("VX3_LV_ContinueMovie"); }, true,
-         continueFailed, true},
-        {"unplugged while live", [] { vx3sim::setPlugged(false); }, true, continueFailed, false},
-    };
-    window.reset();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        vx3sim::reset();
-        dialogs.messages.clear();
-        dialogs.fileAnswers = {workPath(QStringLiteral("default.ini"))};
-        CameraDataDialog* main = nullptr;
-        dialogs.onRunModal = [&](Dialog& dialog) {
-            main = dynamic_cast<CameraDataDialog*>(&dialog);
-            if (main != nullptr) {
-                if (!c.whileLive) {
-                    c.fault();
-                }
-                QTest::mouseClick(main->control(MainId::Start), Qt::LeftButton);
-                if (c.whileLive) {
-                    c.fault();
-                    main->fireTimer(CameraDataDialog::LiveViewTimerId);
-                }
-                EXPECT_TRUE(main->hasEnded());
-                if (!c.whileLive) { // Start gave up before showing the live state
-                    EXPECT_NE(main->m_strStatus, QStringLiteral("Live image display"));
-                }
-            }
-            return 1;
-        };
-        vx3sim::clearLog();
-        HalvexApp app;
-        EXPECT_FALSE(app.InitInstance());
-        ASSERT_FALSE(dialogs.messages.empty());
-        EXPECT_EQ(dialogs.messages.back().text, QString::fromLatin1(c.message));
-        EXPECT_EQ(dialogs.messages.back().icon, MessageIcon::Stop);
-        EXPECT_EQ(dialogs.messages.back().modality, Modality::System);
-        const auto names = calls();
-        EXPECT_EQ(std::count(names.begin(), names.end(), "VX3_UnmountCamera"), c.unmounted ? 1 : 0);
-        EXPECT_EQ(VX3_LV_IsMovieRunning(), 0);
-    }
 }
 
 TEST_F(LiveViewTest, CaptureSavesUnderTheRightNameAndForm) {

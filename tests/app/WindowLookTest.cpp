@@ -18,18 +18,12 @@
 namespace halvex::test {
 namespace {
 
-class WindowLookTest : public AppTest {
+class WindowLookTest : public MainWindowTest {
 protected:
     void SetUp() override {
-        AppTest::SetUp();
-        window = startMainWindow();
+        MainWindowTest::SetUp();
         window->ShowMaintenanceLayout();
     }
-    void TearDown() override {
-        window.reset();
-        AppTest::TearDown();
-    }
-    std::unique_ptr<CameraDataDialog> window;
 };
 
 TEST_F(WindowLookTest, MainWindowKeepsItsSize) {
@@ -48,13 +42,12 @@ TEST_F(WindowLookTest, EveryLabelFitsItsControl) {
         for (const QWidget* control : dialog->clientArea()->findChildren<QWidget*>()) {
             QString text;
             int room = control->width();
+            const bool radio = qobject_cast<const QRadioButton*>(control) != nullptr;
             if (const auto* button = qobject_cast<const QAbstractButton*>(control);
-                button != nullptr && (qobject_cast<const QCheckBox*>(control) != nullptr ||
-                                      qobject_cast<const QRadioButton*>(control) != nullptr)) {
+                radio || qobject_cast<const QCheckBox*>(control) != nullptr) {
                 QStyleOptionButton option;
                 option.initFrom(button);
                 option.text = button->text();
-                const bool radio = qobject_cast<const QRadioButton*>(control) != nullptr;
                 room = control->style()
                            ->subElementRect(radio ? QStyle::SE_RadioButtonContents
                                                   : QStyle::SE_CheckBoxContents,

@@ -7,13 +7,11 @@
 namespace halvex {
 namespace {
 
+// The slider starts at 5 and the text variable as "old"; position, buffer and text are afterwards.
 struct TypedText {
     const char* typed;
-    int rangeMax;
-    int returned;
-    int position;       // the slider's position afterwards (it starts at 5)
-    const char* buffer; // the buffer afterwards
-    const char* text;   // the text variable afterwards (it starts as "old")
+    int rangeMax, returned, position;
+    const char *buffer, *text;
 };
 
 class SetPosFromTextTest : public ::testing::TestWithParam<TypedText> {};
@@ -23,9 +21,7 @@ TEST_P(SetPosFromTextTest, ReadsMovesAndRewrites) {
     ValueSlider slider;
     slider.SetRange(0, c.rangeMax);
     slider.setValue(5);
-    QString buffer = QString::fromLatin1(c.typed);
-    QString text = QStringLiteral("old");
-
+    QString buffer = QString::fromLatin1(c.typed), text = QStringLiteral("old");
     EXPECT_EQ(slider.SetPosFromText(buffer, text), c.returned);
     EXPECT_EQ(slider.value(), c.position);
     EXPECT_EQ(buffer, QString::fromLatin1(c.buffer));
@@ -39,8 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
         TypedText{"-1", 255, -1, 5, "-1", "old"}, TypedText{"12abc", 255, 12, 12, "12", "12"},
         TypedText{"  +42", 255, 42, 42, "42", "42"}, TypedText{"", 255, 0, 0, "0", "0"},
         TypedText{"abc", 255, 0, 0, "0", "0"},
-        // the 0..255 test ignores the slider's range; the control limits itself
-        TypedText{"100", 63, 100, 63, "100", "100"},
+        TypedText{"100", 63, 100, 63, "100", "100"}, // the control, not the 0..255 test, limits it
         TypedText{"99999999999999999999", 255, 2147483647, 5, "99999999999999999999", "old"}));
 
 } // namespace

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 namespace halvex::test {
 
@@ -77,6 +78,20 @@ std::vector<std::pair<int, int>> AppTest::registerWrites() {
         }
     }
     return writes;
+}
+
+void MainWindowTest::SetUp() {
+    AppTest::SetUp();
+    window = startMainWindow();
+}
+
+void MainWindowTest::TearDown() {
+    window.reset();
+    AppTest::TearDown();
+}
+
+void MainWindowTest::click(int id) {
+    QTest::mouseClick(window->control(id), Qt::LeftButton);
 }
 
 } // namespace halvex::test

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "CameraClock.h"
+#include "app/CameraDataDialog.h"
 #include "framework/ScriptedDialogService.h"
 #include "framework/VirtualTimeSource.h"
 
@@ -12,10 +13,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <vector>
-
-namespace halvex {
-class CameraDataDialog;
-}
 
 namespace halvex::test {
 
@@ -46,6 +43,16 @@ private:
     std::unique_ptr<CameraClock> m_cameraClock;
     QTemporaryDir m_workDir;
     QString m_previousDir;
+};
+
+// The tests that begin at the main window after its start-up.
+class MainWindowTest : public AppTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    void click(int id);
+
+    std::unique_ptr<CameraDataDialog> window;
 };
 
 } // namespace halvex::test
