@@ -65,6 +65,11 @@ protected:
         vx3sim::setCameraVersion(sensor);
         vx3sim::setUnit(seed);
         vx3sim::setBadUnit(fault, stuck);
+        open();
+    }
+
+    // The camera chosen so far, opened and brought into that state.
+    void open() {
         ASSERT_NE(VX3_InitCamera(nullptr), 0);
         command(0x13, 0x01, 0x01);
         command(0x12, 0x04, 0x00);

@@ -157,6 +157,21 @@ TEST_F(UnitTest, DifferentSeedsNeedDifferentNeutralGainsWithinTheDefaultRanges) 
     EXPECT_EQ(gains.size(), 6u);
 }
 
+// The variables a technician sets for an interactive run choose the same unit as the control calls.
+TEST_F(UnitTest, TheEnvironmentChoosesUnitAndBadUnit) {
+    plugIn("OV7610", 11);
+    const auto eleven = capture();
+    ::setenv("VX3SIM_UNIT", "11", 1);
+    ::setenv("VX3SIM_BAD_UNIT", "stuck-register:06", 1);
+    vx3sim::reset();
+    ::unsetenv("VX3SIM_UNIT");
+    ::unsetenv("VX3SIM_BAD_UNIT");
+    open();
+    EXPECT_EQ(capture(), eleven);
+    command(0x06, 0xFF, 0xC0);
+    EXPECT_EQ(vx3sim::peekRegister(0x06), 0x80) << "register 0x06 ignores writes";
+}
+
 TEST_F(UnitTest, AStuckRegisterIgnoresTheHostAndTheLoopsUntilTheUnitIsMadeSound) {
     plugIn("OV7610", 0, vx3sim::BadUnit::StuckRegister);
     EXPECT_EQ(balance().blue, 0x80) << "the start-up's white balance did not reach blue";
