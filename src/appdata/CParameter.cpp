@@ -3,8 +3,8 @@
 #include "appdata/CParameter.h"
 
 #include "appdata/PageBindings.h"
-#include "appdata/TextNumbers.h"
 #include "controls/ValueSlider.h"
+#include "framework/TextNumbers.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
 #include "settings/SettingsStore.h"

@@ -1,7 +1,7 @@
 // The stored text forms of the processing screen's text font, text colour and information colour.
 #include "appdata/FontColour.h"
 
-#include "appdata/TextNumbers.h"
+#include "framework/TextNumbers.h"
 #include "resources/StandardColours.h"
 
 #include <array>
@@ -25,19 +25,6 @@ constexpr std::array kStyles{
     Style{"2"_L1, "ITALIC"_L1, RegularWeight, true},
     Style{"3"_L1, "BOLDITALIC"_L1, BoldWeight, true},
 };
-
-int hexDigit(QChar c) {
-    if (c >= u'0' && c <= u'9') {
-        return c.unicode() - u'0';
-    }
-    if (c >= u'a' && c <= u'f') {
-        return c.unicode() - u'a' + 10;
-    }
-    if (c >= u'A' && c <= u'F') {
-        return c.unicode() - u'A' + 10;
-    }
-    return -1;
-}
 
 } // namespace
 
@@ -100,34 +87,7 @@ QString hexComponent(int component) {
 }
 
 int componentFromHex(const QString& text) {
-    constexpr std::int64_t LongMax = 0x7fffffff; // the settings' long is 32 bits wide
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r'))) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    if (i + 2 < n && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X') &&
-        hexDigit(text[i + 2]) >= 0) {
-        i += 2;
-    }
-    std::int64_t value = 0;
-    for (int digit = 0; i < n && (digit = hexDigit(text[i])) >= 0; ++i) {
-        value = value * 16 + digit;
-        if (value > LongMax + 1) {
-            value = LongMax + 1;
-        }
-    }
-    if (negative) {
-        value = -value; // LONG_MIN when it saturated
-    } else if (value > LongMax) {
-        value = LongMax;
-    }
-    return static_cast<int>(static_cast<std::uint32_t>(value) & 0xff);
+    return static_cast<int>(static_cast<std::uint32_t>(leadingInteger(text, 16)) & 0xff);
 }
 
 ColourRef colourFromHex(const QString& red, const QString& green, const QString& blue) {

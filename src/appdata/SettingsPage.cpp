@@ -1,8 +1,8 @@
 // A page of the application-data window whose controls each edit one key of the settings store.
 #include "appdata/SettingsPage.h"
 
-#include "appdata/TextNumbers.h"
 #include "controls/ValueSlider.h"
+#include "framework/TextNumbers.h"
 #include "settings/SettingsStore.h"
 
 #include <QComboBox>

@@ -3,11 +3,11 @@
 
 #include "app/CameraDataDialog.h"
 #include "calibration/BlockingSequence.h"
-#include "calibration/DecimalText.h"
 #include "calibration/SensorKind.h"
 #include "calibration/StatusDisplay.h"
 #include "camera/RegisterCommand.h"
 #include "framework/DialogService.h"
+#include "framework/TextNumbers.h"
 #include "framework/TimeSource.h"
 
 namespace halvex {
@@ -59,8 +59,8 @@ void AutoAdjustment::GetAutoAdjValues() {
 
 bool AutoAdjustment::WaitForStableBalance() {
     WhiteBalanceValue& balance = m_window.m_wbValue;
-    balance.blue = static_cast<std::uint16_t>(DecimalValue(m_window.m_strRangeInitialBlue));
-    balance.red = static_cast<std::uint16_t>(DecimalValue(m_window.m_strRangeInitialRed));
+    balance.blue = static_cast<std::uint16_t>(leadingInteger(m_window.m_strRangeInitialBlue));
+    balance.red = static_cast<std::uint16_t>(leadingInteger(m_window.m_strRangeInitialRed));
     if (VX3_WB_SetWbVal(&balance) == 0) {
         return false;
     }
@@ -94,10 +94,10 @@ bool AutoAdjustment::WaitForStableBalance() {
 bool AutoAdjustment::CheckAutoRange() {
     const int blue = m_window.m_wbValue.blue;
     const int red = m_window.m_wbValue.red;
-    const bool blueInRange =
-        DecimalValue(m_window.m_strBlueMin) <= blue && blue <= DecimalValue(m_window.m_strBlueMax);
+    const bool blueInRange = leadingInteger(m_window.m_strBlueMin) <= blue &&
+                             blue <= leadingInteger(m_window.m_strBlueMax);
     const bool redInRange =
-        DecimalValue(m_window.m_strRedMin) <= red && red <= DecimalValue(m_window.m_strRedMax);
+        leadingInteger(m_window.m_strRedMin) <= red && red <= leadingInteger(m_window.m_strRedMax);
     if (blueInRange && redInRange) {
         return true;
     }

@@ -2,7 +2,7 @@
 #include "calibration/CalibrationPanel.h"
 
 #include "app/CameraDataDialog.h"
-#include "calibration/DecimalText.h"
+#include "framework/TextNumbers.h"
 
 #include <array>
 
@@ -50,7 +50,7 @@ void ValuesEdited(CameraDataDialog& window) {
 void GreenLimitChanged(CameraDataDialog& window, int id) {
     window.updateData(true);
     QString* limit = memberOf(window, kGreenLimits, id);
-    if (limit != nullptr && DecimalValue(*limit) > kGreenLimitCeiling) {
+    if (limit != nullptr && leadingInteger(*limit) > kGreenLimitCeiling) {
         *limit = QString::number(kGreenLimitCeiling);
         window.controls().setText(id, *limit);
     }

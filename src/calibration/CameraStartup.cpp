@@ -3,11 +3,11 @@
 
 #include "app/CameraDataDialog.h"
 #include "calibration/BlockingSequence.h"
-#include "calibration/DecimalText.h"
 #include "calibration/SensorKind.h"
 #include "calibration/StatusDisplay.h"
 #include "camera/RegisterCommand.h"
 #include "framework/DialogService.h"
+#include "framework/TextNumbers.h"
 #include "framework/TimeSource.h"
 #include "settings/SettingsStore.h"
 
@@ -75,7 +75,7 @@ void applyStoredSettings(CameraDataDialog& window, SensorKind sensor) {
             StatusDisplay::AdvanceProgress(window, progress, kInitializing);
         }
     }
-    const int framesPerSecond = DecimalValue(stored("FrameSpeed", "FrameSpeed", sensor));
+    const int framesPerSecond = leadingInteger(stored("FrameSpeed", "FrameSpeed", sensor));
     VX3_LV_SetFrameRate(static_cast<std::uint16_t>(framesPerSecond));
 }
 

@@ -4,10 +4,10 @@
 #include "app/CameraDataDialog.h"
 #include "calibration/AutoAdjustment.h"
 #include "calibration/BlockingSequence.h"
-#include "calibration/DecimalText.h"
 #include "calibration/SensorKind.h"
 #include "calibration/StatusDisplay.h"
 #include "framework/DialogService.h"
+#include "framework/TextNumbers.h"
 #include "framework/TimeSource.h"
 
 #include <QWindow>
@@ -50,8 +50,8 @@ void ManualAdjustment::GetManualAdjValues() {
         m_window.m_registerAccess.SetRegister(QStringLiteral("12,04,00"));
     }
     WhiteBalanceValue& balance = m_window.m_wbValue;
-    balance.blue = static_cast<std::uint16_t>(DecimalValue(m_window.m_strInitialBlue));
-    balance.red = static_cast<std::uint16_t>(DecimalValue(m_window.m_strInitialRed));
+    balance.blue = static_cast<std::uint16_t>(leadingInteger(m_window.m_strInitialBlue));
+    balance.red = static_cast<std::uint16_t>(leadingInteger(m_window.m_strInitialRed));
     VX3_WB_SetWbVal(&balance);
     BlockingSequence::Pause(kSettleMs);
 
@@ -65,8 +65,8 @@ void ManualAdjustment::GetManualAdjValues() {
     for (;;) {
         m_window.DrawFrame();
         const ZoneAverages measured = MeasureZone();
-        const int greenMax = DecimalValue(m_window.m_strGreenMax) & 0xFF;
-        const int greenMin = DecimalValue(m_window.m_strGreenMin) & 0xFF;
+        const int greenMax = leadingInteger(m_window.m_strGreenMax) & 0xFF;
+        const int greenMin = leadingInteger(m_window.m_strGreenMin) & 0xFF;
         if (measured.green > greenMax || measured.green < greenMin) {
             dialogService().beep();
             showMessage(24, MessageButtons::Ok, MessageIcon::Stop, Modality::Application,
@@ -78,7 +78,7 @@ void ManualAdjustment::GetManualAdjValues() {
         stepGain(balance.red, measured.red, measured.green);
         stepGain(balance.blue, measured.blue, measured.green);
         if (m_window.m_nAdjustState == kToleranceCriterion) {
-            const int tolerance = DecimalValue(m_window.m_strTolerance);
+            const int tolerance = leadingInteger(m_window.m_strTolerance);
             done = withinTolerance(measured.red, measured.green, tolerance) &&
                    withinTolerance(measured.blue, measured.green, tolerance);
         }

@@ -6,6 +6,7 @@
 #include "camerasettings/DecimalText.h"
 #include "controls/ValueSlider.h"
 #include "framework/DialogService.h"
+#include "framework/TextNumbers.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
 
@@ -191,7 +192,7 @@ bool CCameraSetting1::onInitDialog() {
     }
     if (sensor == Sensor::OV7610) {
         m_strGammaLevel = readCameraEntry(CameraSetting::Gamma1).right(2);
-        SelectGammaLevel(DecimalValue(m_strGammaLevel));
+        SelectGammaLevel(leadingInteger(m_strGammaLevel));
         m_strGammaCurve = readCameraEntry(CameraSetting::Gamma2).right(2);
         if (m_strGammaCurve == QLatin1String("00")) {
             controls().setChecked(Page1Id::Curve05, true);
@@ -295,7 +296,7 @@ void CCameraSetting1::onAuto() {
 void CCameraSetting1::onWhiteBalanceTyping(int index) {
     const WhiteBalanceRow& row = kWhiteBalanceRows[static_cast<std::size_t>(index)];
     this->*row.text = ClampDecimalText(controls().text(row.edit).left(3), 255, 0);
-    this->*row.value = DecimalValue(this->*row.text);
+    this->*row.value = leadingInteger(this->*row.text);
     writeCameraEntry(row.setting, QString::number(this->*row.value, 16));
     RefreshControls();
 }
@@ -362,7 +363,7 @@ void CCameraSetting1::onRegisterTyping(int index) {
     const RegisterRow& row = kRegisterRows[static_cast<std::size_t>(index)];
     this->*row.text = ClampDecimalText(controls().text(row.edit).left(3), row.maximum, 0);
     writeCameraEntry(row.setting,
-                     withDataField(readCameraEntry(row.setting), DecimalValue(this->*row.text)));
+                     withDataField(readCameraEntry(row.setting), leadingInteger(this->*row.text)));
     RefreshControls();
 }
 

@@ -5,6 +5,7 @@
 #include "camerasettings/DecimalText.h"
 #include "controls/ValueSlider.h"
 #include "framework/DialogService.h"
+#include "framework/TextNumbers.h"
 #include "resources/DialogTemplates.h"
 #include "resources/ResourceIds.h"
 
@@ -232,7 +233,7 @@ void CCameraSetting2::onFrameSpeedChanged() {
 
 void CCameraSetting2::onFrameSpeedApply() {
     const QString typed = controls().text(Page2Id::FrameSpeedEdit).left(4);
-    const int value = DecimalValue(typed);
+    const int value = leadingInteger(typed);
     if (typed.isEmpty() || value > kFastestFrameSpeed || value < kSlowestFrameSpeed) {
         // The box takes the slider's position, and its change handler the value with it.
         m_strFrameSpeed = QString::number(m_sliderFrameSpeed->value());
@@ -247,7 +248,7 @@ void CCameraSetting2::onFrameSpeedSliderReleased() {
 
 void CCameraSetting2::onFrameSpeedDefault() {
     restoreFactoryEntry(CameraSetting::FrameSpeed);
-    applyFrameSpeed(DecimalValue(readCameraEntry(CameraSetting::FrameSpeed)));
+    applyFrameSpeed(leadingInteger(readCameraEntry(CameraSetting::FrameSpeed)));
 }
 
 void CCameraSetting2::applyFrameSpeed(int rate) {
@@ -294,7 +295,7 @@ void CCameraSetting2::onDirectGet() {
 void CCameraSetting2::readFrameSpeedEntry() {
     if (cameraEntry(CameraSetting::FrameSpeed)) {
         m_strFrameSpeed = readCameraEntry(CameraSetting::FrameSpeed);
-        m_nFrameSpeed = DecimalValue(m_strFrameSpeed);
+        m_nFrameSpeed = leadingInteger(m_strFrameSpeed);
     }
 }
 
