@@ -1,4 +1,4 @@
-// Load and Save of whole files, refusals part-way and backups.
+// Save of a whole file from nothing, refusals part-way and backups.
 #include "SettingsTestFiles.h"
 
 #include "settings/FilePaths.h"
@@ -35,49 +35,6 @@ TEST_F(SettingsFileTest, DefaultIniHoldsEveryKeyAndSaveRebuildsItFromNothing) {
     }
     m_file.Save(path("new.ini"));
     EXPECT_EQ(read(path("new.ini")), m_default);
-}
-
-TEST_F(SettingsFileTest, LoadThenSaveKeepsEverythingForeignByteForByte) {
-    // Hand-edited: foreign lines with line feeds only, odd spellings, a missing key and section,
-    // and a last line without a break.
-    QByteArray edited = "\xEF\xBB\xBF; kept by the technician\n[Foreign]\nx = 1\n\n" + m_default;
-    edited.replace("[WhiteBalance]\r\nBlue=8c\r\nRed=30\r\n",
-                   "[ whitebalance ]\nBLUE=8c\n\tRed = 30 \n");
-    edited.replace("Scale=ON\r\nAuto", "Scale=ON\r\nUnknown=5\n;note\nAuto");
-    edited.replace("Gamma1=64,01,01\r\n", "");
-    edited.replace("[Application]\r\nFontName=\"Arial\"\r\nRivesPos=0\r\nCharSet=0\r\n"
-                   "Machine=1\r\nFolderSize=100\r\n",
-                   "");
-    edited.replace("[FrameSpeed2]\r\nFrameSpeed=30\r\n",
-                   "[Foreign]\ny=2\n[FrameSpeed2]\nFrameSpeed=30");
-    const QString file = write("edited.ini", edited);
-
-    m_file.Load(file);
-    std::vector<QString> expected = m_defaultValues;
-    expected[SettingsStore::indexOf(u"Gamma2", u"Gamma1")].clear();
-    for (int index = SettingsStore::indexOf(u"Application", u"FontName");
-         index <= SettingsStore::indexOf(u"Application", u"FolderSize"); ++index) {
-        expected[index].clear();
-    }
-    EXPECT_EQ(storeValues(), expected);
-
-    settingsStore().setValue(u"Gamma2", u"Gamma1", "64,01,00");
-    settingsStore().setValue(u"Version", u"Version", "  v 2  ");
-    settingsStore().setValue(u"WhiteBalance", u"Blue", " 8c ");
-    m_file.Save(file);
-    // Every line the save writes ends with CRLF; the other lines keep their bytes.
-    QByteArray saved = edited;
-    saved.replace("BLUE=8c\n\tRed = 30 \n", "BLUE= 8c \r\nRed=30\r\n");
-    saved.replace("\"2.2.1\"", "\"  v 2  \"");
-    saved.replace("Gamma3=62,FE,80\r\n", "Gamma3=62,FE,80\r\nGamma1=64,01,00\r\n");
-    saved.replace("[FrameSpeed2]\nFrameSpeed=30", "[FrameSpeed2]\nFrameSpeed=30\r\n");
-    saved.append("[Application]\r\nFontName=\"\"\r\nRivesPos=\r\nCharSet=\r\nMachine=\r\n"
-                 "FolderSize=\r\n");
-    EXPECT_EQ(read(file), saved);
-
-    m_file.Load(file);
-    EXPECT_EQ(settingsStore().value(u"Version", u"Version"), "  v 2  ");
-    EXPECT_EQ(settingsStore().value(u"WhiteBalance", u"Blue"), "8c");
 }
 
 TEST_F(SettingsFileTest, FileWithoutWritePermissionIsRefusedEvenToRoot) {
