@@ -63,62 +63,48 @@ TEST_F(WindowTest, OpensAt800By600WithThePaddedTabsInOrder) {
     window.reset(); // before its owner goes
 }
 
-// How the window is closed, whether an edit was made, and how the question is answered: nothing is
-// saved unless the technician confirms a file.
-enum class Closing { Exit, CloseBox, Escape };
-struct CloseCase {
-    const char* name;
-    Closing how;
-    bool edited;
-    MessageResult answer;
-};
-
-class CloseTest : public AppDataTest, public ::testing::WithParamInterface<CloseCase> {};
-
-TEST_P(CloseTest, AsksOnlyAfterAnEditAndSavesNothingUnconfirmed) {
-    const CloseCase& c = GetParam();
+// Exit, the close box and Escape end the window (Enter does not); only after an edit do they ask,
+// and nothing is saved unless the technician confirms a file (Yes opens the save dialog, which is
+// cancelled here).
+TEST_F(WindowTest, ClosingAsksOnlyAfterAnEditAndSavesNothingUnconfirmed) {
     const QByteArray before = fileBytes(iniPath());
-    showPage(LibraryScreenPage);
-    if (c.edited) {
-        typeInto(AppDataId::LoadFilename, QStringLiteral("x.jpg"));
-    }
-    dialogs.messageAnswers = {c.answer};
-    QTest::keyClick(window.get(), Qt::Key_Return); // Enter does not end the window
-    ASSERT_FALSE(window->hasEnded());
-    switch (c.how) {
-    case Closing::Exit:
-        window->menu()->choose(AppDataId::FileExit);
-        break;
-    case Closing::CloseBox:
-        window->close();
-        break;
-    case Closing::Escape:
-        QTest::keyClick(window.get(), Qt::Key_Escape);
-        break;
-    }
+    for (const auto& [how, edited, answer] : {std::tuple{0, false, MessageResult::Yes},
+                                              {0, true, MessageResult::No},
+                                              {1, true, MessageResult::Yes},
+                                              {2, true, MessageResult::No}}) {
+        SCOPED_TRACE(how);
+        window = openWindow();
+        showPage(LibraryScreenPage);
+        if (edited) {
+            typeInto(AppDataId::LoadFilename, QStringLiteral("x.jpg"));
+        }
+        dialogs.messages.clear();
+        dialogs.fileDialogs.clear();
+        dialogs.messageAnswers = {answer};
+        QTest::keyClick(window.get(), Qt::Key_Return);
+        ASSERT_FALSE(window->hasEnded());
+        if (how == 0) {
+            window->menu()->choose(AppDataId::FileExit);
+        } else if (how == 1) {
+            window->close();
+        } else {
+            QTest::keyClick(window.get(), Qt::Key_Escape);
+        }
 
-    EXPECT_EQ(dialogs.messageTexts(), c.edited ? QStringList{kMessage14} : QStringList{});
-    if (c.edited) {
-        EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
-        EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Question);
-        EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
+        EXPECT_EQ(dialogs.messageTexts(), edited ? QStringList{kMessage14} : QStringList{});
+        if (edited) {
+            EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
+            EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Question);
+            EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
+        }
+        EXPECT_EQ(dialogs.fileDialogs.size(), edited && answer == MessageResult::Yes ? 1u : 0u);
+        EXPECT_TRUE(window->hasEnded());
+        EXPECT_EQ(window->endResult(), IDOK);
+        EXPECT_FALSE(window->sheet()->isVisible());
+        EXPECT_EQ(SettingsChanged, 0);
+        EXPECT_EQ(fileBytes(iniPath()), before);
     }
-    // Yes opens the save dialog, which is cancelled here.
-    EXPECT_EQ(dialogs.fileDialogs.size(), c.edited && c.answer == MessageResult::Yes ? 1u : 0u);
-    EXPECT_TRUE(window->hasEnded());
-    EXPECT_EQ(window->endResult(), IDOK);
-    EXPECT_FALSE(window->sheet()->isVisible());
-    EXPECT_EQ(SettingsChanged, 0);
-    EXPECT_EQ(fileBytes(iniPath()), before);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CloseTest,
-    ::testing::Values(CloseCase{"ExitUnedited", Closing::Exit, false, MessageResult::Yes},
-                      CloseCase{"ExitAnsweredNo", Closing::Exit, true, MessageResult::No},
-                      CloseCase{"CloseBoxAnsweredYes", Closing::CloseBox, true, MessageResult::Yes},
-                      CloseCase{"EscapeAnsweredNo", Closing::Escape, true, MessageResult::No}),
-    [](const auto& param) { return std::string(param.param.name); });
 
 // The file dialogs of Save and Load, each cancelled: nothing happens, an edit stays unsaved.
 struct FileDialogCase {
@@ -195,6 +181,7 @@ TEST_F(WindowTest, RefusedSaveShowsTheErrorOwnedByTheWindowAndClearsTheChange) {
     EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Save ini file command failed."));
     EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(dialogs.messageOwners[0], window.get());
     EXPECT_EQ(SettingsChanged, 0);
     EXPECT_EQ(CurrentIniPath, path);
@@ -271,29 +258,24 @@ protected:
     std::unique_ptr<CameraDataDialog> main;
 };
 
-TEST_F(OpenFromMainWindowTest, ClosingOnTheSameFileLeavesTheMainWindowAsItWas) {
+// Closing on the same file leaves the main window as it was; loading another file there brings
+// back the camera data layout.
+TEST_F(OpenFromMainWindowTest, OnlyLoadingAnotherFileBringsBackTheCameraDataLayout) {
     dialogs.modalRuns.clear();
     main->menu()->choose(MenuId::ApplicationDataScreen);
-
     EXPECT_EQ(dialogs.modalRuns, std::vector<QString>{kTitle});
     EXPECT_EQ(main->m_pAppDataDialog, nullptr);
     EXPECT_TRUE(main->controls().isVisible(MainId::OverlayGroup));
     EXPECT_EQ(main->m_bOverlayOn, 1);
-}
 
-TEST_F(OpenFromMainWindowTest, LoadingAnotherFileThereBringsBackTheCameraDataLayout) {
     const QString other = workPath(QStringLiteral("other.ini"));
     ASSERT_TRUE(QFile::copy(factoryIniPath(), other));
     dialogs.fileAnswers = {other};
-    ApplicationDataDialog* opened = nullptr;
-    dialogs.onRunModal = [&opened](Dialog& dialog) {
-        opened = dynamic_cast<ApplicationDataDialog*>(&dialog);
-        opened->menu()->choose(AppDataId::FileLoad);
+    dialogs.onRunModal = [](Dialog& dialog) {
+        dynamic_cast<ApplicationDataDialog&>(dialog).menu()->choose(AppDataId::FileLoad);
         return 0;
     };
     main->menu()->choose(MenuId::ApplicationDataScreen);
-
-    ASSERT_NE(opened, nullptr);
     EXPECT_EQ(CurrentIniPath, other);
     EXPECT_FALSE(main->controls().isVisible(MainId::OverlayGroup));
     EXPECT_FALSE(main->controls().isVisible(MainId::CrossHairs));

@@ -109,7 +109,7 @@ struct HostileFile {
     // A value the tool must read from it, as bytes (no section: nothing to check).
     const char16_t* section = nullptr;
     const char16_t* key = nullptr;
-    QByteArray value;
+    QByteArray value = {};
 };
 
 const HostileFile kCorpus[] = {
