@@ -106,33 +106,27 @@ TEST_F(WindowTest, ClosingAsksOnlyAfterAnEditAndSavesNothingUnconfirmed) {
     }
 }
 
-// The file dialogs of Save and Load, each cancelled: nothing happens, an edit stays unsaved.
-struct FileDialogCase {
-    int command;
-    const char* title;
-    const char* initialName;
-    bool save; // also: overwriting asks, and the file need not exist
-};
-
+// The file dialogs of Save and Load, each cancelled: nothing happens, an edit stays unsaved. Only
+// Save's asks before overwriting, and its file need not exist.
 TEST_F(WindowTest, FileDialogsAskForAnIniFileInTheApplicationDirectoryAndACancelChangesNothing) {
     showPage(ParameterPage);
     choose(AppDataId::Autosave, QStringLiteral("ON"));
-    for (const FileDialogCase& c :
-         {FileDialogCase{AppDataId::FileSave, "Save Ini File As", "", true},
-          FileDialogCase{AppDataId::FileLoad, "Open Ini File", "default.ini", false}}) {
+    for (const auto& [command, title, initialName, save] :
+         {std::tuple{AppDataId::FileSave, "Save Ini File As", "", true},
+          {AppDataId::FileLoad, "Open Ini File", "default.ini", false}}) {
         dialogs.fileDialogs.clear();
-        window->menu()->choose(c.command);
-        ASSERT_EQ(dialogs.fileDialogs.size(), 1u) << c.title;
+        window->menu()->choose(command);
+        ASSERT_EQ(dialogs.fileDialogs.size(), 1u) << title;
         const FileDialogRequest& request = dialogs.fileDialogs[0];
-        EXPECT_EQ(request.save, c.save);
-        EXPECT_EQ(request.title, QLatin1String(c.title));
+        EXPECT_EQ(request.save, save);
+        EXPECT_EQ(request.title, QLatin1String(title));
         EXPECT_EQ(request.filter, kIniFilter);
         EXPECT_EQ(request.initialDirectory, workDir());
-        EXPECT_EQ(request.initialName, QLatin1String(c.initialName));
+        EXPECT_EQ(request.initialName, QLatin1String(initialName));
         EXPECT_EQ(request.defaultExtension, QStringLiteral("ini"));
-        EXPECT_EQ(request.overwritePrompt, c.save);
+        EXPECT_EQ(request.overwritePrompt, save);
         EXPECT_TRUE(request.pathMustExist);
-        EXPECT_EQ(request.fileMustExist, !c.save);
+        EXPECT_EQ(request.fileMustExist, !save);
     }
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_FALSE(window->hasEnded());
