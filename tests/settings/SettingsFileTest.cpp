@@ -41,21 +41,15 @@ TEST_F(SettingsFileTest, FileWithoutWritePermissionIsRefusedEvenToRoot) {
     const QByteArray old = "[A]\r\na=1\r\n";
     const QFileDevice::Permissions readOnly =
         QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-    const struct {
-        const char* name;
-        QFileDevice::Permissions permissions;
-        bool refused;
-    } cases[] = {
-        {"readOnly", readOnly, true},
-        // Only the owner's bit counts for the owner, as for any ordinary user.
-        {"othersMayWrite", readOnly | QFileDevice::WriteGroup | QFileDevice::WriteOther, true},
-        {"ownerMayWrite", readOnly | QFileDevice::WriteOwner, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const QString file = write(QString::fromLatin1(c.name) + ".ini", old);
-        ASSERT_TRUE(QFile::setPermissions(file, c.permissions));
-        if (c.refused) {
+    // Only the owner's bit counts for the owner, as for any ordinary user.
+    for (const auto& [name, permissions, refused] :
+         {std::tuple{"readOnly", readOnly, true},
+          {"othersMayWrite", readOnly | QFileDevice::WriteGroup | QFileDevice::WriteOther, true},
+          {"ownerMayWrite", readOnly | QFileDevice::WriteOwner, false}}) {
+        SCOPED_TRACE(name);
+        const QString file = write(QString::fromLatin1(name) + ".ini", old);
+        ASSERT_TRUE(QFile::setPermissions(file, permissions));
+        if (refused) {
             EXPECT_THROW(m_file.WriteValue("A", "a", "2", file), SettingsWriteError);
             EXPECT_NO_THROW(m_file.WriteQuotedValue("A", "b", "2", file));
             EXPECT_THROW(m_file.Save(file), SettingsWriteError);
@@ -65,7 +59,7 @@ TEST_F(SettingsFileTest, FileWithoutWritePermissionIsRefusedEvenToRoot) {
             EXPECT_EQ(read(file), "[A]\r\na=2\r\n");
         }
         // The file keeps its permission bits (the process's own rights left aside).
-        EXPECT_EQ(QFile::permissions(file) & ~QFileDevice::Permissions(0x0700), c.permissions);
+        EXPECT_EQ(QFile::permissions(file) & ~QFileDevice::Permissions(0x0700), permissions);
     }
 
     // A backup made read-only stays as it was, and nothing is reported.
@@ -99,20 +93,14 @@ TEST_F(SettingsFileTest, RefusedBareKeyStopsSaveRefusedQuotedKeyIsSkipped) {
 }
 
 TEST_F(SettingsFileTest, BackupIsAWholeCopyUnderTheNameEndingInBak) {
-    const struct {
-        QString name;
-        QString backup;
-        QByteArray content;
-    } cases[] = {
-        {"default.ini", "default.bak", m_default},
-        {"a.in", "abak", "x"},
-        {"large.ini", "large.bak", randomBytes(3 * 1024 * 1024 + 17, 7)},
-    };
     write("default.bak", "older backup");
-    for (const auto& c : cases) {
-        EXPECT_EQ(BackupPath(path(c.name)), path(c.backup));
-        m_file.CreateBackup(write(c.name, c.content));
-        EXPECT_EQ(read(path(c.backup)), c.content) << c.name.toStdString();
+    for (const auto& [name, backup, content] :
+         {std::tuple{"default.ini", "default.bak", m_default},
+          {"a.in", "abak", QByteArray("x")},
+          {"large.ini", "large.bak", randomBytes(3 * 1024 * 1024 + 17, 7)}}) {
+        EXPECT_EQ(BackupPath(path(name)), path(backup));
+        m_file.CreateBackup(write(name, content));
+        EXPECT_EQ(read(path(backup)), content) << name;
     }
     m_file.CreateBackup(path("none.ini"));
     EXPECT_FALSE(QFile::exists(path("none.bak")));
