@@ -63,90 +63,70 @@ TEST_F(WindowTest, OpensAt800By600WithThePaddedTabsInOrder) {
     window.reset(); // before its owner goes
 }
 
-// How the window is closed, whether an edit was made, and how the question is answered: nothing is
-// saved unless the technician confirms a file.
-enum class Closing { Exit, CloseBox, Escape };
-struct CloseCase {
-    const char* name;
-    Closing how;
-    bool edited;
-    MessageResult answer;
-};
-
-class CloseTest : public AppDataTest, public ::testing::WithParamInterface<CloseCase> {};
-
-TEST_P(CloseTest, AsksOnlyAfterAnEditAndSavesNothingUnconfirmed) {
-    const CloseCase& c = GetParam();
+// Exit, the close box and Escape end the window (Enter does not); only after an edit do they ask,
+// and nothing is saved unless the technician confirms a file (Yes opens the save dialog, which is
+// cancelled here).
+TEST_F(WindowTest, ClosingAsksOnlyAfterAnEditAndSavesNothingUnconfirmed) {
     const QByteArray before = fileBytes(iniPath());
-    showPage(LibraryScreenPage);
-    if (c.edited) {
-        typeInto(AppDataId::LoadFilename, QStringLiteral("x.jpg"));
-    }
-    dialogs.messageAnswers = {c.answer};
-    QTest::keyClick(window.get(), Qt::Key_Return); // Enter does not end the window
-    ASSERT_FALSE(window->hasEnded());
-    switch (c.how) {
-    case Closing::Exit:
-        window->menu()->choose(AppDataId::FileExit);
-        break;
-    case Closing::CloseBox:
-        window->close();
-        break;
-    case Closing::Escape:
-        QTest::keyClick(window.get(), Qt::Key_Escape);
-        break;
-    }
+    for (const auto& [how, edited, answer] : {std::tuple{0, false, MessageResult::Yes},
+                                              {0, true, MessageResult::No},
+                                              {1, true, MessageResult::Yes},
+                                              {2, true, MessageResult::No}}) {
+        SCOPED_TRACE(how);
+        window = openWindow();
+        showPage(LibraryScreenPage);
+        if (edited) {
+            typeInto(AppDataId::LoadFilename, QStringLiteral("x.jpg"));
+        }
+        dialogs.messages.clear();
+        dialogs.fileDialogs.clear();
+        dialogs.messageAnswers = {answer};
+        QTest::keyClick(window.get(), Qt::Key_Return);
+        ASSERT_FALSE(window->hasEnded());
+        if (how == 0) {
+            window->menu()->choose(AppDataId::FileExit);
+        } else if (how == 1) {
+            window->close();
+        } else {
+            QTest::keyClick(window.get(), Qt::Key_Escape);
+        }
 
-    EXPECT_EQ(dialogs.messageTexts(), c.edited ? QStringList{kMessage14} : QStringList{});
-    if (c.edited) {
-        EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
-        EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Question);
-        EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
+        EXPECT_EQ(dialogs.messageTexts(), edited ? QStringList{kMessage14} : QStringList{});
+        if (edited) {
+            EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
+            EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Question);
+            EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
+        }
+        EXPECT_EQ(dialogs.fileDialogs.size(), edited && answer == MessageResult::Yes ? 1u : 0u);
+        EXPECT_TRUE(window->hasEnded());
+        EXPECT_EQ(window->endResult(), IDOK);
+        EXPECT_FALSE(window->sheet()->isVisible());
+        EXPECT_EQ(SettingsChanged, 0);
+        EXPECT_EQ(fileBytes(iniPath()), before);
     }
-    // Yes opens the save dialog, which is cancelled here.
-    EXPECT_EQ(dialogs.fileDialogs.size(), c.edited && c.answer == MessageResult::Yes ? 1u : 0u);
-    EXPECT_TRUE(window->hasEnded());
-    EXPECT_EQ(window->endResult(), IDOK);
-    EXPECT_FALSE(window->sheet()->isVisible());
-    EXPECT_EQ(SettingsChanged, 0);
-    EXPECT_EQ(fileBytes(iniPath()), before);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, CloseTest,
-    ::testing::Values(CloseCase{"ExitUnedited", Closing::Exit, false, MessageResult::Yes},
-                      CloseCase{"ExitAnsweredNo", Closing::Exit, true, MessageResult::No},
-                      CloseCase{"CloseBoxAnsweredYes", Closing::CloseBox, true, MessageResult::Yes},
-                      CloseCase{"EscapeAnsweredNo", Closing::Escape, true, MessageResult::No}),
-    [](const auto& param) { return std::string(param.param.name); });
-
-// The file dialogs of Save and Load, each cancelled: nothing happens, an edit stays unsaved.
-struct FileDialogCase {
-    int command;
-    const char* title;
-    const char* initialName;
-    bool save; // also: overwriting asks, and the file need not exist
-};
-
+// The file dialogs of Save and Load, each cancelled: nothing happens, an edit stays unsaved. Only
+// Save's asks before overwriting, and its file need not exist.
 TEST_F(WindowTest, FileDialogsAskForAnIniFileInTheApplicationDirectoryAndACancelChangesNothing) {
     showPage(ParameterPage);
     choose(AppDataId::Autosave, QStringLiteral("ON"));
-    for (const FileDialogCase& c :
-         {FileDialogCase{AppDataId::FileSave, "Save Ini File As", "", true},
-          FileDialogCase{AppDataId::FileLoad, "Open Ini File", "default.ini", false}}) {
+    for (const auto& [command, title, initialName, save] :
+         {std::tuple{AppDataId::FileSave, "Save Ini File As", "", true},
+          {AppDataId::FileLoad, "Open Ini File", "default.ini", false}}) {
         dialogs.fileDialogs.clear();
-        window->menu()->choose(c.command);
-        ASSERT_EQ(dialogs.fileDialogs.size(), 1u) << c.title;
+        window->menu()->choose(command);
+        ASSERT_EQ(dialogs.fileDialogs.size(), 1u) << title;
         const FileDialogRequest& request = dialogs.fileDialogs[0];
-        EXPECT_EQ(request.save, c.save);
-        EXPECT_EQ(request.title, QLatin1String(c.title));
+        EXPECT_EQ(request.save, save);
+        EXPECT_EQ(request.title, QLatin1String(title));
         EXPECT_EQ(request.filter, kIniFilter);
         EXPECT_EQ(request.initialDirectory, workDir());
-        EXPECT_EQ(request.initialName, QLatin1String(c.initialName));
+        EXPECT_EQ(request.initialName, QLatin1String(initialName));
         EXPECT_EQ(request.defaultExtension, QStringLiteral("ini"));
-        EXPECT_EQ(request.overwritePrompt, c.save);
+        EXPECT_EQ(request.overwritePrompt, save);
         EXPECT_TRUE(request.pathMustExist);
-        EXPECT_EQ(request.fileMustExist, !c.save);
+        EXPECT_EQ(request.fileMustExist, !save);
     }
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_FALSE(window->hasEnded());
@@ -155,8 +135,8 @@ TEST_F(WindowTest, FileDialogsAskForAnIniFileInTheApplicationDirectoryAndACancel
 }
 
 // Save to a new file only reports success and puts the file in use; a save onto the file in use
-// makes its backup first.
-TEST_F(WindowTest, SaveReportsSuccessAndBacksUpTheFileItOverwrites) {
+// makes its backup first; a refused save reports the failure.
+TEST_F(WindowTest, SaveReportsSuccessOrFailureAndBacksUpTheFileItOverwrites) {
     const QString path = workPath(QStringLiteral("site.ini"));
     window = openWindow();
     saveAs(path);
@@ -176,29 +156,27 @@ TEST_F(WindowTest, SaveReportsSuccessAndBacksUpTheFileItOverwrites) {
     EXPECT_EQ(fileBytes(workPath(QStringLiteral("site.bak"))), before);
     EXPECT_TRUE(fileBytes(path).contains("AutoExposure=OFF"));
     EXPECT_EQ(SettingsChanged, 0);
-    EXPECT_FALSE(window->hasEnded());
 
-    window->menu()->choose(AppDataId::FileExit); // saved: closing asks nothing
-    EXPECT_EQ(dialogs.messages.size(), 2u);
-}
-
-TEST_F(WindowTest, RefusedSaveShowsTheErrorOwnedByTheWindowAndClearsTheChange) {
+    // A refused save shows the failure in an error box owned by the window and clears the change.
     SettingsFile::SetWriteRefusal([](const QString&, const QString& section, const QString&) {
         return section == QLatin1String("UserFolder");
     });
     showPage(LibraryScreenPage);
     typeInto(AppDataId::SaveFilename, QStringLiteral("z.jpg"));
-    const QString path = workPath(QStringLiteral("refused.ini"));
-    saveAs(path);
-
+    dialogs.messages.clear();
+    saveAs(workPath(QStringLiteral("refused.ini")));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Save ini file command failed."));
     EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Error"));
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
+    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(dialogs.messageOwners[0], window.get());
     EXPECT_EQ(SettingsChanged, 0);
-    EXPECT_EQ(CurrentIniPath, path);
+    EXPECT_EQ(CurrentIniPath, workPath(QStringLiteral("refused.ini")));
     EXPECT_FALSE(window->hasEnded());
+
+    window->menu()->choose(AppDataId::FileExit); // nothing left unsaved: closing asks nothing
+    EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
 TEST_F(WindowTest, NewAfterAnEditStillAsksAndASaveWritesTheDefaultValues) {
@@ -218,7 +196,6 @@ TEST_F(WindowTest, NewAfterAnEditStillAsksAndASaveWritesTheDefaultValues) {
 
 TEST_F(WindowTest, NewWithoutTheDefaultFileClosesThenShowsMessage3) {
     ASSERT_TRUE(QFile::remove(iniPath()));
-    const QStringList values = storeValues();
     showPage(ParameterPage);
     choose(AppDataId::UserMakeFolder, QStringLiteral("OFF"));
     bool endedBeforeMessage3 = false;
@@ -235,9 +212,9 @@ TEST_F(WindowTest, NewWithoutTheDefaultFileClosesThenShowsMessage3) {
     EXPECT_EQ(dialogs.messages[1].modality, Modality::System);
     EXPECT_TRUE(endedBeforeMessage3);
     EXPECT_EQ(CurrentIniPath, iniPath());
-    QStringList edited = values;
-    edited[1] = QStringLiteral("OFF"); // UserMakeFolder, the edit made before
-    EXPECT_EQ(storeValues(), edited);
+    // The store keeps its values and the edit made before.
+    EXPECT_EQ(settingsStore().value(u"UserFolder", u"UserMakeFolder"), QStringLiteral("OFF"));
+    EXPECT_EQ(settingsStore().value(u"Version", u"Version"), QStringLiteral("2.2.1"));
 }
 
 TEST_F(WindowTest, LoadReplacesTheEditsAndEndsWithoutAsking) {
@@ -271,29 +248,24 @@ protected:
     std::unique_ptr<CameraDataDialog> main;
 };
 
-TEST_F(OpenFromMainWindowTest, ClosingOnTheSameFileLeavesTheMainWindowAsItWas) {
+// Closing on the same file leaves the main window as it was; loading another file there brings
+// back the camera data layout.
+TEST_F(OpenFromMainWindowTest, OnlyLoadingAnotherFileBringsBackTheCameraDataLayout) {
     dialogs.modalRuns.clear();
     main->menu()->choose(MenuId::ApplicationDataScreen);
-
     EXPECT_EQ(dialogs.modalRuns, std::vector<QString>{kTitle});
     EXPECT_EQ(main->m_pAppDataDialog, nullptr);
     EXPECT_TRUE(main->controls().isVisible(MainId::OverlayGroup));
     EXPECT_EQ(main->m_bOverlayOn, 1);
-}
 
-TEST_F(OpenFromMainWindowTest, LoadingAnotherFileThereBringsBackTheCameraDataLayout) {
     const QString other = workPath(QStringLiteral("other.ini"));
     ASSERT_TRUE(QFile::copy(factoryIniPath(), other));
     dialogs.fileAnswers = {other};
-    ApplicationDataDialog* opened = nullptr;
-    dialogs.onRunModal = [&opened](Dialog& dialog) {
-        opened = dynamic_cast<ApplicationDataDialog*>(&dialog);
-        opened->menu()->choose(AppDataId::FileLoad);
+    dialogs.onRunModal = [](Dialog& dialog) {
+        dynamic_cast<ApplicationDataDialog&>(dialog).menu()->choose(AppDataId::FileLoad);
         return 0;
     };
     main->menu()->choose(MenuId::ApplicationDataScreen);
-
-    ASSERT_NE(opened, nullptr);
     EXPECT_EQ(CurrentIniPath, other);
     EXPECT_FALSE(main->controls().isVisible(MainId::OverlayGroup));
     EXPECT_FALSE(main->controls().isVisible(MainId::CrossHairs));

@@ -12,17 +12,12 @@
 namespace halvex::test {
 namespace {
 
-enum class Change {
-    Type,      // type over the box's text
-    TypeLeave, // type, then leave the box
-    Choose,    // choose a list entry
-    Drag,      // drag a slider to the position in input
-    Click,     // click a radio button
-    Font,      // the font dialog answers a font and colour
-    Colour,    // the colour dialog answers red,green,blue
-    Kept,      // no editor by design: hand-edited lines are loaded and saved again
-    None,      // no editor on its sensor: loaded, used by Start when sequence says so, saved again
-};
+// How the key's control is changed: typed over (and left), a list entry chosen, a slider dragged to
+// the position in input, a radio button clicked, the font dialog answering a font and colour, the
+// colour dialog answering red,green,blue. Kept: no editor by design, hand-edited lines are loaded
+// and saved again. None: no editor on its sensor, loaded, used by Start when sequence says so and
+// saved again.
+enum class Change { Type, TypeLeave, Choose, Drag, Click, Font, Colour, Kept, None };
 
 // Where the control is: a page of the application-data window or of the camera settings sheet.
 enum Where { Parameter, Capture, Library, Processing, Camera1, Camera2 };
@@ -206,29 +201,18 @@ protected:
         } else {
             showPage(c.page);
         }
-        switch (c.change) {
-        case C::Type:
-        case C::TypeLeave:
+        if (c.change == C::Type || c.change == C::TypeLeave) {
             typeInto(c.control, input);
             if (c.change == C::TypeLeave) {
                 leave(c.control);
             }
-            break;
-        case C::Choose:
+        } else if (c.change == C::Choose) {
             choose(c.control, input);
-            break;
-        case C::Drag:
+        } else if (c.change == C::Drag) {
             drag(c.control, input.toInt());
-            break;
-        case C::Click:
-        case C::Font:
-        case C::Colour:
+        } else if (c.change == C::Click || c.change == C::Font || c.change == C::Colour) {
             answerDialog(c);
             QTest::mouseClick(current->controls().as<QAbstractButton>(c.control), Qt::LeftButton);
-            break;
-        case C::Kept:
-        case C::None:
-            break;
         }
     }
 

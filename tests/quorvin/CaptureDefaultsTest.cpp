@@ -40,8 +40,7 @@ TEST(CaptureDefaults, ComeFromTheCaptureSectionOrFallBackWithANote) {
         {section + "AutosaveLocation=shots\nAutosavePrefix=" + QByteArray(300, 'x'), shots,
          QString(quorvin::ProfileReader::MaxValueLength, u'x'), ImageFormat::Jpeg, ""},
         {section + "AutosaveLocation=shots\nSnapshotDefaultFormat=1", shots, "",
-         tiff ? ImageFormat::Tiff : ImageFormat::Bmp, tiff ? "" : "TIFF files cannot"},
-    };
+         tiff ? ImageFormat::Tiff : ImageFormat::Bmp, tiff ? "" : "TIFF files cannot"}};
     const QString ini = dir.filePath(QStringLiteral("default.ini"));
     for (const auto& c : cases) {
         QFile file(ini);

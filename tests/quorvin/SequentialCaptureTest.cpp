@@ -101,13 +101,11 @@ TEST_F(SeriesTest, StopAndFailuresEndTheSeriesWithTheirReason) {
         const char* function;
         ImageFormat format;
         int failingCall, imagesBefore;
-    } cases[] = {
-        {"VX3_SIA_CaptureJpg", ImageFormat::Jpeg, 2, 1},
-        {"VX3_SIA_SaveImageJpg", ImageFormat::Jpeg, 1, 0},
-        {"VX3_SIA_CaptureBmp", ImageFormat::Bmp, 3, 2},
-        {"VX3_SIA_GetImageInfo", ImageFormat::Bmp, 1, 0},
-        {"VX3_SIA_SaveImageBmp", ImageFormat::Bmp, 2, 1},
-    };
+    } cases[] = {{"VX3_SIA_CaptureJpg", ImageFormat::Jpeg, 2, 1},
+                 {"VX3_SIA_SaveImageJpg", ImageFormat::Jpeg, 1, 0},
+                 {"VX3_SIA_CaptureBmp", ImageFormat::Bmp, 3, 2},
+                 {"VX3_SIA_GetImageInfo", ImageFormat::Bmp, 1, 0},
+                 {"VX3_SIA_SaveImageBmp", ImageFormat::Bmp, 2, 1}};
     for (const auto& c : cases) {
         vx3sim::clearFaults();
         vx3sim::failFunction(c.function, c.failingCall);

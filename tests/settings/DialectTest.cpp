@@ -33,18 +33,13 @@ const ReadCase kReadCases[] = {
     {"Latin1Bytes", "[G]\nk=C:\\\xC4rzte\n", QString::fromLatin1("C:\\\xC4rzte")},
 };
 
-void PrintTo(const ReadCase& c, std::ostream* os) {
-    *os << c.name;
+using Dialect = SettingsFileFixture;
+
+TEST_F(Dialect, ReadGivesValue) {
+    for (const ReadCase& c : kReadCases) {
+        EXPECT_EQ(m_file.ReadValue("G", "k", write("f.ini", c.file)), c.expected) << c.name;
+    }
 }
-
-class ReadDialect : public SettingsFileFixture, public ::testing::WithParamInterface<ReadCase> {};
-
-TEST_P(ReadDialect, GivesValue) {
-    EXPECT_EQ(m_file.ReadValue("G", "k", write("f.ini", GetParam().file)), GetParam().expected);
-}
-
-INSTANTIATE_TEST_SUITE_P(Settings, ReadDialect, ::testing::ValuesIn(kReadCases),
-                         [](const auto& test) { return std::string(test.param.name); });
 
 struct WriteCase {
     const char* name;
@@ -83,25 +78,17 @@ const WriteCase kWriteCases[] = {
     {"ByteOrderMarkOnly", "\xEF\xBB\xBF", "A", "a", "1", false, "\xEF\xBB\xBF[A]\r\na=1\r\n"},
 };
 
-void PrintTo(const WriteCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class WriteDialect : public SettingsFileFixture, public ::testing::WithParamInterface<WriteCase> {};
-
-TEST_P(WriteDialect, GivesFile) {
-    const WriteCase& c = GetParam();
-    const QString file = c.file ? write("f.ini", *c.file) : path("f.ini");
-    if (c.quoted) {
-        m_file.WriteQuotedValue(c.section, c.key, c.value, file);
-    } else {
-        m_file.WriteValue(c.section, c.key, c.value, file);
+TEST_F(Dialect, WriteGivesFile) {
+    for (const WriteCase& c : kWriteCases) {
+        const QString file = c.file ? write(c.name, *c.file) : path(c.name);
+        if (c.quoted) {
+            m_file.WriteQuotedValue(c.section, c.key, c.value, file);
+        } else {
+            m_file.WriteValue(c.section, c.key, c.value, file);
+        }
+        EXPECT_EQ(read(file), c.expected) << c.name;
     }
-    EXPECT_EQ(read(file), c.expected);
 }
-
-INSTANTIATE_TEST_SUITE_P(Settings, WriteDialect, ::testing::ValuesIn(kWriteCases),
-                         [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace
 } // namespace halvex
