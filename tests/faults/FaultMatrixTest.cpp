@@ -26,6 +26,10 @@ struct CellParam {
     FaultCell cell;
 };
 
+void PrintTo(const CellParam& param, std::ostream* out) {
+    *out << param.stage->name << ": " << param.cell.fault << " from call " << param.cell.nth;
+}
+
 std::vector<CellParam> allCells() {
     std::vector<CellParam> params;
     for (const FaultStage& stage : faultStages()) {
