@@ -39,7 +39,6 @@ TEST_F(AutoAdjustmentTest, RetryAndCancelOfItsTwoBoxes) {
         double firstBoxMin, firstBoxMax, laterBoxGap; // virtual seconds
     };
     const Case cases[] = {
-        {true, false, "C", "T", 1, 102, 105, 0},
         {true, false, "RC", "TT", 1, 102, 105, 102},
         {true, true, "R", "TO", 1, 102, 105, 8},
         {false, false, "RRC", "OOO", 3, 8, 30, 8},
