@@ -78,6 +78,7 @@ protected:
     // The state every procedure ends in, whatever its outcome.
     void expectIdle() const {
         EXPECT_EQ(window->m_strStatus, text::LiveImage);
+        EXPECT_EQ(shown(MainId::Status), text::LiveImage);
         EXPECT_EQ(window->m_progress->value(), 0);
         EXPECT_EQ(window->m_bBusy, 0);
     }

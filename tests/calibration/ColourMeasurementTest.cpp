@@ -27,7 +27,7 @@ QImage area(std::initializer_list<Patch> patches, QSize size = {640, 480}) {
 
 TEST(ColourMeasurementTest, AdjustStepIsTwoFifthsOfTheDifferenceAndAtLeastTwo) {
     const std::tuple<std::uint8_t, std::uint8_t, int> cases[] = {
-        {107, 100, 2}, {100, 108, 3}, {255, 0, 102}, {100, 101, 2}};
+        {107, 100, 2}, {100, 108, 3}, {255, 0, 102}, {120, 105, 6}, {100, 101, 2}, {100, 100, 2}};
     for (const auto& [a, b, step] : cases) {
         EXPECT_EQ(AdjustStep(a, b), step) << int(a) << " " << int(b);
     }

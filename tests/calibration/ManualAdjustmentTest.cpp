@@ -184,6 +184,11 @@ TEST_F(ManualAdjustmentTest, GetRgbMeasuresWhatTheLiveAreaShows) {
     ASSERT_TRUE(m.hasMatch()) << qPrintable(shown(MainId::Message));
     EXPECT_GT(m.captured(3).toInt(), 100);
     EXPECT_EQ(window->m_bZone1FieldDisplay, 1);
+
+    click(MainId::Stop);
+    click(MainId::GetRgb);
+    EXPECT_TRUE(
+        shown(MainId::Message).startsWith(QStringLiteral(" Blue = 0    Red = 0    Green = 0")));
 }
 
 TEST_F(ManualAdjustmentTest, PanelHandlersClampTheLimits) {

@@ -48,6 +48,7 @@ TEST_P(Page1Test, TypingClampsTheTextAndStoresTheDataFieldOnly) {
              63},
             {Page1Id::ContrastEdit, Page1Id::ContrastSlider, "Contrast", "Contrast", "!12a", "12",
              "0c", 12},
+            {Page1Id::GammaEdit, Page1Id::GammaSlider, "Gamma", "Gamma3", "5", "5", "05", 5},
             {Page1Id::BrightnessEdit, Page1Id::BrightnessSlider, "Brightness", "Brightness", "", "",
              "00", 0},
         };

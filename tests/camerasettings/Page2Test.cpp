@@ -50,7 +50,7 @@ TEST_P(Page2Test, FrameSpeedIsSetWhenTheBoxIsLeft) {
     // Typed, shown and sent; emptying the box moves the slider to its lowest position, which is
     // then sent.
     const std::tuple<const char*, const char*, int> steps[] = {
-        {"12", "12", 12}, {"45", "30", 30}, {"", "1", 1}, {"0", "1", 1}};
+        {"12", "12", 12}, {"45", "30", 30}, {"", "1", 1}, {"7", "7", 7}, {"0", "1", 1}};
     QLineEdit* box = edit(page2(), Page2Id::FrameSpeedEdit);
     for (const auto& [typed, shown, sent] : steps) {
         SCOPED_TRACE(typed);
