@@ -19,14 +19,9 @@ const QString kInitFailed =
     QStringLiteral("Camera initialization failed. An instance of the application may already be "
                    "running or the device is not connected.");
 const QString kNotDetected = QStringLiteral("Device not detected.");
-const QString kStartFailed =
-    QStringLiteral("An error occured in VX3_LV_StartMovie(). Please restart the application.");
 const QString kStopFailed = QStringLiteral("An error occured in VX3_LV_StopMovie(). ");
 const QString kContinueFailed = QStringLiteral("An error occured in VX3_LV_ContinueMovie()");
 const QString kUnmountFailed = QStringLiteral("Unmount camera command failed.");
-const QString kWhiteBalanceWarning =
-    QStringLiteral(" WhiteBalance Initialization error! \n Please push READ button and check the "
-                   "value.");
 const QString kFileSaved = QStringLiteral("The file was successfully saved.");
 const QString kSetWbFailed = QStringLiteral("Set white balance command failed.");
 const QString kGetWbFailed = QStringLiteral("Get white balance command failed.");
@@ -65,11 +60,6 @@ const std::vector<std::string> kSilentInCalibration{"VX3_WB_SetWbVal", "VX3_WB_G
 const std::vector<FaultStage>& faultStages() {
     static const std::vector<FaultStage> stages{
         {"StartUp",
-         // A window not yet started.
-         [](FaultMatrix& m) {
-             m.window->close();
-             m.window = std::make_unique<CameraDataDialog>();
-         },
          [](FaultMatrix& m) {
              m.dialogs.fileAnswers.push_back(m.iniPath());
              if (m.window->initialize()) {
@@ -89,18 +79,28 @@ const std::vector<FaultStage>& faultStages() {
          },
          // The sensor set-up commands and the device information.
          {"VX3_EST_GetAdrsData", "VX3_EST_SetAdrsData", "VX3_SetTimeout", "VX3_WB_SetMode",
-          "VX3_GC_SetAgc", "VX3_GC_GetAgc", "VX3_BB_GetMode", "VX3_EXP_SetMode",
-          "VX3_EXP_GetMode"}},
+          "VX3_GC_SetAgc", "VX3_GC_GetAgc", "VX3_BB_GetMode", "VX3_EXP_SetMode", "VX3_EXP_GetMode"},
+         // A window not yet started.
+         [](FaultMatrix& m) {
+             m.window->close();
+             m.window = std::make_unique<CameraDataDialog>();
+         }},
         {"Start",
-         nullptr,
          clickStart,
          {
              // The connection check fails again at shut-down, so the camera is not unmounted.
              {"VX3_IsConnectUsb", 1, {kNotDetected}, true, false},
-             {"VX3_LV_StartMovie", 1, {kStartFailed}, true},
+             {"VX3_LV_StartMovie",
+              1,
+              {QStringLiteral("An error occured in VX3_LV_StartMovie(). Please restart the "
+                              "application.")},
+              true},
              // The gains keep their power-on values: the start-up sequence never reads back
              // the stored white balance, warns after 45 s and goes on.
-             {"VX3_WB_SetWbVal", 1, {kWhiteBalanceWarning}},
+             {"VX3_WB_SetWbVal",
+              1,
+              {QStringLiteral(" WhiteBalance Initialization error! \n Please push READ button and "
+                              "check the value.")}},
              {Unplugged, 1, {kNotDetected}, true, false},
          },
          // The start-up sequence examines no other result: a refused register read still runs
@@ -108,7 +108,6 @@ const std::vector<FaultStage>& faultStages() {
          {"VX3_LV_SetImageSize", "VX3_SIA_GetImageInfo", "VX3_EST_GetAdrsData",
           "VX3_EST_SetAdrsData", "VX3_LV_SetFrameRate", "VX3_WB_GetWbVal"}},
         {"LiveView",
-         clickStart,
          [](FaultMatrix& m) {
              for (int frame = 0; frame < 3 && !m.window->hasEnded(); ++frame) {
                  m.window->fireTimer(CameraDataDialog::LiveViewTimerId);
@@ -122,10 +121,10 @@ const std::vector<FaultStage>& faultStages() {
              {"VX3_LV_StopMovie", 1, {kStopFailed}},
              {Unplugged, 1, {kContinueFailed}, true, false},
          },
-         {}},
+         {},
+         clickStart},
         // No library result is tested by still capture, so every failure passes silently.
         {"Capture",
-         [](FaultMatrix& m) { m.window->ShowMaintenanceLayout(); },
          [](FaultMatrix& m) {
              for (const char* name : {"shot.jpg", "shot.bmp"}) {
                  m.dialogs.fileAnswers.push_back(m.workPath(QString::fromLatin1(name)));
@@ -135,9 +134,9 @@ const std::vector<FaultStage>& faultStages() {
          {{Unplugged, 1, {}, false, false}},
          {"VX3_SIA_SetImageSize", "VX3_SIA_GetImageSize", "VX3_SIA_CaptureJpg",
           "VX3_SIA_CaptureBmp", "VX3_SIA_GetImageInfo", "VX3_SIA_SaveImageJpg",
-          "VX3_SIA_SaveImageBmp"}},
+          "VX3_SIA_SaveImageBmp"},
+         [](FaultMatrix& m) { m.window->ShowMaintenanceLayout(); }},
         {"AutoAdjustment",
-         startLiveView,
          [](FaultMatrix& m) { m.click(MainId::GetAutoAdjValues); },
          {
              // Live view looks stopped: Start's sequence runs again under the running movie.
@@ -145,19 +144,19 @@ const std::vector<FaultStage>& faultStages() {
              // Unplugged, the live view looks stopped and Start finds no camera.
              {Unplugged, 1, {kNotDetected}, true, false},
          },
-         kSilentInCalibration},
+         kSilentInCalibration,
+         startLiveView},
         {"ManualAdjustment",
-         startLiveView,
          [](FaultMatrix& m) { m.click(MainId::GetManualAdjValues); },
          {
              {"VX3_LV_IsMovieRunning", 1, {}},
              {"VX3_LV_ContinueMovie", 1, {kContinueFailed}, true},
              {Unplugged, 1, {kNotDetected}, true, false},
          },
-         kSilentInCalibration},
+         kSilentInCalibration,
+         startLiveView},
         // The white balance, a register setting and READ: the window always goes on.
         {"Page1",
-         nullptr,
          [](FaultMatrix& m) {
              CCameraSetting1& page = *m.window->m_pPage1;
              typeAndLeave(page.controls().as<QLineEdit>(Page1Id::BlueEdit), QStringLiteral("100"));
@@ -175,7 +174,6 @@ const std::vector<FaultStage>& faultStages() {
          {"VX3_WB_GetMode", "VX3_EST_SetAdrsData", "VX3_EST_GetAdrsData", "VX3_LV_GetFrameRate"}},
         // A switch, the frame speed and Direct Setup.
         {"Page2",
-         [](FaultMatrix& m) { m.window->m_pSheet->setActivePage(1); },
          [](FaultMatrix& m) {
              CCameraSetting2& page = *m.window->m_pPage2;
              choose(page.controls().as<QComboBox>(Page2Id::SuperGainList), 1);
@@ -190,9 +188,9 @@ const std::vector<FaultStage>& faultStages() {
              {"VX3_LV_GetFrameRate", 1, {kGetRateFailed}},
              {Unplugged, 1, {kSetRateFailed, kGetRateFailed}, false, false},
          },
-         {"VX3_EST_SetAdrsData", "VX3_EST_GetAdrsData"}},
+         {"VX3_EST_SetAdrsData", "VX3_EST_GetAdrsData"},
+         [](FaultMatrix& m) { m.window->m_pSheet->setActivePage(1); }},
         {"FileMenu",
-         nullptr,
          [](FaultMatrix& m) {
              m.window->menu()->choose(MenuId::FileNew);
              m.dialogs.fileAnswers.push_back(m.iniPath());
@@ -206,11 +204,9 @@ const std::vector<FaultStage>& faultStages() {
              {"VX3_EST_GetAdrsData", 1, {kFileSaved}}, // the white balance reset after a load
              {"VX3_EST_SetAdrsData", 1, {kFileSaved}},
              {Unplugged, 1, {kFileSaved}, false, false},
-         },
-         {}},
+         }},
         // The device information and the sequential screen.
         {"WindowMenu",
-         nullptr,
          [](FaultMatrix& m) {
              m.window->menu()->choose(MenuId::DeviceInformation);
              QTimer::singleShot(0, [] {
@@ -225,17 +221,14 @@ const std::vector<FaultStage>& faultStages() {
           "VX3_EXP_SetMode", "VX3_EXP_GetMode", "VX3_LV_IsMovieRunning"}},
         // Shut-down always ends the window.
         {"ShutDown",
-         nullptr,
          closeWindow,
          {
              {"VX3_LV_IsMovieRunning", 1, {}, true},
              {"VX3_IsConnectUsb", 1, {}, true, false},
              {"VX3_UnmountCamera", 1, {kUnmountFailed}, true},
              {Unplugged, 1, {}, true, false},
-         },
-         {}},
+         }},
         {"ShutDownWhileLive",
-         clickStart,
          closeWindow,
          {
              // The library's running state is what the close sequence goes by.
@@ -246,7 +239,8 @@ const std::vector<FaultStage>& faultStages() {
              {"VX3_UnmountCamera", 1, {kUnmountFailed}, true},
              {Unplugged, 1, {}, true, false},
          },
-         {}},
+         {},
+         clickStart},
     };
     return stages;
 }

@@ -36,14 +36,15 @@ public:
 
 struct FaultStage {
     std::string name;
-    // Brings the running window into the stage's starting state, with the camera fault-free.
-    std::function<void(FaultMatrix&)> prepare;
     // What the technician does; the cell's fault is in force meanwhile.
     std::function<void(FaultMatrix&)> act;
     // The cells that show something or end the program.
     std::vector<FaultCell> cells;
     // The functions whose failure the stage passes over without a word.
-    std::vector<std::string> silent;
+    std::vector<std::string> silent = {};
+    // Brings the running window into the stage's starting state, with the camera fault-free;
+    // none: the window as started.
+    std::function<void(FaultMatrix&)> prepare = nullptr;
 };
 
 const std::vector<FaultStage>& faultStages();
