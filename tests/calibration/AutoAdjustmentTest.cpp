@@ -31,27 +31,23 @@ TEST_F(AutoAdjustmentTest, SettlesInRangeOnBothSensors) {
 // whole run. Every run ends with its own closing steps.
 TEST_F(AutoAdjustmentTest, RetryAndCancelOfItsTwoBoxes) {
     struct Case {
-        bool unsettled;
-        bool settlesAtFirstBox;
         const char* answers; // R: Retry, C: Cancel
-        const char* boxes;   // T: time-out, O: out of range
+        // T: time-out, O: out of range; the balance is unsettled while a time-out is to come.
+        std::string boxes;
         int runs;
         double firstBoxMin, firstBoxMax, laterBoxGap; // virtual seconds
     };
     const Case cases[] = {
-        {true, false, "RC", "TT", 1, 102, 105, 102},
-        {true, true, "R", "TO", 1, 102, 105, 8},
-        {false, false, "RRC", "OOO", 3, 8, 30, 8},
-    };
+        {"RC", "TT", 1, 102, 105, 102}, {"R", "TO", 1, 102, 105, 8}, {"RRC", "OOO", 3, 8, 30, 8}};
     click(MainId::Start);
     type(1192, QStringLiteral("100")); // Blue Max below what the lamp needs
     for (const Case& c : cases) {
         SCOPED_TRACE(c.boxes);
-        vx3sim::setWhiteBalanceUnstable(c.unsettled);
+        vx3sim::setWhiteBalanceUnstable(c.boxes[0] == 'T');
         dialogs.messages.clear();
         QStringList boxes;
-        for (const char* box = c.boxes; *box != '\0'; ++box) {
-            boxes << (*box == 'T' ? text::Timeout : text::OutOfRange);
+        for (char box : c.boxes) {
+            boxes << (box == 'T' ? text::Timeout : text::OutOfRange);
         }
         for (const char* answer = c.answers; *answer != '\0'; ++answer) {
             dialogs.messageAnswers.push_back(*answer == 'R' ? MessageResult::Retry
@@ -64,7 +60,8 @@ TEST_F(AutoAdjustmentTest, RetryAndCancelOfItsTwoBoxes) {
             EXPECT_EQ(box.buttons, MessageButtons::RetryCancel);
             EXPECT_EQ(box.icon, MessageIcon::Stop);
             EXPECT_EQ(box.modality, Modality::System);
-            vx3sim::setWhiteBalanceUnstable(c.unsettled && !c.settlesAtFirstBox);
+            vx3sim::setWhiteBalanceUnstable(
+                c.boxes[std::min(shownAfter.size(), c.boxes.size() - 1)] == 'T');
         };
         vx3sim::clearLog();
         click(MainId::GetAutoAdjValues);
