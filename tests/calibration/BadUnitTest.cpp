@@ -17,21 +17,16 @@ struct BadUnitCase {
     int beepsBeforeBox;
 };
 
-void PrintTo(const BadUnitCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 class BadUnitTest : public CalibrationTest, public ::testing::WithParamInterface<BadUnitCase> {};
 
 TEST_P(BadUnitTest, EndsWithItsMessageAndTheProcedureFinishes) {
     const BadUnitCase& c = GetParam();
-    vx3sim::setBadUnit(c.unit);
-    start();
-    const double before = virtualSeconds();
+    restart("OV7610", c.unit);
+    const double before = seconds();
     double shownAfter = 0.0;
     int beeps = -1;
     dialogs.onMessage = [&](const MessageRequest&) {
-        shownAfter = virtualSeconds() - before;
+        shownAfter = seconds() - before;
         beeps = dialogs.beeps;
     };
     click(c.button);

@@ -1,7 +1,6 @@
 // While a calibration sequence runs, input and the live-view timer are held off, but the window
 // keeps painting: the progress shows at once and expose requests are answered during the pauses.
 #include "CalibrationFixture.h"
-#include "PaintRecorder.h"
 
 #include <QMouseEvent>
 #include <chrono>
@@ -10,29 +9,52 @@
 namespace halvex::test {
 namespace {
 
+// Counts the times a widget was really painted, calling back at each.
+class PaintRecorder final : public QObject {
+public:
+    PaintRecorder(
+        QWidget* widget, std::function<void()> onPaint = [] {})
+        : QObject(widget), m_onPaint(std::move(onPaint)) {
+        widget->installEventFilter(this);
+    }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            m_onPaint();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_onPaint;
+};
+
 class BlockingTest : public CalibrationTest {
 protected:
+    void SetUp() override {
+        CalibrationTest::SetUp();
+        click(MainId::Start);
+    }
     // A click on a control as the window system would queue it.
     void postClick(int id) {
         QWidget* target = window->control(id);
         const QPointF centre = QRectF(target->rect()).center();
-        const QPointF global = target->mapToGlobal(centre);
         for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-            QCoreApplication::postEvent(target,
-                                        new QMouseEvent(type, centre, global, Qt::LeftButton,
-                                                        Qt::LeftButton, Qt::NoModifier));
+            QCoreApplication::postEvent(
+                target, new QMouseEvent(type, centre, target->mapToGlobal(centre), Qt::LeftButton,
+                                        Qt::LeftButton, Qt::NoModifier));
         }
     }
 };
 
 TEST_F(BlockingTest, AClickDuringAWaitIsNotHandledTheTimerNotServedAndACloseRefused) {
-    start();
-    click(MainId::Start);
     vx3sim::clearLog();
     bool posted = false;
     time.onSleep = [&](int) {
-        if (!posted) {
-            posted = true;
+        if (!std::exchange(posted, true)) {
             postClick(MainId::Stop);
             QCoreApplication::postEvent(window.get(), new QCloseEvent);
             // Let the 1 ms live-view timer fall due in real time as well.
@@ -59,12 +81,10 @@ TEST_F(BlockingTest, AClickDuringAWaitIsNotHandledTheTimerNotServedAndACloseRefu
 }
 
 TEST_F(BlockingTest, TheBarIsPaintedDuringTheWaitAndExposeIsAnswered) {
-    start();
-    click(MainId::Start);
     QList<int> painted;
     PaintRecorder bar(window->m_progress, [&] { painted << window->m_progress->value(); });
     QWidget* status = window->control(MainId::Status);
-    PaintRecorder statusPaints(status, [] {});
+    PaintRecorder statusPaints(status);
 
     QList<int> paintedAtPause;
     int exposeRequests = 0;
@@ -84,9 +104,8 @@ TEST_F(BlockingTest, TheBarIsPaintedDuringTheWaitAndExposeIsAnswered) {
     time.onSleep = nullptr;
 
     // While the procedure waited, the bar on the screen showed 20, then 40.
-    EXPECT_TRUE(paintedAtPause.contains(20));
-    EXPECT_TRUE(paintedAtPause.contains(40));
-    EXPECT_EQ(paintedAtPause.indexOf(20) < paintedAtPause.indexOf(40), true);
+    ASSERT_TRUE(paintedAtPause.contains(20));
+    EXPECT_LT(paintedAtPause.indexOf(20), paintedAtPause.indexOf(40));
     // Every request made during a pause was painted before the next slice of it.
     EXPECT_GT(exposeRequests, 10);
     EXPECT_EQ(exposeAnswered, exposeRequests - 1);

@@ -1,15 +1,15 @@
-// The main window running on the simulated camera, with helpers to watch the calibration
-// sequences: the bar's positions, the boxes shown and the camera's traffic.
+// The main window in its Maintenance Screen on the simulated camera, with helpers to watch the
+// calibration sequences: the bar's positions, the boxes shown and the camera's traffic.
 #pragma once
 
 #include "AppTestEnvironment.h"
+#include "TechnicianHands.h"
 #include "app/CameraDataDialog.h"
 #include "resources/ResourceIds.h"
 
 #include <QProgressBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <memory>
 
 namespace halvex::test {
 
@@ -26,15 +26,20 @@ inline const QString WhiteBalanceWarning =
 inline const QString LiveImage = QStringLiteral("Live image display");
 } // namespace text
 
-class CalibrationTest : public AppTest {
+class CalibrationTest : public MainWindowTest {
 protected:
-    void TearDown() override {
-        window.reset();
-        AppTest::TearDown();
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        window->ShowMaintenanceLayout();
     }
-    // The main window for a camera reporting this version text, in the Maintenance Screen.
-    void start(const char* cameraVersion = "OV7610") {
+    // The window started afresh on a camera reporting this version text, or on a faulty unit.
+    void restart(const char* cameraVersion, vx3sim::BadUnit unit = vx3sim::BadUnit::None) {
+        window.reset();
+        vx3sim::reset();
         vx3sim::setCameraVersion(cameraVersion);
+        if (unit != vx3sim::BadUnit::None) {
+            vx3sim::setBadUnit(unit);
+        }
         window = startMainWindow();
         window->ShowMaintenanceLayout();
     }
@@ -45,14 +50,7 @@ protected:
             window->fireTimer(CameraDataDialog::LiveViewTimerId);
         }
     }
-    void click(int id) { QTest::mouseClick(window->control(id), Qt::LeftButton); }
-    void type(int id, const QString& text) {
-        auto* edit = window->control(id);
-        QTest::mouseClick(edit, Qt::LeftButton);
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-    }
+    void type(int id, const QString& text) { typeInto(window->controls().as<QLineEdit>(id), text); }
     QString shown(int id) const { return window->controls().text(id); }
 
     // Every position the bar took, in order, while the spy watched.
@@ -65,8 +63,7 @@ protected:
     }
     // Frames drawn: one continued movie each.
     static int continues() {
-        const auto names = calls();
-        return static_cast<int>(std::count(names.begin(), names.end(), "VX3_LV_ContinueMovie"));
+        return static_cast<int>(std::ranges::count(calls(), "VX3_LV_ContinueMovie"));
     }
     // The gains the panel shows, in decimal and in two upper-case hex digits, within the camera's
     // range.
@@ -75,20 +72,17 @@ protected:
         const int red = shown(1193).toInt();
         EXPECT_EQ(shown(1196), QString::asprintf("%02X", blue));
         EXPECT_EQ(shown(1194), QString::asprintf("%02X", red));
-        EXPECT_LE(blue, 245);
-        EXPECT_LE(red, 245);
+        EXPECT_LE(std::max(blue, red), 245);
         return {blue, red};
     }
     // The state every procedure ends in, whatever its outcome.
     void expectIdle() const {
         EXPECT_EQ(window->m_strStatus, text::LiveImage);
+        EXPECT_EQ(shown(MainId::Status), text::LiveImage);
         EXPECT_EQ(window->m_progress->value(), 0);
         EXPECT_EQ(window->m_bBusy, 0);
     }
-
-    double virtualSeconds() const { return static_cast<double>(time.nowMicroseconds()) / 1e6; }
-
-    std::unique_ptr<CameraDataDialog> window;
+    double seconds() const { return static_cast<double>(time.nowMicroseconds()) / 1e6; }
 };
 
 } // namespace halvex::test

@@ -26,15 +26,10 @@ QImage area(std::initializer_list<Patch> patches, QSize size = {640, 480}) {
 }
 
 TEST(ColourMeasurementTest, AdjustStepIsTwoFifthsOfTheDifferenceAndAtLeastTwo) {
-    struct Case {
-        int a, b, step;
-    };
-    const Case cases[] = {{107, 100, 2}, {100, 108, 3}, {255, 0, 102},
-                          {120, 105, 6}, {100, 101, 2}, {100, 100, 2}};
-    for (const Case& c : cases) {
-        EXPECT_EQ(AdjustStep(static_cast<std::uint8_t>(c.a), static_cast<std::uint8_t>(c.b)),
-                  c.step)
-            << c.a << " " << c.b;
+    const std::tuple<std::uint8_t, std::uint8_t, int> cases[] = {
+        {107, 100, 2}, {100, 108, 3}, {255, 0, 102}, {120, 105, 6}, {100, 101, 2}, {100, 100, 2}};
+    for (const auto& [a, b, step] : cases) {
+        EXPECT_EQ(AdjustStep(a, b), step) << int(a) << " " << int(b);
     }
 }
 
@@ -88,22 +83,17 @@ TEST(ColourMeasurementTest, RatiosKeepTheirValueWhereTheDivisorIsZero) {
     EXPECT_FLOAT_EQ(ratios.rg, 0.5f);
 }
 
+// The ratios, whether they are in the limits, and strictly inside them.
 TEST(ColourMeasurementTest, RatioLimitsIncludeTheirBounds) {
     const RatioLimits limits{0.8f, 1.2f, 0.8f, 1.2f, 0.8f, 1.2f};
-    struct Case {
-        ColourRatios ratios;
-        int inLimits;
-        bool strictlyInside;
-    };
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    const Case cases[] = {
+    const std::tuple<ColourRatios, int, bool> cases[] = {
         {{1.0f, 1.0f, 1.0f}, 1, true},   {{0.8f, 1.0f, 1.0f}, 1, false},
         {{1.0f, 1.2f, 1.0f}, 1, false},  {{1.0f, 1.0f, 1.21f}, 0, false},
-        {{0.79f, 1.0f, 1.0f}, 0, false}, {{nan, 1.0f, 1.0f}, 0, false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(RatiosInLimits(c.ratios, limits), c.inLimits) << c.ratios.rb << c.ratios.rg;
-        EXPECT_EQ(RatiosStrictlyInside(c.ratios, limits), c.strictlyInside);
+        {{0.79f, 1.0f, 1.0f}, 0, false}, {{nan, 1.0f, 1.0f}, 0, false}};
+    for (const auto& [ratios, inLimits, inside] : cases) {
+        EXPECT_EQ(RatiosInLimits(ratios, limits), inLimits) << ratios.rb << ratios.rg;
+        EXPECT_EQ(RatiosStrictlyInside(ratios, limits), inside);
     }
 }
 

@@ -26,17 +26,14 @@ inline std::string sensorName(const ::testing::TestParamInfo<SensorCase>& info) 
     return info.param.model;
 }
 
-class CameraSettingsTest : public AppTest, public ::testing::WithParamInterface<SensorCase> {
+class CameraSettingsTest : public MainWindowTest, public ::testing::WithParamInterface<SensorCase> {
 protected:
+    // The window started on this sensor.
     void SetUp() override {
         AppTest::SetUp();
         vx3sim::setCameraVersion(GetParam().model);
         window = startMainWindow();
         vx3sim::clearLog();
-    }
-    void TearDown() override {
-        window.reset();
-        AppTest::TearDown();
     }
 
     bool ov7610() const { return QLatin1String(GetParam().model) == QLatin1String("OV7610"); }
@@ -83,8 +80,6 @@ protected:
         file.write(bytes);
         return file.fileName();
     }
-
-    std::unique_ptr<CameraDataDialog> window;
 };
 
 inline const auto kBothSensors =

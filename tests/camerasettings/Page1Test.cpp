@@ -37,41 +37,32 @@ TEST_P(Page1Test, ShowsTheStoredValuesWhenBuilt) {
 }
 
 // Typing clamps and stores, but the camera hears nothing until the box is left.
-struct Typed {
-    int edit;
-    int slider;
-    const char* section;
-    const char* key;
-    const char* text;
-    bool pasted; // put into the box whole, as a paste the box did not filter
-    const char* shown;
-    const char* stored; // data field of the entry
-    int position;
-};
-
 TEST_P(Page1Test, TypingClampsTheTextAndStoresTheDataFieldOnly) {
-    const Typed cases[] = {
-        {Page1Id::SaturationEdit, Page1Id::SaturationSlider, "Saturation", "Saturation", "300",
-         false, "255", "ff", 255},
-        {Page1Id::BiasBlueEdit, Page1Id::BiasBlueSlider, "ColorBias", "Blue", "70", false, "63",
-         "3f", 63},
-        {Page1Id::ContrastEdit, Page1Id::ContrastSlider, "Contrast", "Contrast", "12a", true, "12",
-         "0c", 12},
-        {Page1Id::GammaEdit, Page1Id::GammaSlider, "Gamma", "Gamma3", "5", false, "5", "05", 5},
-        {Page1Id::BrightnessEdit, Page1Id::BrightnessSlider, "Brightness", "Brightness", "", false,
-         "", "00", 0},
-    };
-    for (const Typed& c : cases) {
-        SCOPED_TRACE(c.text);
-        QLineEdit* box = edit(page1(), c.edit);
-        if (c.pasted) {
-            box->setText(QLatin1String(c.text));
+    // Box and slider; section and key; the text typed ("!": pasted whole, unfiltered); then the
+    // text shown, the entry's data field and the slider's position.
+    const std::tuple<int, int, const char*, const char*, const char*, const char*, const char*, int>
+        cases[] = {
+            {Page1Id::SaturationEdit, Page1Id::SaturationSlider, "Saturation", "Saturation", "300",
+             "255", "ff", 255},
+            {Page1Id::BiasBlueEdit, Page1Id::BiasBlueSlider, "ColorBias", "Blue", "70", "63", "3f",
+             63},
+            {Page1Id::ContrastEdit, Page1Id::ContrastSlider, "Contrast", "Contrast", "!12a", "12",
+             "0c", 12},
+            {Page1Id::GammaEdit, Page1Id::GammaSlider, "Gamma", "Gamma3", "5", "5", "05", 5},
+            {Page1Id::BrightnessEdit, Page1Id::BrightnessSlider, "Brightness", "Brightness", "", "",
+             "00", 0},
+        };
+    for (const auto& [id, sliderId, sectionName, key, typed, shown, stored, position] : cases) {
+        SCOPED_TRACE(typed);
+        QLineEdit* box = edit(page1(), id);
+        if (*typed == '!') {
+            box->setText(QLatin1String(typed + 1));
         } else {
-            typeInto(box, QLatin1String(c.text));
+            typeInto(box, QLatin1String(typed));
         }
-        EXPECT_EQ(box->text(), QLatin1String(c.shown));
-        EXPECT_EQ(entry(c.section, c.key).right(2), QLatin1String(c.stored));
-        EXPECT_EQ(slider(page1(), c.slider)->value(), c.position);
+        EXPECT_EQ(box->text(), QLatin1String(shown));
+        EXPECT_EQ(entry(sectionName, key).right(2), QLatin1String(stored));
+        EXPECT_EQ(slider(page1(), sliderId)->value(), position);
     }
     EXPECT_EQ(callCount("VX3_EST_SetAdrsData"), 0);
     EXPECT_EQ(slider(page1(), Page1Id::SaturationSlider)->toolTip(),
@@ -79,46 +70,33 @@ TEST_P(Page1Test, TypingClampsTheTextAndStoresTheDataFieldOnly) {
 }
 
 // A box left or a slider let go sends its value (the gains through the library's white
-// balance), stores the command and shows what the camera holds: the OV7620's contrast register
-// keeps bit 0 to itself (mask FE).
-struct Gesture {
-    int control; // a box, typed over and left, or a slider, dragged
-    int box;     // where the value shows
-    int value;
-    const char* section;
-    const char* key;
-    const char *ov7610Entry, *ov7620Entry;
-    int ov7610Register, ov7620Register, ov7610Shown, ov7620Shown;
-};
-
+// balance) and stores the command.
 TEST_P(Page1Test, LeavingABoxOrReleasingASliderSendsTheValue) {
-    const Gesture gestures[] = {
-        {Page1Id::ContrastEdit, Page1Id::ContrastEdit, 129, "Contrast", "Contrast", "05,FF,81",
-         "64,FE,81", 0x05, 0x64, 129, 128},
+    // A box (typed over and left) or a slider (dragged); the box showing the value; the value;
+    // section, key and entry; the register written.
+    const std::tuple<int, int, int, const char*, const char*, QString, int> gestures[] = {
+        {Page1Id::ContrastEdit, Page1Id::ContrastEdit, 129, "Contrast", "Contrast",
+         ov7610() ? "05,FF,81" : "64,FE,81", ov7610() ? 0x05 : 0x64},
         {Page1Id::SaturationSlider, Page1Id::SaturationEdit, 100, "Saturation", "Saturation",
-         "03,FF,64", "03,FF,64", 0x03, 0x03, 100, 100},
-        {Page1Id::BiasRedSlider, Page1Id::BiasRedEdit, 40, "ColorBias", "Red", "0D,3F,28",
-         "0D,3F,28", 0x0D, 0x0D, 40, 40},
-        {Page1Id::BlueEdit, Page1Id::BlueEdit, 100, "WhiteBalance", "Blue", "64", "64", 0x01, 0x01,
-         100, 100},
-        {Page1Id::RedSlider, Page1Id::RedEdit, 70, "WhiteBalance", "Red", "46", "46", 0x02, 0x02,
-         70, 70},
+         "03,FF,64", 0x03},
+        {Page1Id::BiasRedSlider, Page1Id::BiasRedEdit, 40, "ColorBias", "Red", "0D,3F,28", 0x0D},
+        {Page1Id::BlueEdit, Page1Id::BlueEdit, 100, "WhiteBalance", "Blue", "64", 0x01},
+        {Page1Id::RedSlider, Page1Id::RedEdit, 70, "WhiteBalance", "Red", "46", 0x02},
     };
-    for (const Gesture& g : gestures) {
-        SCOPED_TRACE(g.key);
+    for (const auto& [control, box, value, sectionName, key, stored, address] : gestures) {
+        SCOPED_TRACE(key);
         vx3sim::clearLog();
-        if (auto* box = page1().controls().as<QLineEdit>(g.control)) {
-            typeAndLeave(box, QString::number(g.value));
+        if (auto* typed = page1().controls().as<QLineEdit>(control)) {
+            typeAndLeave(typed, QString::number(value));
         } else {
-            drag(slider(page1(), g.control), g.value);
+            drag(slider(page1(), control), value);
         }
-        const bool gain = QLatin1String(g.section) == QLatin1String("WhiteBalance");
+        const bool gain = QLatin1String(sectionName) == QLatin1String("WhiteBalance");
         EXPECT_EQ(callCount(gain ? "VX3_WB_SetWbVal" : "VX3_EST_SetAdrsData"), 1);
-        const std::pair write{ov7610() ? g.ov7610Register : g.ov7620Register, g.value};
-        EXPECT_EQ(std::ranges::count(registerWrites(), write), 1);
-        EXPECT_EQ(entry(g.section, g.key), QLatin1String(ov7610() ? g.ov7610Entry : g.ov7620Entry));
-        EXPECT_EQ(edit(page1(), g.box)->text(),
-                  QString::number(ov7610() ? g.ov7610Shown : g.ov7620Shown));
+        EXPECT_EQ(std::ranges::count(registerWrites(), std::pair{address, value}), 1);
+        EXPECT_EQ(entry(sectionName, key), stored);
+        // What the camera holds: the OV7620's contrast register keeps bit 0 to itself.
+        EXPECT_EQ(edit(page1(), box)->text(), QString::number(address == 0x64 ? 128 : value));
     }
 }
 

@@ -47,27 +47,23 @@ TEST_P(Page2Test, ChoosingAStateSendsItsCommand) {
 }
 
 TEST_P(Page2Test, FrameSpeedIsSetWhenTheBoxIsLeft) {
-    struct Step {
-        const char* typed;
-        const char* shown;
-        int sent;
-    };
-    // Emptying the box moves the slider to its lowest position, which is then sent.
-    const Step steps[] = {
+    // Typed, shown and sent; emptying the box moves the slider to its lowest position, which is
+    // then sent.
+    const std::tuple<const char*, const char*, int> steps[] = {
         {"12", "12", 12}, {"45", "30", 30}, {"", "1", 1}, {"7", "7", 7}, {"0", "1", 1}};
     QLineEdit* box = edit(page2(), Page2Id::FrameSpeedEdit);
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.typed);
+    for (const auto& [typed, shown, sent] : steps) {
+        SCOPED_TRACE(typed);
         vx3sim::clearLog();
-        typeInto(box, QLatin1String(step.typed));
+        typeInto(box, QLatin1String(typed));
         EXPECT_EQ(callCount("VX3_LV_SetFrameRate"), 0);
         leave(box);
         EXPECT_EQ(callCount("VX3_LV_SetFrameRate"), 1);
         std::uint16_t rate = 0;
         VX3_LV_GetFrameRate(&rate);
-        EXPECT_EQ(rate, step.sent);
-        EXPECT_EQ(box->text(), QLatin1String(step.shown));
-        EXPECT_EQ(entry("FrameSpeed", "FrameSpeed"), QLatin1String(step.shown));
+        EXPECT_EQ(rate, sent);
+        EXPECT_EQ(box->text(), QLatin1String(shown));
+        EXPECT_EQ(entry("FrameSpeed", "FrameSpeed"), QLatin1String(shown));
     }
     click(page2(), Page2Id::FrameSpeedDefault);
     EXPECT_EQ(entry("FrameSpeed", "FrameSpeed"), QStringLiteral("30"));
@@ -75,23 +71,19 @@ TEST_P(Page2Test, FrameSpeedIsSetWhenTheBoxIsLeft) {
 }
 
 TEST_P(Page2Test, DirectSetupWritesAndReadsAnyRegister) {
-    struct Step {
-        int button;
-        const char* input;
-        const char* output;
-    };
-    const Step steps[] = {
+    // The button, the input and the output shown.
+    const std::tuple<int, const char*, const char*> steps[] = {
         {Page2Id::Set, "14,04,00", "0"}, {Page2Id::Get, "14,04", "0"},
         {Page2Id::Set, "14,04,04", "4"}, {Page2Id::Get, "14,04", "4"},
         {Page2Id::Get, "14,4", "0"},     {Page2Id::Get, "14,04,04", "4"},
         {Page2Id::Get, "1d,ff,", "a2"},
     };
     QLineEdit* input = edit(page2(), Page2Id::Input);
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.input);
-        typeInto(input, QLatin1String(step.input));
-        click(page2(), step.button);
-        EXPECT_EQ(edit(page2(), Page2Id::Output)->text(), QLatin1String(step.output));
+    for (const auto& [button, typed, output] : steps) {
+        SCOPED_TRACE(typed);
+        typeInto(input, QLatin1String(typed));
+        click(page2(), button);
+        EXPECT_EQ(edit(page2(), Page2Id::Output)->text(), QLatin1String(output));
     }
     EXPECT_EQ(input->text(), QStringLiteral("1D,FF,"));
     EXPECT_EQ(vx3sim::peekRegister(0x14) & 0x04, 0x04);

@@ -42,31 +42,25 @@ TEST_P(SheetTest, Page2IsInitialisedOnItsFirstSelectionWithTheFrameSpeedReadAgai
     EXPECT_EQ(page.geometry(), QRect(0, 0, 145, 600));
 }
 
-TEST_P(SheetTest, LoadRebuildsBothPagesFromTheNewFileWithPage1Active) {
-    const QString other =
-        writeVariant(QStringLiteral("site.ini"),
-                     {{"[" + section("Saturation").toLatin1() + "]\r\nSaturation=03,FF,80",
-                       "[" + section("Saturation").toLatin1() + "]\r\nSaturation=03,FF,40"},
-                      {"[" + section("FrameSpeed").toLatin1() + "]\r\nFrameSpeed=30",
-                       "[" + section("FrameSpeed").toLatin1() + "]\r\nFrameSpeed=15"}});
+// Load and New rebuild both pages from their file, page 1 active.
+TEST_P(SheetTest, LoadAndNewRebuildBothPages) {
+    const QByteArray saturation = "[" + section("Saturation").toLatin1() + "]\r\nSaturation=03,FF,";
+    const QByteArray frameSpeed = "[" + section("FrameSpeed").toLatin1() + "]\r\nFrameSpeed=";
+    dialogs.fileAnswers.push_back(
+        writeVariant(QStringLiteral("site.ini"), {{saturation + "80", saturation + "40"},
+                                                  {frameSpeed + "30", frameSpeed + "15"}}));
     page2();
     window->ShowMaintenanceLayout();
-    dialogs.fileAnswers.push_back(other);
     window->menu()->choose(MenuId::FileLoad);
-
     EXPECT_TRUE(window->m_pSheet->isVisible());
     EXPECT_EQ(window->m_pSheet->activeIndex(), 0);
     EXPECT_EQ(edit(page1(), Page1Id::SaturationEdit)->text(), QStringLiteral("64"));
     EXPECT_EQ(edit(page2(), Page2Id::FrameSpeedEdit)->text(), QStringLiteral("15"));
-    // Loading a file puts the camera's white balance back to manual.
-    EXPECT_EQ(registerWrites().front().first, 0x12);
-}
 
-TEST_P(SheetTest, NewRebuildsThePagesFromDefaultIni) {
-    typeAndLeave(edit(page1(), Page1Id::BrightnessEdit), QStringLiteral("10"));
     window->menu()->choose(MenuId::FileNew);
-    EXPECT_EQ(entry("Brightness", "Brightness"), QStringLiteral("06,FF,80"));
-    EXPECT_EQ(edit(page1(), Page1Id::BrightnessEdit)->text(), QStringLiteral("128"));
+    EXPECT_EQ(window->m_pSheet->activeIndex(), 0);
+    EXPECT_EQ(edit(page1(), Page1Id::SaturationEdit)->text(), QStringLiteral("128"));
+    EXPECT_EQ(edit(page2(), Page2Id::FrameSpeedEdit)->text(), QStringLiteral("30"));
 }
 
 TEST_P(SheetTest, TheLayoutsOnlyHideAndShowTheSheetAndShutDownDestroysIt) {
