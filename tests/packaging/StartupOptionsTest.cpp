@@ -56,6 +56,7 @@ TEST_F(StartupOptionsTest, AGoodFileIsLoadedWithoutAskingAndOnlyAtStartUp) {
     EXPECT_EQ(dialogs.fileDialogs[0].initialDirectory, workDir());
     EXPECT_EQ(dialogs.fileDialogs[0].initialName, QStringLiteral("site.ini"));
     EXPECT_EQ(CurrentIniPath, site); // cancelled: nothing changes
+    EXPECT_EQ(window->m_strIniPath, site);
 }
 
 TEST_F(StartupOptionsTest, TheChosenFolderIsTheApplicationDirectoryThroughout) {
