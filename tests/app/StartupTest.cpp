@@ -229,32 +229,28 @@ TEST_F(StartupTest, DeviceTextListsTheCameraAndLeavesItAutomatic) {
 
 TEST_F(StartupTest, RatioLimitsAreRangeCheckedWhenTakenFromTheControls) {
     auto window = startMainWindow();
-    const struct {
-        int id;
-        const char* text;
-        const char* message; // nullptr: accepted
-    } cases[] = {
+    // Box, text placed in it, the message shown (none: accepted).
+    const std::tuple<int, const char*, QString> cases[] = {
         {1218, "2.5", "Please enter a number between 0 and 2."},
         {1220, "-0.1", "Please enter a number between 0 and 2."},
         {1226, "abc", "Please enter a number."},
         {1232, "1e39", "Please enter a number."}, // beyond a float even without a range check
-        {1232, "5", nullptr},                     // R/G Min has no range check
+        {1232, "5", ""},                          // R/G Min has no range check
     };
     // Without the boxes' change handlers, which take the values themselves.
     const auto place = [&window](int id, const QString& text) {
         const QSignalBlocker quiet(window->control(id));
         window->controls().setText(id, text);
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.id);
+    for (const auto& [box, text, message] : cases) {
+        SCOPED_TRACE(box);
         for (int id : {1218, 1219, 1227, 1232, 1226, 1220}) {
             place(id, QStringLiteral("1"));
         }
         dialogs.messages.clear();
-        place(c.id, QString::fromLatin1(c.text));
-        EXPECT_EQ(window->updateData(true), c.message == nullptr);
-        EXPECT_EQ(dialogs.messageTexts(),
-                  c.message != nullptr ? QStringList{c.message} : QStringList{});
+        place(box, QString::fromLatin1(text));
+        EXPECT_EQ(window->updateData(true), message.isEmpty());
+        EXPECT_EQ(dialogs.messageTexts().join(u'|'), message);
     }
     window->requestClose();
 }
