@@ -8,6 +8,28 @@
 namespace halvex::test {
 namespace {
 
+TEST(RegisterCommandText, FieldsParseLikeTheCLibrary) {
+    const std::pair<const char*, std::tuple<int, int, int>> cases[] = {
+        {"06,ff,05", {6, 0xFF, 5}},    {"0x06,0XFF,0x7", {6, 0xFF, 7}}, // prefixes accepted
+        {" 06 , ff,zz", {6, 0xFF, 0}}, {"06,f0,1g", {6, 0xF0, 1}},      // each stops at a non-digit
+        {"06,,12", {6, 0, 0x12}},      {"06,ff", {6, 0, 0xFF}}, // a missing field counts as 0
+        {"45", {0, 0, 0x45}},          {"1ff,1ff,-1", {0x1FF, 0xFF, 0xFF}}, // whole address
+        {"0x,0xg,+a", {0, 0, 10}}, // "0x" is a prefix only before a digit
+    };
+    for (const auto& [text, fields] : cases) {
+        const ParsedRegisterCommand parsed = parseRegisterCommand(QString::fromLatin1(text));
+        EXPECT_EQ(std::tuple(parsed.address, int{parsed.mask}, int{parsed.value}), fields) << text;
+    }
+    // Beyond the 32-bit range a number saturates, as strtol's long does.
+    const std::pair<const char*, std::int32_t> limits[] = {{" -1", -1},
+                                                           {"7fffffff", 0x7FFFFFFF},
+                                                           {"ffffffffff", 0x7FFFFFFF},
+                                                           {"-ffffffffff", -0x7FFFFFFF - 1}};
+    for (const auto& [text, expected] : limits) {
+        EXPECT_EQ(parseHex(QString::fromLatin1(text)), expected) << text;
+    }
+}
+
 class RegisterCommandTest : public AppTest {
 protected:
     void SetUp() override {
@@ -22,32 +44,20 @@ protected:
     RegisterAccess access;
 };
 
-struct SetCase {
-    const char* command;
-    int before, after;
-};
-
 // Register 06 (brightness) has no side effects, so it carries the arithmetic of every case.
-const SetCase kSetCases[] = {
-    {"06,04,04", 0x31, 0x35},        // sets the owned bit
-    {"06,04,00", 0x35, 0x31},        // clears it
-    {"06,DF,04", 0xFF, 0x24},        // bit 5 kept, other owned bits cleared, bit 2 set
-    {"06,01,03", 0x00, 0x03},        // value bits outside the mask are written too
-    {"06,ff,05", 0x80, 0x05},        // lower case parses alike
-    {"0x06,0xff,0x7", 0x00, 0x07},   // prefixes accepted
-    {" 06 , ff,zz", 0x40, 0x00},     // nothing hexadecimal in the value: 0
-    {"06,f0,1g", 0x0F, 0x0F | 0x01}, // value stops at the first non-digit
-    {"06,,12", 0xF0, 0xF2},          // empty mask: nothing cleared
-    {"06,ff", 0x55, 0x55 | 0xFF},    // no third comma: mask 0, value is the whole rest
-};
-
 TEST_F(RegisterCommandTest, SetRegisterWritesTheMaskedValue) {
-    for (const SetCase& c : kSetCases) {
-        SCOPED_TRACE(c.command);
-        poke(0x06, c.before);
+    const std::tuple<const char*, int, int> cases[] = {
+        {"06,04,04", 0x31, 0x35}, // sets the owned bit
+        {"06,04,00", 0x35, 0x31}, // clears it
+        {"06,DF,04", 0xFF, 0x24}, // bit 5 kept, other owned bits cleared, bit 2 set
+        {"06,01,03", 0x00, 0x03}, // value bits outside the mask are written too
+    };
+    for (const auto& [command, before, after] : cases) {
+        SCOPED_TRACE(command);
+        poke(0x06, before);
         vx3sim::clearLog();
-        access.SetRegister(QString::fromLatin1(c.command));
-        EXPECT_EQ(vx3sim::peekRegister(0x06), c.after);
+        access.SetRegister(QString::fromLatin1(command));
+        EXPECT_EQ(vx3sim::peekRegister(0x06), after);
         EXPECT_EQ(calls(),
                   (std::vector<std::string>{"VX3_EST_GetAdrsData", "VX3_EST_SetAdrsData"}));
     }
@@ -55,33 +65,11 @@ TEST_F(RegisterCommandTest, SetRegisterWritesTheMaskedValue) {
 
 TEST_F(RegisterCommandTest, GetRegisterMasksWithoutShifting) {
     poke(0x06, 0x2C);
-    const std::pair<const char*, int> cases[] = {{"06,04,04", 4},    {"06,04", 0}, {"06,04,", 4},
-                                                 {"06,F0,00", 0x20}, {"06", 0},    {"", 0}};
+    const std::pair<const char*, int> cases[] = {
+        {"06,04,04", 4}, {"06,04", 0}, {"06,04,", 4}, {"06,F0,00", 0x20}, {"", 0}};
     for (const auto& [command, expected] : cases) {
-        SCOPED_TRACE(command);
-        EXPECT_EQ(access.GetRegister(QString::fromLatin1(command)), expected);
+        EXPECT_EQ(access.GetRegister(QString::fromLatin1(command)), expected) << command;
     }
-}
-
-TEST(RegisterCommandText, HexParsingFollowsTheCLibrary) {
-    const std::pair<const char*, std::int32_t> cases[] = {{"1f", 0x1F},
-                                                          {" -1", -1},
-                                                          {"+a", 10},
-                                                          {"0x", 0},
-                                                          {"0xg", 0},
-                                                          {"", 0},
-                                                          {"zz", 0},
-                                                          {"7fffffff", 0x7FFFFFFF},
-                                                          {"ffffffffff", 0x7FFFFFFF},
-                                                          {"-ffffffffff", -0x7FFFFFFF - 1}};
-    for (const auto& [text, expected] : cases) {
-        EXPECT_EQ(parseHex(QString::fromLatin1(text)), expected) << text;
-    }
-    // Missing fields count as zero; the whole address goes to the library.
-    const ParsedRegisterCommand noComma = parseRegisterCommand(QStringLiteral("45"));
-    EXPECT_EQ(std::tuple(noComma.address, noComma.mask, noComma.value), std::tuple(0, 0, 0x45));
-    const ParsedRegisterCommand wide = parseRegisterCommand(QStringLiteral("1ff,1ff,-1"));
-    EXPECT_EQ(std::tuple(wide.address, wide.mask, wide.value), std::tuple(0x1FF, 0xFF, 0xFF));
 }
 
 TEST(RegisterCommandText, DataFieldAndTwoDigitForm) {

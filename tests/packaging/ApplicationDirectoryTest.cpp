@@ -40,20 +40,12 @@ protected:
 TEST_F(ApplicationDirectoryTest, OptionThenVariableChooseAnExistingFolderAsItStands) {
     const QString option = make(QStringLiteral("bench"));
     const QString variable = make(QStringLiteral("shop"));
-    struct Case {
-        QStringList arguments;
-        QString variable;
-        QString chosen;
-    };
-    const Case cases[] = {
-        {{QStringLiteral("--appdir"), option}, variable, option},
-        {{QStringLiteral("--appdir"), option + QStringLiteral("/")}, {}, option},
-        {{}, variable, variable},
-    };
-    for (const Case& c : cases) {
-        const std::optional<StartupOptions> options = start(c.arguments, c.variable);
+    const std::tuple<QStringList, QString, QString> cases[] = {
+        {{QStringLiteral("--appdir"), option}, variable, option}, {{}, variable, variable}};
+    for (const auto& [arguments, variableValue, chosen] : cases) {
+        const std::optional<StartupOptions> options = start(arguments, variableValue);
         ASSERT_TRUE(options);
-        EXPECT_EQ(options->applicationDirectory, c.chosen);
+        EXPECT_EQ(options->applicationDirectory, chosen);
         EXPECT_TRUE(options->settingsFile.isEmpty());
         EXPECT_TRUE(diagnostics.isEmpty()) << diagnostics.toStdString();
     }
