@@ -70,12 +70,9 @@ TEST_F(TimingTest, AFrameDueLaterThanTheTimeoutIsNotWaitedFor) {
         bool silent;
         std::vector<std::pair<bool, std::int64_t>> calls;
     } cases[] = {
-        {1, 200, false, {{false, 200'000}}},
         {1, 999, false, {{false, 999'000}}},
         {1, 1000, false, {{true, 1'000'000}}},
-        {1, 5000, false, {{true, 1'000'000}}},
         {1, 300, false, {{false, 300'000}, {false, 600'000}, {false, 900'000}, {true, 1'000'000}}},
-        {5, 150, false, {{false, 150'000}}},
         {5, 200, false, {{true, 200'000}}},
         {5, 5000, false, {{true, 200'000}}},
         {5, 1234, true, {{false, 1'234'000}}},
