@@ -38,12 +38,6 @@ inline Rgb measureBlock(const std::vector<std::uint8_t>& frame) {
     return {sums[0] / count, sums[1] / count, sums[2] / count};
 }
 
-// Red and blue within `share` of green: a neutral grey.
-inline void expectNeutral(const Rgb& rgb, double share) {
-    EXPECT_NEAR(rgb.red, rgb.green, share * rgb.green);
-    EXPECT_NEAR(rgb.blue, rgb.green, share * rgb.green);
-}
-
 class CameraTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -99,16 +93,6 @@ protected:
         EXPECT_NE(VX3_WB_GetWbVal(&value), 0);
         return value;
     }
-    // The camera's automatic balance switched on from the panel's start values (blue 110, red 25)
-    // as the tool does it; the balance it holds 100 s later.
-    WhiteBalanceValue autoBalance(bool ov7610 = true) {
-        command(0x12, 0x04, 0x00);
-        setBalance(110, 25);
-        ov7610 ? command(0x12, 0x04, 0x04) : command(0x12, 0xDF, 0x04);
-        clock.advanceSeconds(100.0);
-        return balance();
-    }
-
     static std::vector<std::uint8_t> capture() {
         std::vector<std::uint8_t> frame(VX3_FRAME_BYTES);
         EXPECT_NE(VX3_SIA_CaptureBmp(frame.data()), 0);
