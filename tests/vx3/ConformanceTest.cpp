@@ -178,7 +178,7 @@ TEST_F(ConformanceTest, OutOfRangeArgumentsFail) {
     eightBit.biBitCount = 8;
     VX3_JPEGINFO empty{}, huge{};
     huge.dataSize = VX3_FRAME_BYTES + 1;
-    const WhiteBalanceValue blueTooHigh{256, 48}, redTooHigh{140, 300};
+    const WhiteBalanceValue blueTooHigh{256, 64}, redTooHigh{64, 300};
     EXPECT_EQ(std::vector<int>(
                   {VX3_GetUsbId(2, bytes), VX3_GetUsbId(0, nullptr), VX3_EST_GetVersion(-1, text),
                    VX3_EST_GetVersion(1, nullptr), VX3_SetTimeout(0),

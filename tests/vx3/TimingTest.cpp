@@ -8,14 +8,7 @@ namespace {
 
 class TimingTest : public CameraTest {
 protected:
-    // Asks live view for `count` frames; whether every one came.
-    bool next(int count = 1) {
-        bool all = true;
-        for (int i = 0; i < count; ++i) {
-            all = VX3_LV_ContinueMovie(frame.data()) != 0 && all;
-        }
-        return all;
-    }
+    bool next() { return VX3_LV_ContinueMovie(frame.data()) != 0; }
     std::int64_t since(std::int64_t start) const { return clock.now - start; }
     std::vector<std::uint8_t> frame = std::vector<std::uint8_t>(VX3_FRAME_BYTES);
 };
@@ -29,7 +22,9 @@ TEST_F(TimingTest, ContinueWaitsForTheNextFrameAtEveryRate) {
         const std::uint64_t delivered = vx3sim::framesDelivered();
         ASSERT_NE(VX3_LV_StartMovie(frame.data()), 0);
         EXPECT_EQ(since(start), 0) << "the first frame comes at once";
-        ASSERT_TRUE(next(60 * rate));
+        for (int i = 0; i < 60 * rate; ++i) {
+            ASSERT_TRUE(next());
+        }
         EXPECT_NEAR(static_cast<double>(since(start)) / 1e6, 60.0, 1.0 / rate) << rate;
         EXPECT_EQ(vx3sim::framesDelivered() - delivered, 60u * rate + 1);
         ASSERT_NE(VX3_LV_StopMovie(), 0);
@@ -41,7 +36,9 @@ TEST_F(TimingTest, ContinueWaitsForTheNextFrameAtEveryRate) {
     ASSERT_NE(VX3_LV_SetFrameRate(10), 0);
     ASSERT_TRUE(next());
     const std::int64_t start = clock.now;
-    ASSERT_TRUE(next(10));
+    for (int i = 0; i < 10; ++i) {
+        ASSERT_TRUE(next());
+    }
     EXPECT_EQ(since(start), 1'000'000);
 }
 
@@ -81,7 +78,7 @@ TEST_F(TimingTest, AFrameDueLaterThanTheTimeoutIsNotWaitedFor) {
         {5, 1234, true, {{false, 1'234'000}}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.rate << " per second, time-out " << c.timeoutMs);
+        SCOPED_TRACE(&c - cases);
         ASSERT_NE(VX3_LV_SetFrameRate(c.rate), 0);
         ASSERT_NE(VX3_SetTimeout(5000), 0);
         ASSERT_NE(VX3_LV_StartMovie(frame.data()), 0);
