@@ -74,16 +74,15 @@ const std::vector<Call> validCalls = {
     {"VX3_UnmountCamera", [] { return VX3_UnmountCamera(); }},
 };
 
-class ConformanceTest : public CameraTest {
-protected:
-    // A fresh open camera with live view running, so that every call has what it needs.
-    static void reopen() {
-        vx3sim::reset();
-        ASSERT_NE(VX3_InitCamera(nullptr), 0);
-        ASSERT_NE(VX3_LV_StartMovie(frame), 0);
-        vx3sim::clearLog();
-    }
-};
+// A fresh open camera with live view running, so that every call has what it needs.
+void reopen() {
+    vx3sim::reset();
+    ASSERT_NE(VX3_InitCamera(nullptr), 0);
+    ASSERT_NE(VX3_LV_StartMovie(frame), 0);
+    vx3sim::clearLog();
+}
+
+using ConformanceTest = CameraTest;
 
 // Without an open camera every function but VX3_InitCamera fails, and an unplugged camera fails
 // at once rather than after the time-out. Pulling the cable loses the handle for good.
@@ -133,7 +132,8 @@ TEST_F(ConformanceTest, EveryFunctionSucceedsOnAnOpenCameraUntilAFaultIsInjected
         vx3sim::failFunction(call.name, -1);
         EXPECT_NE(call.run(), 0) << call.name;
     }
-    std::remove(bmp), std::remove(jpg);
+    std::remove(bmp);
+    std::remove(jpg);
     // A fault for one first argument counts only the calls with that argument; clearing it
     // leaves the others.
     reopen();
