@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <vector>
 
 #include "VX3Sim.h"
@@ -15,31 +13,28 @@ namespace vx3test {
 
 class VirtualClock final : public vx3sim::Clock {
 public:
-    std::int64_t nowMicroseconds() override { return m_now; }
-    void sleepMicroseconds(std::int64_t duration) override { m_now += duration; }
-    void advanceSeconds(double seconds) { m_now += static_cast<std::int64_t>(seconds * 1e6); }
-
-private:
-    std::int64_t m_now = 1'000'000'000;
+    std::int64_t nowMicroseconds() override { return now; }
+    void sleepMicroseconds(std::int64_t duration) override { now += duration; }
+    void advanceSeconds(double seconds) { now += static_cast<std::int64_t>(seconds * 1e6); }
+    std::int64_t now = 1'000'000'000;
 };
 
-// Average red, green and blue of the block the tool measures (x 162..478, y 122..358 from the
-// top), each sum divided by the pixel count.
 struct Rgb {
     double red, green, blue;
 };
 
+// Average red, green and blue of the block the tool measures (x 162..478, y 122..358 from the
+// top) of a frame of bottom-up blue-green-red rows.
 inline Rgb measureBlock(const std::vector<std::uint8_t>& frame) {
     double sums[3] = {0, 0, 0};
-    int count = 0;
     for (int y = 122; y <= 358; ++y) {
-        const std::uint8_t* row = frame.data() + static_cast<std::size_t>(479 - y) * 640 * 3;
-        for (int x = 162; x <= 478; ++x, ++count) {
+        for (int x = 162; x <= 478; ++x) {
             for (int k = 0; k < 3; ++k) {
-                sums[k] += row[x * 3 + 2 - k];
+                sums[k] += frame[static_cast<std::size_t>((479 - y) * 1920 + x * 3 + 2 - k)];
             }
         }
     }
+    const double count = 237.0 * 317.0;
     return {sums[0] / count, sums[1] / count, sums[2] / count};
 }
 
@@ -48,9 +43,7 @@ protected:
     void SetUp() override {
         vx3sim::setClock(&clock);
         vx3sim::setDeviceLockPath("");
-        vx3sim::reset();
-        char buffer[VX3_INIT_BUFFER_SIZE] = {};
-        ASSERT_NE(VX3_InitCamera(buffer), 0);
+        plugIn();
     }
     void TearDown() override {
         vx3sim::reset();
@@ -100,22 +93,12 @@ protected:
         EXPECT_NE(VX3_WB_GetWbVal(&value), 0);
         return value;
     }
-    // The camera's automatic balance switched on from the panel's start values (blue 110, red 25)
-    // as the tool does it; the balance it holds 100 s later.
-    WhiteBalanceValue autoBalance(bool ov7610 = true) {
-        command(0x12, 0x04, 0x00);
-        setBalance(110, 25);
-        ov7610 ? command(0x12, 0x04, 0x04) : command(0x12, 0xDF, 0x04);
-        clock.advanceSeconds(100.0);
-        return balance();
-    }
-
-    std::vector<std::uint8_t> capture() {
+    static std::vector<std::uint8_t> capture() {
         std::vector<std::uint8_t> frame(VX3_FRAME_BYTES);
         EXPECT_NE(VX3_SIA_CaptureBmp(frame.data()), 0);
         return frame;
     }
-    Rgb measure() { return measureBlock(capture()); }
+    static Rgb measure() { return measureBlock(capture()); }
 
     VirtualClock clock;
 };

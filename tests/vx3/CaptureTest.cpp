@@ -13,11 +13,6 @@ namespace {
 
 class CaptureTest : public CameraTest {
 protected:
-    void SetUp() override {
-        CameraTest::SetUp();
-        plugIn();
-        ASSERT_NE(VX3_SIA_SetImageSize(640, 480), 0);
-    }
     void TearDown() override {
         std::remove(path.c_str());
         CameraTest::TearDown();
@@ -31,25 +26,22 @@ protected:
 
 // The saved file holds exactly the captured data, which decodes to the frame.
 TEST_F(CaptureTest, SavedJpegIsTheCapturedFrame) {
-    std::vector<std::uint8_t> jpeg(VX3_FRAME_BYTES);
-    std::uint32_t jpegSize = 0;
-    setBalance(0xC0, 0x30); // a blue cast, so that swapped channels show
-    ASSERT_NE(VX3_SIA_CaptureJpg(jpeg.data(), &jpegSize), 0);
-    VX3_JPEGINFO info{};
     static_assert(sizeof(VX3_JPEGINFO) == 40 && offsetof(VX3_JPEGINFO, dataSize) == 24);
-    info.dataSize = jpegSize;
+    std::vector<std::uint8_t> jpeg(VX3_FRAME_BYTES);
+    VX3_JPEGINFO info{};
+    setBalance(0xC0, 0x30); // a blue cast, so that swapped channels show
+    ASSERT_NE(VX3_SIA_CaptureJpg(jpeg.data(), &info.dataSize), 0);
     ASSERT_NE(VX3_SIA_SaveImageJpg(path.c_str(), &info, jpeg.data()), 0);
-    const auto file = savedFile();
-    ASSERT_EQ(file.size(), jpegSize);
-    EXPECT_TRUE(std::equal(file.begin(), file.end(), jpeg.begin()));
+    jpeg.resize(info.dataSize);
+    ASSERT_EQ(savedFile(), jpeg);
 
     // Bottom-up blue-green-red rows of 1920 bytes, as the frame holds them.
-    const QImage image = QImage::fromData(file.data(), static_cast<int>(file.size()), "JPG")
+    const QImage image = QImage::fromData(jpeg.data(), static_cast<int>(jpeg.size()), "JPG")
                              .convertToFormat(QImage::Format_BGR888)
                              .mirrored();
     ASSERT_EQ(image.size(), QSize(640, 480));
-    const std::vector<std::uint8_t> decoded(image.constBits(), image.constBits() + VX3_FRAME_BYTES);
-    const Rgb fromJpeg = measureBlock(decoded), fromBitmap = measure();
+    const Rgb fromJpeg = measureBlock({image.constBits(), image.constBits() + VX3_FRAME_BYTES});
+    const Rgb fromBitmap = measure();
     EXPECT_NEAR(fromJpeg.red, fromBitmap.red, 1.5);
     EXPECT_NEAR(fromJpeg.green, fromBitmap.green, 1.5);
     EXPECT_NEAR(fromJpeg.blue, fromBitmap.blue, 1.5);
@@ -62,13 +54,13 @@ TEST_F(CaptureTest, SavedBitmapIsACompleteBmpFile) {
     ASSERT_NE(VX3_SIA_GetImageInfo(&header), 0);
     ASSERT_NE(VX3_SIA_SaveImageBmp(path.c_str(), &header, frame.data()), 0);
     const auto file = savedFile();
-    ASSERT_EQ(file.size(), 54u + VX3_FRAME_BYTES);
+    ASSERT_GE(file.size(), 54u);
     const std::string head("BM\x36\x10\x0E\0\0\0\0\0\x36\0\0\0"             // size, pixels at 54
                            "\x28\0\0\0\x80\x02\0\0\xE0\x01\0\0\x01\0\x18\0" // 640 x 480, 24 bits
                            "\0\0\0\0\0\x10\x0E\0",                          // uncompressed, 921600
                            38);
     EXPECT_EQ(std::string(file.begin(), file.begin() + 54), head + std::string(16, '\0'));
-    EXPECT_TRUE(std::equal(frame.begin(), frame.end(), file.begin() + 54));
+    EXPECT_EQ(std::vector(file.begin() + 54, file.end()), frame);
 }
 
 } // namespace
