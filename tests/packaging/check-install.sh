@@ -48,10 +48,13 @@ for p in "${programs[@]}"; do
     # Whole outputs are captured first: grep -q ending a pipe early would fail it under pipefail.
     libraries=$(env -u LD_LIBRARY_PATH ldd "usr/bin/$p")
     ! grep 'not found' <<<"$libraries" || fail "libraries of $p not found"
-    for lib in libVX3lib.so libQuorvin.so; do
-        grep -qF "$lib => $dest/usr/bin/../$libdir/$lib" <<<"$libraries" ||
-            fail "$p does not take $lib from the install tree"
-    done
+    # Every program opens the camera; the window alone also needs the sequential-capture library.
+    grep -qF "libVX3lib.so => $dest/usr/bin/../$libdir/libVX3lib.so" <<<"$libraries" ||
+        fail "$p does not take libVX3lib.so from the install tree"
+    [ "$p" != halvex ] || grep -qF "libQuorvin.so => $dest/usr/bin/../$libdir/libQuorvin.so" <<<"$libraries" ||
+        fail "halvex does not take libQuorvin.so from the install tree"
+    ours=$(grep -E 'lib(VX3lib|Quorvin)\.so =>' <<<"$libraries")
+    ! grep -vF "=> $dest/usr/bin/../$libdir/" <<<"$ours" || fail "$p takes a camera library from elsewhere"
     env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen "usr/bin/$p" --version >/dev/null ||
         fail "$p --version fails"
 done
