@@ -11,12 +11,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <algorithm>
 
 namespace halvex {
 namespace {
@@ -24,6 +26,71 @@ namespace {
 bool has(const ControlTemplate& t, std::uint32_t style) {
     return (t.style & style) != 0;
 }
+
+// Pixels of a closed drop-down list's frame above and below its line of text.
+constexpr int kListFrame = 4;
+
+// Tab reaches a radio group once, at its checked button (the first when none is), and the arrow
+// keys move around the group, checking the button they reach, as the dialog manager does for a
+// group of automatic radio buttons.
+class RadioGroupKeys final : public QObject {
+public:
+    RadioGroupKeys(std::vector<QRadioButton*> buttons, QObject* parent)
+        : QObject(parent), m_buttons(std::move(buttons)) {
+        for (QRadioButton* button : m_buttons) {
+            button->installEventFilter(this);
+            QObject::connect(button, &QAbstractButton::toggled, this, [this] { updateTabStop(); });
+        }
+        updateTabStop();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) {
+            return false;
+        }
+        int step = 0;
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            step = -1;
+            break;
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            step = 1;
+            break;
+        default:
+            return false;
+        }
+        const auto count = static_cast<std::ptrdiff_t>(m_buttons.size());
+        const std::ptrdiff_t from =
+            std::find(m_buttons.begin(), m_buttons.end(), watched) - m_buttons.begin();
+        for (std::ptrdiff_t i = 1; i < count; ++i) {
+            QRadioButton* next =
+                m_buttons[static_cast<std::size_t>((from + step * i + count) % count)];
+            if (!next->isHidden() && next->isEnabled()) {
+                next->setFocus(Qt::TabFocusReason);
+                if (!next->isChecked()) {
+                    next->click();
+                }
+                break;
+            }
+        }
+        return true;
+    }
+
+private:
+    void updateTabStop() {
+        const auto checked = std::find_if(m_buttons.begin(), m_buttons.end(),
+                                          [](const QRadioButton* b) { return b->isChecked(); });
+        const QRadioButton* stop = checked != m_buttons.end() ? *checked : m_buttons.front();
+        for (QRadioButton* button : m_buttons) {
+            button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    }
+
+    std::vector<QRadioButton*> m_buttons;
+};
 
 QLineEdit* makeEdit(const ControlTemplate& t, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -144,9 +211,18 @@ void ControlSet::build(const DialogTemplate& dialog, QWidget* parent) {
         QWidget* widget = makeControl(t, parent);
         widget->setStyle(dialogStyle());
         const QRect rect = duRectToPixels(t.x, t.y, t.width, t.height);
-        // A bitmap control takes the size of its picture, as a static picture does.
-        widget->setGeometry(
-            t.kind == ControlKind::Bitmap ? QRect(rect.topLeft(), widget->sizeHint()) : rect);
+        if (t.kind == ControlKind::Bitmap) {
+            // A bitmap control takes the size of its picture, as a static picture does.
+            widget->setGeometry(QRect(rect.topLeft(), widget->sizeHint()));
+        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            // The template's height is that of the opened list; the closed box is one line.
+            const int lineHeight = list->fontMetrics().height();
+            const int closedHeight = lineHeight + 2 * kListFrame;
+            widget->setGeometry(rect.x(), rect.y(), rect.width(), closedHeight);
+            list->setMaxVisibleItems(std::max(1, (rect.height() - closedHeight) / lineHeight));
+        } else {
+            widget->setGeometry(rect);
+        }
         widget->setVisible(!has(t, ControlStyle::Hidden));
         widget->setEnabled(!has(t, ControlStyle::Disabled));
         if (auto* button = qobject_cast<QAbstractButton*>(widget);
@@ -178,6 +254,13 @@ void ControlSet::build(const DialogTemplate& dialog, QWidget* parent) {
             });
         }
         m_controls[id] = Entry{widget, t.kind, group};
+    }
+    for (const std::vector<int>& group : m_radioGroups) {
+        std::vector<QRadioButton*> buttons;
+        for (int id : group) {
+            buttons.push_back(as<QRadioButton>(id));
+        }
+        new RadioGroupKeys(std::move(buttons), parent);
     }
     // Group boxes frame other controls: keep them underneath whatever order the template has.
     for (QWidget* box : groupBoxes) {

@@ -1,6 +1,7 @@
 // The framework's dialogs: dialog units, the float exchange rules, and property sheet pages
 // initialised on their first selection only and outliving their sheet. The routing of control
 // notifications is proven by every settings page's tests.
+#include "framework/Dialog.h"
 #include "framework/DataExchange.h"
 #include "framework/DialogUnits.h"
 #include "framework/PropertyPage.h"
@@ -8,6 +9,7 @@
 
 #include <QLineEdit>
 #include <QTabBar>
+#include <QTest>
 #include <array>
 #include <gtest/gtest.h>
 #include <limits>
@@ -43,6 +45,30 @@ TEST(FloatExchange, ParsesLikeTheDialogFramework) {
          {std::numeric_limits<float>::max(), std::numeric_limits<float>::denorm_min()}) {
         float back = 0.0f;
         EXPECT_TRUE(parseFloat(formatFloat(static_cast<double>(held)), back)) << held;
+    }
+}
+
+// Tab reaches each radio group once, at its checked button (at its first when none is); the
+// arrow keys go round the group and check the button they reach.
+TEST(RadioGroups, AreOneTabStopWithArrowKeysInside) {
+    Dialog page(dialogTemplate(107)); // White Balance Auto/Manual, Gamma1 95% to 80%
+    page.show();
+    page.controls().setChecked(1088, true);
+    const auto key = [&page](Qt::Key pressed, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(page.focusWidget(), pressed, modifiers);
+        return page.focusWidget();
+    };
+    page.control(1002)->setFocus();
+    EXPECT_EQ(key(Qt::Key_Tab), page.control(1085)); // Manual is skipped
+    page.control(1023)->setFocus();
+    EXPECT_EQ(key(Qt::Key_Tab, Qt::ShiftModifier), page.control(1088));
+    const std::array<std::pair<Qt::Key, int>, 4> moves{
+        {{Qt::Key_Down, 1089}, {Qt::Key_Right, 1086}, {Qt::Key_Up, 1089}, {Qt::Key_Left, 1088}}};
+    for (const auto& [move, reached] : moves) {
+        EXPECT_EQ(key(move), page.control(reached)) << reached;
+        for (int id = 1086; id <= 1089; ++id) {
+            EXPECT_EQ(page.controls().isChecked(id), id == reached) << reached << " " << id;
+        }
     }
 }
 
