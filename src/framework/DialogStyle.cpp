@@ -67,6 +67,14 @@ void DialogStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
     QProxyStyle::drawComplexControl(control, option, painter, widget);
 }
 
+int DialogStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                           QStyleHintReturn* returnData) const {
+    if (hint == SH_ComboBox_Popup) {
+        return 0; // a list below the box, as high as the template says, not a menu over it
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 void DialogStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                 QPainter* painter, const QWidget* widget) const {
     const auto* edit = qobject_cast<const QLineEdit*>(widget);

@@ -9,14 +9,17 @@ namespace halvex {
 
 // Check boxes and radio buttons with a 13-pixel indicator and a 3-pixel gap before their text,
 // group boxes whose title interrupts the frame's top line (the frame starts half a text line down),
-// read-only edit boxes on the window's background colour, and tabs as narrow as their captions, as
-// the dialog manager draws them.
+// read-only edit boxes on the window's background colour, tabs as narrow as their captions, and
+// drop-down lists that open below the box, as the dialog manager draws them.
 class DialogStyle final : public QProxyStyle {
 public:
     int pixelMetric(PixelMetric metric, const QStyleOption* option = nullptr,
                     const QWidget* widget = nullptr) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget = nullptr) const override;
+    int styleHint(StyleHint hint, const QStyleOption* option = nullptr,
+                  const QWidget* widget = nullptr,
+                  QStyleHintReturn* returnData = nullptr) const override;
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;
 };

@@ -103,7 +103,9 @@ void placeDialog(QDialog& dialog, const QWidget* owner) {
     if (screen == nullptr) {
         return;
     }
-    dialog.adjustSize();
+    if (!dialog.testAttribute(Qt::WA_Resized)) {
+        dialog.adjustSize();
+    }
     QRect frame = dialog.geometry();
     frame.moveCenter(screen->availableGeometry().center());
     dialog.move(frame.topLeft());
@@ -225,6 +227,7 @@ std::optional<QColor> QtDialogService::colourDialog(const QColor& initial, QWidg
 }
 
 int QtDialogService::runModal(Dialog& dialog) {
+    placeDialog(dialog, dialog.parentWidget());
     return dialog.runModal();
 }
 

@@ -1,5 +1,6 @@
-// The windows as the technician sees them: fixed frames, titles on group box lines, labels that
-// fit, read-only boxes that look read-only, the wait cursor, file dialog filters and the logo.
+// The windows as the technician sees them: fixed frames, captions that fit, controls that do not
+// cover one another, Get RGB over the live image, titles on group box lines, read-only boxes that
+// look read-only, the wait cursor, file dialog filters and the logo.
 #include "AppTestEnvironment.h"
 #include "app/AboutDialog.h"
 #include "app/CameraDataDialog.h"

@@ -1,13 +1,17 @@
-// The framework's dialogs: dialog units, the float exchange rules, and property sheet pages
-// initialised on their first selection only and outliving their sheet. The routing of control
-// notifications is proven by every settings page's tests.
+// The framework's dialogs: dialog units, the float exchange rules, radio groups at the keyboard,
+// placement before the owner shows, and property sheet pages initialised on their first selection
+// only and outliving their sheet. The routing of control notifications is proven by every settings
+// page's tests.
 #include "framework/Dialog.h"
 #include "framework/DataExchange.h"
 #include "framework/DialogUnits.h"
 #include "framework/PropertyPage.h"
 #include "framework/PropertySheet.h"
+#include "framework/QtDialogService.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTabBar>
 #include <QTest>
 #include <array>
@@ -70,6 +74,16 @@ TEST(RadioGroups, AreOneTabStopWithArrowKeysInside) {
             EXPECT_EQ(page.controls().isChecked(id), id == reached) << reached << " " << id;
         }
     }
+}
+
+// A dialog whose owner is not shown yet (the start-up's load dialog) opens centred on the screen.
+TEST(DialogPlacement, CentresOnTheScreenBeforeTheOwnerIsShown) {
+    QWidget owner;
+    QDialog dialog(&owner);
+    dialog.resize(300, 200);
+    placeDialog(dialog, &owner);
+    EXPECT_EQ(dialog.geometry().center(),
+              QGuiApplication::primaryScreen()->availableGeometry().center());
 }
 
 constexpr std::array kControls{ControlTemplate{1001, ControlKind::Edit, "", 5, 5, 40, 12}};
