@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -109,6 +110,9 @@ constexpr std::array kTemplates{107, 108, 109, 110, 111, 112, 114, 142, 158};
 
 TEST_F(WindowLookTest, EveryCaptionFitsItsControl) {
     const auto expectFit = [](const Dialog& dialog) {
+        // "Arial" 8 and "MS Sans Serif" 8 both as Liberation Sans of 11 pixels, whatever the dpi.
+        EXPECT_EQ(QFontInfo(dialog.font()).family(), QStringLiteral("Liberation Sans"));
+        EXPECT_EQ(dialog.font().pixelSize(), 11);
         for (const QWidget* control : shownControls(dialog)) {
             const auto [text, room] = captionAndRoom(control);
             EXPECT_LE(control->fontMetrics().horizontalAdvance(text), room)
