@@ -4,6 +4,7 @@
 #include "controls/ValueSlider.h"
 #include "framework/DialogStyle.h"
 #include "framework/DialogUnits.h"
+#include "framework/RadioGroupKeys.h"
 #include "framework/SurfaceWidget.h"
 #include "resources/Bitmaps.h"
 
@@ -11,7 +12,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -29,68 +29,6 @@ bool has(const ControlTemplate& t, std::uint32_t style) {
 
 // Pixels of a closed drop-down list's frame above and below its line of text.
 constexpr int kListFrame = 4;
-
-// Tab reaches a radio group once, at its checked button (the first when none is), and the arrow
-// keys move around the group, checking the button they reach, as the dialog manager does for a
-// group of automatic radio buttons.
-class RadioGroupKeys final : public QObject {
-public:
-    RadioGroupKeys(std::vector<QRadioButton*> buttons, QObject* parent)
-        : QObject(parent), m_buttons(std::move(buttons)) {
-        for (QRadioButton* button : m_buttons) {
-            button->installEventFilter(this);
-            QObject::connect(button, &QAbstractButton::toggled, this, [this] { updateTabStop(); });
-        }
-        updateTabStop();
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress) {
-            return false;
-        }
-        int step = 0;
-        switch (static_cast<QKeyEvent*>(event)->key()) {
-        case Qt::Key_Up:
-        case Qt::Key_Left:
-            step = -1;
-            break;
-        case Qt::Key_Down:
-        case Qt::Key_Right:
-            step = 1;
-            break;
-        default:
-            return false;
-        }
-        const auto count = static_cast<std::ptrdiff_t>(m_buttons.size());
-        const std::ptrdiff_t from =
-            std::find(m_buttons.begin(), m_buttons.end(), watched) - m_buttons.begin();
-        for (std::ptrdiff_t i = 1; i < count; ++i) {
-            QRadioButton* next =
-                m_buttons[static_cast<std::size_t>((from + step * i + count) % count)];
-            if (!next->isHidden() && next->isEnabled()) {
-                next->setFocus(Qt::TabFocusReason);
-                if (!next->isChecked()) {
-                    next->click();
-                }
-                break;
-            }
-        }
-        return true;
-    }
-
-private:
-    void updateTabStop() {
-        const auto checked = std::find_if(m_buttons.begin(), m_buttons.end(),
-                                          [](const QRadioButton* b) { return b->isChecked(); });
-        const QRadioButton* stop = checked != m_buttons.end() ? *checked : m_buttons.front();
-        for (QRadioButton* button : m_buttons) {
-            button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
-        }
-    }
-
-    std::vector<QRadioButton*> m_buttons;
-};
 
 QLineEdit* makeEdit(const ControlTemplate& t, QWidget* parent) {
     auto* edit = new QLineEdit(parent);

@@ -121,6 +121,7 @@ MessageResult QtDialogService::messageBox(const MessageRequest& request, QWidget
     if (request.topmost || request.modality == Modality::System) {
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     }
+    placeDialog(box, owner);
     return fromQt(box.exec());
 }
 

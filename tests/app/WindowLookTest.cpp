@@ -56,13 +56,6 @@ std::vector<const QWidget*> shownControls(const Dialog& dialog) {
     return shown;
 }
 
-// A group box's title starts 7 pixels in, with a blank pixel either side, and ends before the
-// frame's two right-hand lines.
-QRect titleRect(const QGroupBox& box) {
-    return {box.x() + 6, box.y(), box.fontMetrics().horizontalAdvance(box.title()) + 2,
-            box.fontMetrics().height()};
-}
-
 // The room a control leaves for its caption, and the caption; no room for controls without one.
 std::pair<QString, int> captionAndRoom(const QWidget* control) {
     const auto contents = [control](QStyle::SubElement element) {
@@ -148,7 +141,9 @@ QRect visibleRect(const QWidget* control) {
         return {rect.x(), rect.y() + (rect.height() - line) / 2, rect.width(), line};
     }
     if (const auto* box = qobject_cast<const QGroupBox*>(control)) {
-        return titleRect(*box);
+        // The title starts 7 pixels in, with a blank pixel either side.
+        return {rect.x() + 6, rect.y(), metrics.horizontalAdvance(box->title()) + 2,
+                metrics.height()};
     }
     return rect;
 }
@@ -171,6 +166,14 @@ void expectNoOverlaps(const Dialog& dialog, std::pair<QWidget*, QWidget*> allowe
         return overlap(frame, inner->geometry()) && !holds(frame, inner->geometry()) &&
                !holds(inner->geometry(), box->geometry());
     };
+    const auto describe = [](const QWidget* control) {
+        return QStringLiteral("%1 \"%2\" at %3,%4")
+            .arg(QString::fromLatin1(control->metaObject()->className()),
+                 captionAndRoom(control).first)
+            .arg(control->x())
+            .arg(control->y())
+            .toStdString();
+    };
     const std::vector<const QWidget*> shown = shownControls(dialog);
     for (std::size_t a = 0; a < shown.size(); ++a) {
         for (std::size_t b = a + 1; b < shown.size(); ++b) {
@@ -182,13 +185,8 @@ void expectNoOverlaps(const Dialog& dialog, std::pair<QWidget*, QWidget*> allowe
             }
             if (overlap(visibleRect(first), visibleRect(second)) || crossesFrame(first, second) ||
                 crossesFrame(second, first)) {
-                ADD_FAILURE() << dialog.windowTitle().toStdString() << ": "
-                              << captionAndRoom(first).first.toStdString() << " "
-                              << first->metaObject()->className() << " at " << first->x() << ","
-                              << first->y() << " overlaps "
-                              << captionAndRoom(second).first.toStdString() << " "
-                              << second->metaObject()->className() << " at " << second->x() << ","
-                              << second->y();
+                ADD_FAILURE() << dialog.windowTitle().toStdString() << ": " << describe(first)
+                              << " overlaps " << describe(second);
             }
         }
     }
