@@ -3,6 +3,8 @@
 #pragma once
 
 #include "app/StartupOptions.h"
+#include "calibration/CalibrationFrontEnd.h"
+#include "calibration/ColourCalibration.h"
 #include "camera/RegisterAccess.h"
 #include "framework/Dialog.h"
 #include "settings/SettingsFile.h"
@@ -26,7 +28,7 @@ class DeviceInfoDialog;
 class PropertySheet;
 class SurfaceWidget;
 
-class CameraDataDialog final : public Dialog {
+class CameraDataDialog final : public Dialog, private CalibrationFrontEnd {
 public:
     static constexpr int LiveViewTimerId = 101;
     static constexpr int FrameBufferBytes = VX3_FRAME_BYTES;
@@ -65,7 +67,8 @@ public:
     void CaptureStill();
     QString AskCaptureFileName(QString& extension);
 
-    // Calibration: the start-up sequence of live view and the calibration panel's procedures
+    // Calibration: the start-up sequence of live view and the calibration panel's procedures, run
+    // by the calibration component with this window as their front end
     void RunCameraStartup();
     // Shared by the start-up sequence and still capture.
     void AdvanceProgress(int step, const QString& text);
@@ -95,37 +98,35 @@ public:
     int m_bCrossHairs = 0;
     int m_bZone1FieldDisplay = 0;
     QString m_strStatus = QStringLiteral("Idle state");
-    QString m_strBlueDec = QStringLiteral("0");            // 1195
-    QString m_strBlueHex = QStringLiteral("00");           // 1196
-    QString m_strBlueMax = QStringLiteral("245");          // 1192
-    QString m_strBlueMin = QStringLiteral("0");            // 1191
-    QString m_strRedDec = QStringLiteral("0");             // 1193
-    QString m_strRedHex = QStringLiteral("00");            // 1194
-    QString m_strRedMax = QStringLiteral("245");           // 1190
-    QString m_strRedMin = QStringLiteral("0");             // 1189
-    QString m_strMessage;                                  // 1184
-    QString m_strInitialBlue = QStringLiteral("110");      // 1210
-    QString m_strInitialRed = QStringLiteral("25");        // 1209
-    QString m_strGreenMax = QStringLiteral("230");         // 1212
-    QString m_strGreenMin = QStringLiteral("100");         // 1213
-    QString m_strTolerance = QStringLiteral("2");          // 1214
-    QString m_strRangeInitialBlue = QStringLiteral("110"); // 1228
-    QString m_strRangeInitialRed = QStringLiteral("25");   // 1229
-    float m_fRatioRbMax = 1.2f;                            // 1218
-    float m_fRatioRbMin = 0.8f;                            // 1219
-    float m_fRatioRgMax = 1.2f;                            // 1227
-    float m_fRatioRgMin = 0.8f;                            // 1232
-    int m_bAutoRatioCheck = 0;                             // 1231
-    float m_fRatioBgMax = 1.2f;                            // 1226
-    float m_fRatioBgMin = 0.8f;                            // 1220
+    QString m_strBlueDec = kCalibrationPanelDefaults.adjustment.blueDec;        // 1195
+    QString m_strBlueHex = kCalibrationPanelDefaults.adjustment.blueHex;        // 1196
+    QString m_strBlueMax = kCalibrationPanelDefaults.blueMax;                   // 1192
+    QString m_strBlueMin = kCalibrationPanelDefaults.blueMin;                   // 1191
+    QString m_strRedDec = kCalibrationPanelDefaults.adjustment.redDec;          // 1193
+    QString m_strRedHex = kCalibrationPanelDefaults.adjustment.redHex;          // 1194
+    QString m_strRedMax = kCalibrationPanelDefaults.redMax;                     // 1190
+    QString m_strRedMin = kCalibrationPanelDefaults.redMin;                     // 1189
+    QString m_strMessage;                                                       // 1184
+    QString m_strInitialBlue = kCalibrationPanelDefaults.initialBlue;           // 1210
+    QString m_strInitialRed = kCalibrationPanelDefaults.initialRed;             // 1209
+    QString m_strGreenMax = kCalibrationPanelDefaults.greenMax;                 // 1212
+    QString m_strGreenMin = kCalibrationPanelDefaults.greenMin;                 // 1213
+    QString m_strTolerance = kCalibrationPanelDefaults.tolerance;               // 1214
+    QString m_strRangeInitialBlue = kCalibrationPanelDefaults.rangeInitialBlue; // 1228
+    QString m_strRangeInitialRed = kCalibrationPanelDefaults.rangeInitialRed;   // 1229
+    float m_fRatioRbMax = kCalibrationPanelDefaults.ratioLimits.rbMax;          // 1218
+    float m_fRatioRbMin = kCalibrationPanelDefaults.ratioLimits.rbMin;          // 1219
+    float m_fRatioRgMax = kCalibrationPanelDefaults.ratioLimits.rgMax;          // 1227
+    float m_fRatioRgMin = kCalibrationPanelDefaults.ratioLimits.rgMin;          // 1232
+    int m_bAutoRatioCheck = kCalibrationPanelDefaults.autoRatioCheck ? 1 : 0;   // 1231
+    float m_fRatioBgMax = kCalibrationPanelDefaults.ratioLimits.bgMax;          // 1226
+    float m_fRatioBgMin = kCalibrationPanelDefaults.ratioLimits.bgMin;          // 1220
 
     int m_bOverlayOn = 0;
     std::unique_ptr<DeviceInfoDialog> m_pDeviceInfoDialog;
     std::unique_ptr<ApplicationDataDialog> m_pAppDataDialog; // while it is open
     QIcon m_hIcon;
-    int m_nAdjustState = 0;
     std::unique_ptr<BITMAPINFOHEADER> m_pImageInfo;
-    WhiteBalanceValue m_wbValue{};
     QProgressBar* m_progress = nullptr;
     QImage m_memDC; // off-screen image of live view, alive while it runs
     SettingsFile m_settingsFile;
@@ -140,6 +141,9 @@ public:
     std::unique_ptr<CCameraSetting2> m_pPage2;
     std::unique_ptr<CCameraSetting1> m_pPage1;
     std::unique_ptr<PropertySheet> m_pSheet;
+    ColourCalibration m_calibration{*this, m_registerAccess};
+    WhiteBalanceValue& m_wbValue = m_calibration.m_wbValue;
+    int& m_nAdjustState = m_calibration.m_nAdjustState;
 
 protected:
     bool onInitDialog() override;
@@ -152,7 +156,6 @@ protected:
 private:
     static std::span<const MessageEntry<CameraDataDialog>> messageMap();
     static std::span<const MessageEntry<CameraDataDialog>> calibrationMessageMap();
-    void SendSensorSetup();
     void ShutDown();
     // Closes the window after a fatal camera failure and abandons the running handler.
     [[noreturn]] void EndAfterFatalFailure();
@@ -184,6 +187,27 @@ private:
     void onPanelValueEdited();
     template <int Id> void onGreenLimitChanged();
     template <int Id> void onRatioLimitChanged();
+
+    // The calibration component's front end.
+    void setStatusText(const QString& text) override;
+    void setMeasurementText(const QString& text) override;
+    int barPosition() const override;
+    void setBarPosition(int position) override;
+    void refresh() override;
+    CalibrationPanelValues takePanelValues() override;
+    void setManualInitialValues(const QString& blue, const QString& red) override;
+    void setAdjustmentValues(const AdjustmentValues& values) override;
+    void setStoredWhiteBalanceTexts(const QString& blue, const QString& red) override;
+    MessageResult messageBox(const MessageRequest& request) override;
+    void beep() override;
+    void pause(int milliseconds) override;
+    void setBusy(bool busy) override;
+    void setTopmost(bool topmost) override;
+    void startLiveView() override;
+    void showZone1Overlay() override;
+    void drawFrame() override;
+    QImage liveImage() const override;
+    void runFinished(const CalibrationResult& result) override;
 
     // The pixels StampOverlays sets, for the figures and the frame size they were worked out for.
     std::vector<std::uint32_t> m_overlayPixels;
