@@ -3,6 +3,8 @@
 
 #include "framework/DialogService.h"
 
+#include <QFont>
+
 namespace halvex {
 
 class QtDialogService final : public DialogService {
@@ -14,6 +16,15 @@ public:
     std::optional<QColor> colourDialog(const QColor& initial, QWidget* owner) override;
     int runModal(Dialog& dialog) override;
 };
+
+// The font Qt's font dialog opens on for a description: its face, the point size of its cell
+// height, its weight (none given: regular), italic, underline and strike-out.
+QFont fontOfDescription(const FontDescription& description);
+// The description of the font chosen in Qt's font dialog, which offered offeredFamily for the
+// initial description's face. A face left as offered keeps the description's face name, though the
+// desktop may lack that face; the weight is the chosen font's own, 100 to 900.
+FontDescription descriptionOfChosenFont(const FontDescription& initial,
+                                        const QString& offeredFamily, const QFont& chosen);
 
 // The application's name, the caption of boxes that give none.
 QString applicationCaption();

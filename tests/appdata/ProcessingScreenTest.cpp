@@ -145,10 +145,12 @@ TEST_F(ProcessingScreenTest, CancelledFontDialogRewritesTheSameValuesAndCountsAs
 
     FontDialogResult answer{true, dialogs.fontDialogs.back().first, QColor(0, 0, 0)};
     answer.font.weight = 400;
+    answer.font.faceName = QStringLiteral("A typeface name far longer than thirty-one");
     dialogs.fontAnswers.push_back(answer);
     press(EditFontProperties);
     EXPECT_EQ(stored("TextStyle"), "0");
     EXPECT_EQ(text(TextStyle), "REGULAR");
+    EXPECT_EQ(stored("TextTypeface"), "A typeface name far longer than");
 }
 
 TEST_F(ProcessingScreenTest, InformationColourIsChosenStoredAndPreviewedOnEveryTick) {
