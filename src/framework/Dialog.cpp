@@ -70,7 +70,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == m_slider && event->type() == QEvent::MouseButtonPress) {
+        if (watched == m_slider && (event->type() == QEvent::MouseButtonPress ||
+                                    event->type() == QEvent::MouseButtonDblClick)) {
             m_buttonDown = true;
         } else if (watched == m_slider && event->type() == QEvent::MouseButtonRelease) {
             m_buttonDown = false;
