@@ -25,8 +25,16 @@ void EditRules::apply(QLineEdit* edit, bool digitsOnly, bool upperCase, int limi
 }
 
 EditRules* EditRules::of(QLineEdit* edit) {
-    return edit != nullptr ? edit->findChild<EditRules*>(QString(), Qt::FindDirectChildrenOnly)
-                           : nullptr;
+    if (edit == nullptr) {
+        return nullptr;
+    }
+    // The rules have no meta-object of their own: findChild would take any validator for them.
+    for (QObject* child : edit->children()) {
+        if (auto* rules = dynamic_cast<EditRules*>(child)) {
+            return rules;
+        }
+    }
+    return nullptr;
 }
 
 void EditRules::setLimit(int limit) {
