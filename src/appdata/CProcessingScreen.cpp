@@ -113,7 +113,7 @@ void CProcessingScreen::onEditFontProperties() {
     storeColour(kTextColour, m_textColour);
     m_strStyle = styleNameFromAttributes(font.weight, font.italic);
     writeKey("TextStyle"_L1, styleCodeFromName(m_strStyle));
-    m_strTypeface = font.faceName;
+    m_strTypeface = font.faceName.left(MaxFaceNameLength);
     writeKey("TextTypeface"_L1, m_strTypeface);
     m_strUnderline = font.underline ? u"ON"_s : u"OFF"_s;
     writeKey("TextUnderline"_L1, m_strUnderline);

@@ -205,22 +205,9 @@ bool CCameraSetting1::onInitDialog() {
         for (const GammaCurveRadio& radio : kGammaCurveRadios) {
             addRegisterTooltip(radio.id, CameraSetting::Gamma2);
         }
-    } else {
-        // The OV7620 has no gamma level or curve here. A sensor the tool does not know has no
-        // stored commands at all: it keeps only what the camera library itself offers (the
-        // manual white balance gains and READ), so that the page never shows a value it could
-        // not have read back from the sensor.
+    } else if (sensor == Sensor::OV7620) {
+        // The OV7620 has no gamma level or curve here.
         for (int id : kGammaLevelAndCurve) {
-            controls().enable(id, false);
-        }
-    }
-    if (sensor == Sensor::Other) {
-        for (const RegisterRow& row : kRegisterRows) {
-            for (int id : {row.edit, row.slider, row.defaultButton}) {
-                controls().enable(id, false);
-            }
-        }
-        for (int id : {Page1Id::GammaDefault, Page1Id::WhiteBalanceDefault, Page1Id::Auto}) {
             controls().enable(id, false);
         }
     }
@@ -343,8 +330,11 @@ void CCameraSetting1::onWhiteBalanceDefault() {
     for (const WhiteBalanceRow& row : kWhiteBalanceRows) {
         restoreFactoryEntry(row.setting);
     }
+    // Without entries for the sensor the camera is given the gains the page last had.
     for (const WhiteBalanceRow& row : kWhiteBalanceRows) {
-        m_wb.*row.gain = static_cast<std::uint16_t>(parseHex(readCameraEntry(row.setting)));
+        if (cameraEntry(row.setting)) {
+            m_wb.*row.gain = static_cast<std::uint16_t>(parseHex(readCameraEntry(row.setting)));
+        }
     }
     std::int32_t mode = 0;
     VX3_WB_GetMode(&mode);
@@ -376,11 +366,14 @@ void CCameraSetting1::onRegisterChanged(int index) {
 void CCameraSetting1::onRegisterApply(int index) {
     const RegisterRow& row = kRegisterRows[static_cast<std::size_t>(index)];
     SetBusy(true);
-    const QString entry = readCameraEntry(row.setting);
-    this->*row.value = dataField(entry);
-    writeCameraEntry(row.setting, withDataField(entry, this->*row.value));
+    // A sensor without stored commands has nothing to send: the box keeps the typed value.
+    if (cameraEntry(row.setting)) {
+        const QString entry = readCameraEntry(row.setting);
+        this->*row.value = dataField(entry);
+        writeCameraEntry(row.setting, withDataField(entry, this->*row.value));
+    }
     // The entry keeps the value written even when the sensor reads back other bits.
-    showRegisterValue(index, applyEntry(row.setting));
+    showRegisterValue(index, applyEntry(row.setting).value_or(this->*row.value));
     RefreshControls();
     SetBusy(false);
 }
@@ -390,7 +383,7 @@ void CCameraSetting1::onRegisterSliderReleased(int index) {
     SetBusy(true);
     this->*row.value = (this->*row.sliderMember)->value();
     writeCameraEntry(row.setting, withDataField(readCameraEntry(row.setting), this->*row.value));
-    showRegisterValue(index, applyEntry(row.setting));
+    showRegisterValue(index, applyEntry(row.setting).value_or(this->*row.value));
     RefreshControls();
     SetBusy(false);
 }
@@ -398,45 +391,51 @@ void CCameraSetting1::onRegisterSliderReleased(int index) {
 void CCameraSetting1::onRegisterDefault(int index) {
     const RegisterRow& row = kRegisterRows[static_cast<std::size_t>(index)];
     restoreFactoryEntry(row.setting);
-    showRegisterValue(index, applyEntry(row.setting));
+    showRegisterValue(index, applyEntry(row.setting).value_or(this->*row.value));
     RefreshControls();
 }
 
+// The level and the curve are registers of the OV7610 only; the OV7620's radios are disabled, and
+// on another sensor a click changes no register.
 void CCameraSetting1::onGammaLevel(int index) {
-    if (currentSensor() != Sensor::OV7610) {
+    if (currentSensor() == Sensor::OV7620) {
         return;
     }
     SetBusy(true);
     m_strGammaLevel = toHexTwoDigits(index);
-    writeCameraEntry(CameraSetting::Gamma1,
-                     withDataField(readCameraEntry(CameraSetting::Gamma1), index));
-    SelectGammaLevel(applyEntry(CameraSetting::Gamma1));
-    refreshTooltips();
+    if (currentSensor() == Sensor::OV7610) {
+        writeCameraEntry(CameraSetting::Gamma1,
+                         withDataField(readCameraEntry(CameraSetting::Gamma1), index));
+        SelectGammaLevel(*applyEntry(CameraSetting::Gamma1));
+        refreshTooltips();
+    }
     SetBusy(false);
 }
 
 void CCameraSetting1::onGammaCurve(int index) {
-    if (currentSensor() != Sensor::OV7610) {
+    if (currentSensor() == Sensor::OV7620) {
         return;
     }
     const int code = kGammaCurveRadios[static_cast<std::size_t>(index)].code;
     m_strGammaCurve = toHexTwoDigits(code);
-    writeCameraEntry(CameraSetting::Gamma2,
-                     withDataField(readCameraEntry(CameraSetting::Gamma2), code));
-    showGammaCurve(applyEntry(CameraSetting::Gamma2));
-    refreshTooltips();
+    if (currentSensor() == Sensor::OV7610) {
+        writeCameraEntry(CameraSetting::Gamma2,
+                         withDataField(readCameraEntry(CameraSetting::Gamma2), code));
+        showGammaCurve(*applyEntry(CameraSetting::Gamma2));
+        refreshTooltips();
+    }
 }
 
 void CCameraSetting1::onGammaDefault() {
     SetBusy(true);
     if (currentSensor() == Sensor::OV7610) {
         restoreFactoryEntry(CameraSetting::Gamma1);
-        SelectGammaLevel(applyEntry(CameraSetting::Gamma1));
+        SelectGammaLevel(*applyEntry(CameraSetting::Gamma1));
         restoreFactoryEntry(CameraSetting::Gamma2);
-        showGammaCurve(applyEntry(CameraSetting::Gamma2));
+        showGammaCurve(*applyEntry(CameraSetting::Gamma2));
     }
     restoreFactoryEntry(CameraSetting::Gamma3);
-    showRegisterValue(0, applyEntry(CameraSetting::Gamma3));
+    showRegisterValue(0, applyEntry(CameraSetting::Gamma3).value_or(m_nGamma));
     RefreshControls();
     SetBusy(false);
 }
@@ -494,7 +493,7 @@ void CCameraSetting1::showWhiteBalanceMode() {
 void CCameraSetting1::enableManualWhiteBalance(bool manual) {
     controls().enable(Page1Id::BlueSlider, manual);
     controls().enable(Page1Id::RedSlider, manual);
-    controls().enable(Page1Id::WhiteBalanceDefault, manual && currentSensor() != Sensor::Other);
+    controls().enable(Page1Id::WhiteBalanceDefault, manual);
     if (!manual) {
         controls().enable(Page1Id::Calibration, false);
     }

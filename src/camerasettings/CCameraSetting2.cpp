@@ -178,16 +178,8 @@ bool CCameraSetting2::onInitDialog() {
         }
     }
     for (const SwitchRow& row : kSwitchRows) {
-        if (sensor == Sensor::Other) {
-            // Without stored commands for this sensor only the frame rate (a library call) and
-            // Direct Setup remain.
-            controls().enable(row.list, false);
-            controls().enable(row.defaultButton, false);
-        } else {
-            addRegisterTooltip(row.list, row.setting);
-        }
+        addRegisterTooltip(row.list, row.setting);
     }
-    controls().enable(Page2Id::FrameSpeedDefault, sensor != Sensor::Other);
     placeOnSheet();
     RefreshControls();
     return false;
@@ -221,8 +213,9 @@ void CCameraSetting2::onSwitchDefault(int index) {
 
 void CCameraSetting2::applySwitch(int index) {
     const SwitchRow& row = kSwitchRows[static_cast<std::size_t>(index)];
-    if (const SensorSwitch* sensor = sensorSwitch(row)) {
-        this->*row.selection = sensor->readBack.selection(applyEntry(row.setting));
+    const SensorSwitch* sensor = sensorSwitch(row);
+    if (const std::optional<int> readBack = applyEntry(row.setting); sensor && readBack) {
+        this->*row.selection = sensor->readBack.selection(*readBack);
     }
 }
 
@@ -248,15 +241,21 @@ void CCameraSetting2::onFrameSpeedSliderReleased() {
 
 void CCameraSetting2::onFrameSpeedDefault() {
     restoreFactoryEntry(CameraSetting::FrameSpeed);
-    applyFrameSpeed(leadingInteger(readCameraEntry(CameraSetting::FrameSpeed)));
+    // A sensor without a frame speed entry has no factory rate to set; the camera's own rate is
+    // shown.
+    applyFrameSpeed(cameraEntry(CameraSetting::FrameSpeed)
+                        ? std::optional(leadingInteger(readCameraEntry(CameraSetting::FrameSpeed)))
+                        : std::nullopt);
 }
 
-void CCameraSetting2::applyFrameSpeed(int rate) {
-    m_nFrameSpeed = rate;
-    if (VX3_LV_SetFrameRate(static_cast<std::uint16_t>(rate)) == 0) {
-        showFrameRateFailure(5, this);
+void CCameraSetting2::applyFrameSpeed(std::optional<int> rate) {
+    if (rate) {
+        m_nFrameSpeed = *rate;
+        if (VX3_LV_SetFrameRate(static_cast<std::uint16_t>(*rate)) == 0) {
+            showFrameRateFailure(5, this);
+        }
     }
-    auto reported = static_cast<std::uint16_t>(rate);
+    auto reported = static_cast<std::uint16_t>(m_nFrameSpeed);
     if (VX3_LV_GetFrameRate(&reported) == 0) {
         showFrameRateFailure(6, this);
     }

@@ -4,6 +4,7 @@
 
 #include "camerasettings/CameraSettingsPage.h"
 
+#include <optional>
 #include <span>
 
 namespace halvex {
@@ -48,8 +49,9 @@ private:
     void onDirectGet();
 
     void readFrameSpeedEntry();
-    // Sets the camera's frame rate and shows and stores the rate it then reports.
-    void applyFrameSpeed(int rate);
+    // Sets the camera's frame rate (none: leaves it) and shows and stores the rate it then
+    // reports.
+    void applyFrameSpeed(std::optional<int> rate);
     // Sends the switch's stored command and selects the state the sensor reads back.
     void applySwitch(int index);
 };

@@ -61,7 +61,10 @@ void CameraSettingsPage::restoreFactoryEntry(CameraSetting setting) {
     }
 }
 
-int CameraSettingsPage::applyEntry(CameraSetting setting) {
+std::optional<int> CameraSettingsPage::applyEntry(CameraSetting setting) {
+    if (!cameraEntry(setting)) {
+        return std::nullopt;
+    }
     const QString command = readCameraEntry(setting);
     m_registerAccess.SetRegister(command);
     return m_registerAccess.GetRegister(command);

@@ -57,8 +57,9 @@ protected:
 
     // The setting's entry = its factory value, the entry itself as fallback.
     void restoreFactoryEntry(CameraSetting setting);
-    // Sends the setting's stored command and returns the register's bits under its mask.
-    int applyEntry(CameraSetting setting);
+    // Sends the setting's stored command and returns the register's bits under its mask; none
+    // for a sensor without stored commands, which has nothing to send.
+    std::optional<int> applyEntry(CameraSetting setting);
 
     // Places the page at (0, 0) of the sheet with its design size in pixels.
     void placeOnSheet();

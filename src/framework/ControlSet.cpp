@@ -5,6 +5,7 @@
 #include "framework/DialogStyle.h"
 #include "framework/DialogUnits.h"
 #include "framework/RadioGroupKeys.h"
+#include "framework/EditRules.h"
 #include "framework/SurfaceWidget.h"
 #include "resources/Bitmaps.h"
 
@@ -17,7 +18,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <algorithm>
 
 namespace halvex {
@@ -32,26 +32,11 @@ constexpr int kListFrame = 4;
 
 QLineEdit* makeEdit(const ControlTemplate& t, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
-    if (has(t, ControlStyle::DigitsOnly)) {
-        edit->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
-    }
+    EditRules::apply(edit, has(t, ControlStyle::DigitsOnly), has(t, ControlStyle::UpperCase),
+                     t.limit);
     edit->setReadOnly(has(t, ControlStyle::ReadOnly));
     if (has(t, ControlStyle::Centered)) {
         edit->setAlignment(Qt::AlignCenter);
-    }
-    if (t.limit > 0) {
-        edit->setMaxLength(t.limit);
-    }
-    if (has(t, ControlStyle::UpperCase)) {
-        QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-            const QString upper = text.toUpper();
-            if (upper != text) {
-                const int cursor = edit->cursorPosition();
-                edit->setText(upper);
-                edit->setCursorPosition(cursor);
-            }
-        });
     }
     return edit;
 }
@@ -246,9 +231,7 @@ QString ControlSet::text(int id) const {
 void ControlSet::setText(int id, const QString& text) {
     QWidget* w = control(id);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        if (edit->text() != text) {
-            edit->setText(text);
-        }
+        EditRules::of(edit)->show(text);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {

@@ -3,6 +3,7 @@
 
 #include "framework/ControlSet.h"
 #include "framework/DialogService.h"
+#include "framework/EditRules.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -22,8 +23,9 @@ void DataExchange::text(int id, QString& value, int maxChars) {
         value = m_controls.text(id);
         return;
     }
-    if (auto* edit = m_controls.as<QLineEdit>(id); edit != nullptr && maxChars > 0) {
-        edit->setMaxLength(maxChars);
+    // The limit applies to what the user types next; the member is shown whole.
+    if (EditRules* rules = EditRules::of(m_controls.as<QLineEdit>(id)); rules && maxChars > 0) {
+        rules->setLimit(maxChars);
     }
     m_controls.setText(id, value);
 }

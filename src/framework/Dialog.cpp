@@ -16,6 +16,7 @@
 #include <QScreen>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace halvex {
 namespace {
@@ -38,36 +39,63 @@ private:
     std::function<void()> m_handler;
 };
 
-// Calls the handlers of a slider for the user's own moves, never for moves made by the program.
+// Calls the handlers of a slider once for each of the user's gestures, never for a move the program
+// makes. A key or a wheel step is done at once; a click on the groove ends when the button is let
+// go (a held button repeats the step), a drag when the thumb is let go. A gesture counts even when
+// the thumb is already at its end and does not move.
 class SliderWatcher final : public QObject {
 public:
-    explicit SliderWatcher(QSlider* slider) : QObject(slider) {
+    explicit SliderWatcher(QSlider* slider) : QObject(slider), m_slider(slider) {
+        slider->installEventFilter(this);
+        // The program moves a slider with setValue, which triggers no action.
         connect(slider, &QAbstractSlider::actionTriggered, this, [this](int action) {
-            m_userAction =
-                action != QAbstractSlider::SliderMove && action != QAbstractSlider::SliderNoAction;
-        });
-        connect(slider, &QAbstractSlider::valueChanged, this, [this, slider] {
-            if (slider->isSliderDown() || m_userAction) {
-                run(scroll);
+            if (action == QAbstractSlider::SliderNoAction || m_slider->isSliderDown()) {
+                return;
             }
-            if (m_userAction) {
-                m_userAction = false;
-                run(release);
+            // The value follows the position only after this signal; the handlers read it now.
+            m_slider->setValue(m_slider->sliderPosition());
+            if (m_buttonDown) {
+                m_grooveStepped = true;
+            } else {
+                gestureDone();
             }
         });
-        connect(slider, &QAbstractSlider::sliderReleased, this, [this] { run(release); });
+        connect(slider, &QAbstractSlider::sliderReleased, this, [this] {
+            m_grooveStepped = false;
+            gestureDone();
+        });
     }
 
     std::vector<std::function<void()>> scroll;
     std::vector<std::function<void()>> release;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_slider && (event->type() == QEvent::MouseButtonPress ||
+                                    event->type() == QEvent::MouseButtonDblClick)) {
+            m_buttonDown = true;
+        } else if (watched == m_slider && event->type() == QEvent::MouseButtonRelease) {
+            m_buttonDown = false;
+            // A thumb being dragged is let go by this release: sliderReleased follows.
+            if (std::exchange(m_grooveStepped, false) && !m_slider->isSliderDown()) {
+                gestureDone();
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
 private:
-    static void run(const std::vector<std::function<void()>>& handlers) {
-        for (const auto& handler : handlers) {
-            dispatchHandler(handler);
+    void gestureDone() {
+        for (const auto* handlers : {&scroll, &release}) {
+            for (const auto& handler : *handlers) {
+                dispatchHandler(handler);
+            }
         }
     }
-    bool m_userAction = false;
+
+    QSlider* m_slider;
+    bool m_buttonDown = false;
+    bool m_grooveStepped = false;
 };
 
 // Calls the "about to change" handlers of an edit box before its "changed" handlers.

@@ -22,14 +22,17 @@ class MenuBar;
 
 // The notifications a message map can route to a handler.
 enum class Notify {
-    Clicked,        // button, radio button, check box
-    EditUpdate,     // edit text about to be shown changed
-    EditChange,     // edit text changed
-    KillFocus,      // the control lost the focus
-    SliderReleased, // the user let go of a slider (mouse or keyboard)
-    Scroll,         // any move of a slider
-    SelChange,      // the user chose a list entry
-    Command,        // a menu command
+    Clicked,    // button, radio button, check box
+    EditUpdate, // edit text about to be shown changed
+    EditChange, // edit text changed
+    KillFocus,  // the control lost the focus
+    // A gesture of the user on a slider ended: a key, a wheel step, a click on the groove or a
+    // drag let go, whether or not the thumb moved. Scroll and then SliderReleased are reported
+    // once for each gesture; moves the program makes report neither.
+    SliderReleased,
+    Scroll,
+    SelChange, // the user chose a list entry
+    Command,   // a menu command
 };
 
 template <typename D> struct MessageEntry {

@@ -150,19 +150,12 @@ std::optional<QString> QtDialogService::fileDialog(const FileDialogRequest& requ
 
 FontDialogResult QtDialogService::fontDialog(const FontDescription& initial, const QColor& colour,
                                              QWidget* owner) {
-    QFont font(initial.faceName);
-    // The inverse of the cell height the description was given for its point size.
-    font.setPointSize(initial.height > 0 ? qRound(initial.height * 0.75 + 0.2) : 12);
-    font.setWeight(initial.weight >= 700 ? QFont::Bold : QFont::Normal);
-    font.setItalic(initial.italic);
-    font.setUnderline(initial.underline);
-    font.setStrikeOut(initial.strikeOut);
-
     // Qt's font dialog has no colour choice; the dialog offers the standard colours below it, as
     // the font dialog of the settings files' home platform does.
     QDialog dialog(owner);
     dialog.setWindowTitle(QStringLiteral("Font"));
-    auto* fonts = new QFontDialog(font, &dialog);
+    auto* fonts = new QFontDialog(fontOfDescription(initial), &dialog);
+    const QString offeredFamily = fonts->currentFont().family();
     fonts->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     fonts->setWindowFlags(Qt::Widget);
     // No script choice: the writing-system list is Qt's font dialog's only list, with its label.
@@ -203,16 +196,37 @@ FontDialogResult QtDialogService::fontDialog(const FontDescription& initial, con
 
     FontDialogResult result{dialog.exec() == QDialog::Accepted, initial, colour};
     if (result.accepted) {
-        const QFont chosen = fonts->currentFont();
-        result.font.faceName = chosen.family();
-        result.font.weight = chosen.bold() ? 700 : 400;
-        result.font.italic = chosen.italic();
-        result.font.underline = chosen.underline();
-        result.font.strikeOut = chosen.strikeOut();
-        result.font.pointSizeTenths = static_cast<int>(chosen.pointSizeF() * 10.0 + 0.5);
+        result.font = descriptionOfChosenFont(initial, offeredFamily, fonts->currentFont());
         result.colour = colours->currentData().value<QColor>();
     }
     return result;
+}
+
+QFont fontOfDescription(const FontDescription& description) {
+    QFont font(description.faceName);
+    // The inverse of the cell height the description was given for its point size.
+    font.setPointSize(description.height > 0 ? qRound(description.height * 0.75 + 0.2) : 12);
+    if (description.weight >= 1 && description.weight <= 1000) {
+        font.setWeight(static_cast<QFont::Weight>(description.weight));
+    }
+    font.setItalic(description.italic);
+    font.setUnderline(description.underline);
+    font.setStrikeOut(description.strikeOut);
+    return font;
+}
+
+FontDescription descriptionOfChosenFont(const FontDescription& initial,
+                                        const QString& offeredFamily, const QFont& chosen) {
+    FontDescription font = initial;
+    if (chosen.family() != offeredFamily) {
+        font.faceName = chosen.family();
+    }
+    font.weight = chosen.weight();
+    font.italic = chosen.italic();
+    font.underline = chosen.underline();
+    font.strikeOut = chosen.strikeOut();
+    font.pointSizeTenths = static_cast<int>(chosen.pointSizeF() * 10.0 + 0.5);
+    return font;
 }
 
 std::optional<QColor> QtDialogService::colourDialog(const QColor& initial, QWidget* owner) {

@@ -3,6 +3,8 @@
 
 #include "framework/DialogService.h"
 
+#include <QFont>
+
 class QDialog;
 
 namespace halvex {
@@ -20,6 +22,15 @@ public:
 // Places a dialog before it opens: centred on the screen when its owner is not shown yet (the
 // start-up's first dialogs come before the main window), else centred over the owner by Qt.
 void placeDialog(QDialog& dialog, const QWidget* owner);
+// The font Qt's font dialog opens on for a description: its face, the point size of its cell
+// height, its weight (none given: regular), italic, underline and strike-out.
+QFont fontOfDescription(const FontDescription& description);
+// The description of the font chosen in Qt's font dialog, which offered offeredFamily for the
+// initial description's face. A face left as offered keeps the description's face name, though the
+// desktop may lack that face; the weight is the chosen font's own, 100 to 900.
+FontDescription descriptionOfChosenFont(const FontDescription& initial,
+                                        const QString& offeredFamily, const QFont& chosen);
+
 // The application's name, the caption of boxes that give none.
 QString applicationCaption();
 // "Ini Files(*.ini;*.bak)|*.ini;*.bak||" to Qt's "Ini Files(*.ini;*.bak) (*.ini *.bak);;...".

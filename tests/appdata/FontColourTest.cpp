@@ -1,5 +1,6 @@
 // The stored forms of the text font and the colours, both ways, malformed forms included.
 #include "appdata/FontColour.h"
+#include "framework/QtDialogService.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +71,31 @@ TEST(FontColourTest, CellHeightRoundsUpOnlyAboveOneHalf) {
     const QString face = QStringLiteral("A typeface name far longer than thirty-one");
     EXPECT_EQ(fontDescriptionFromShown(face, QStringLiteral("10"), QString(), QString()).faceName,
               QStringLiteral("A typeface name far longer than"));
+}
+
+// The font dialog's answer: a face left as the dialog offered it (the desktop's stand-in for a face
+// it lacks) keeps the stored face; any weight comes back as it is, so that only 400 and 700 have a
+// style name. A description without a weight opens the dialog on a regular font.
+TEST(FontColourTest, FontDialogKeepsAFaceLeftAloneAndReportsTheWeightChosen) {
+    FontDescription initial;
+    initial.faceName = QStringLiteral("Arial");
+    for (const auto& [family, weight, face, style] :
+         {std::tuple{"Sans Serif", QFont::Normal, "Arial", "REGULAR"},
+          {"Sans Serif", QFont::Medium, "Arial", ""},
+          {"Courier New", QFont::Bold, "Courier New", "BOLD"},
+          {"Courier New", QFont::Light, "Courier New", ""}}) {
+        QFont chosen{QString::fromLatin1(family)};
+        chosen.setWeight(weight);
+        const FontDescription answer =
+            descriptionOfChosenFont(initial, QStringLiteral("Sans Serif"), chosen);
+        EXPECT_EQ(answer.faceName, QLatin1String(face)) << family << weight;
+        EXPECT_EQ(styleNameFromAttributes(answer.weight, answer.italic), QLatin1String(style))
+            << family << weight;
+    }
+    initial.weight = AnyWeight;
+    EXPECT_EQ(fontOfDescription(initial).weight(), QFont::Normal);
+    initial.weight = 700;
+    EXPECT_EQ(fontOfDescription(initial).weight(), QFont::Bold);
 }
 
 } // namespace

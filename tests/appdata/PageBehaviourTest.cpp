@@ -136,7 +136,7 @@ TEST_F(PageTest, AFileLackingKeysOrHoldingGarbageShowsEmptyChoicesAndIsSavedAsIt
     EXPECT_EQ(list(CaptureScale)->currentIndex(), -1);
     EXPECT_EQ(edit(ManualExposure)->text(), QStringLiteral("abc"));
     EXPECT_EQ(slider(ManualExposureSlider)->value(), 0);
-    EXPECT_EQ(edit(AutosavePrefix)->text(), QStringLiteral("TOOLO"));
+    EXPECT_EQ(edit(AutosavePrefix)->text(), QStringLiteral("TOOLONG"));
     EXPECT_EQ(edit(AutosaveLocation)->text(), QString());
 
     showPage(LibraryScreenPage);
@@ -151,6 +151,20 @@ TEST_F(PageTest, AFileLackingKeysOrHoldingGarbageShowsEmptyChoicesAndIsSavedAsIt
     QStringList expected = loaded;
     expected[45] = QStringLiteral("BLACK"); // TextColor, the 46th key
     EXPECT_EQ(storeValues(), expected);
+
+    // The prefix's limit of 5 refuses the keys that would lengthen the text, not those that
+    // shorten it; each change is stored.
+    showPage(CaptureScreenPage);
+    QLineEdit* prefix = edit(AutosavePrefix);
+    const std::pair<Qt::Key, const char*> keys[] = {
+        {Qt::Key_X, "TOOLONG"},       {Qt::Key_Backspace, "TOOLON"}, {Qt::Key_X, "TOOLON"},
+        {Qt::Key_Backspace, "TOOLO"}, {Qt::Key_X, "TOOLO"},          {Qt::Key_Backspace, "TOOL"},
+        {Qt::Key_X, "TOOLx"},         {Qt::Key_X, "TOOLx"}};
+    for (const auto& [key, text] : keys) {
+        QTest::keyClick(prefix, key);
+        EXPECT_EQ(stored("CaptureScreenParameter", "AutosavePrefix"), text);
+    }
+    EXPECT_EQ(prefix->text(), QStringLiteral("TOOLx"));
 }
 
 } // namespace

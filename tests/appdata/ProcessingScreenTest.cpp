@@ -79,7 +79,7 @@ TEST_F(ProcessingScreenTest, MalformedValuesAreShownAsTheyReadAndOnlyTheColourNa
     EXPECT_EQ(SettingsChanged, 0);
 }
 
-TEST_F(ProcessingScreenTest, AnyMovedSliderStoresAllTwelveLevels) {
+TEST_F(ProcessingScreenTest, AnySliderGestureStoresAllTwelveLevels) {
     setStored("Gamma", "abc");
     setStored("Sharpness", "300");
     open();
@@ -93,6 +93,13 @@ TEST_F(ProcessingScreenTest, AnyMovedSliderStoresAllTwelveLevels) {
     }
     EXPECT_EQ(text(SharpnessText), "255");
     EXPECT_EQ(SettingsChanged, 1);
+    // A gesture at the slider's end moves nothing and still stores; typing alone stores nothing.
+    setStored("Gamma", "abc");
+    QTest::keyClick(slider(SharpnessSlider), Qt::Key_End);
+    EXPECT_EQ(stored("Gamma"), "0");
+    typeInto(SharpnessText, "7");
+    EXPECT_EQ(slider(SharpnessSlider)->value(), 7);
+    EXPECT_EQ(stored("Sharpness"), "255");
 }
 
 TEST_F(ProcessingScreenTest, FontDialogStartsFromTheShownFontAndItsAnswerIsStored) {
@@ -138,10 +145,12 @@ TEST_F(ProcessingScreenTest, CancelledFontDialogRewritesTheSameValuesAndCountsAs
 
     FontDialogResult answer{true, dialogs.fontDialogs.back().first, QColor(0, 0, 0)};
     answer.font.weight = 400;
+    answer.font.faceName = QStringLiteral("A typeface name far longer than thirty-one");
     dialogs.fontAnswers.push_back(answer);
     press(EditFontProperties);
     EXPECT_EQ(stored("TextStyle"), "0");
     EXPECT_EQ(text(TextStyle), "REGULAR");
+    EXPECT_EQ(stored("TextTypeface"), "A typeface name far longer than");
 }
 
 TEST_F(ProcessingScreenTest, InformationColourIsChosenStoredAndPreviewedOnEveryTick) {

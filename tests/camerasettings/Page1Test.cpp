@@ -100,6 +100,27 @@ TEST_P(Page1Test, LeavingABoxOrReleasingASliderSendsTheValue) {
     }
 }
 
+// Every gesture on a slider sends its value exactly once, also where the thumb cannot move; a value
+// the program puts into the slider afterwards (typing into the box) sends nothing.
+TEST_P(Page1Test, EverySliderGestureSendsOnceAndTypingNever) {
+    QSlider* saturation = slider(page1(), Page1Id::SaturationSlider);
+    QTest::mouseClick(saturation, Qt::LeftButton, {}, {2, saturation->height() / 2});
+    drag(saturation, 100);
+    EXPECT_EQ(registerWrites(), (std::vector<std::pair<int, int>>{{0x03, 123}, {0x03, 100}}));
+    const std::pair<Qt::Key, int> gestures[] = {{Qt::Key_Home, 0},  {Qt::Key_Home, 0},
+                                                {Qt::Key_Left, 0},  {Qt::Key_End, 255},
+                                                {Qt::Key_End, 255}, {Qt::Key_Right, 255}};
+    for (const auto& [key, value] : gestures) {
+        vx3sim::clearLog();
+        QTest::keyClick(saturation, key);
+        EXPECT_EQ(registerWrites(), (std::vector<std::pair<int, int>>{{0x03, value}})) << key;
+    }
+    vx3sim::clearLog();
+    typeInto(edit(page1(), Page1Id::SaturationEdit), QStringLiteral("50"));
+    EXPECT_EQ(slider(page1(), Page1Id::SaturationSlider)->value(), 50);
+    EXPECT_EQ(callCount("VX3_EST_SetAdrsData"), 0);
+}
+
 // Which failure shows which text is the fault matrix's part; here, how the boxes look.
 TEST_P(Page1Test, LibraryFailuresOfBothPagesShowExclamationBoxes) {
     vx3sim::failFunction("VX3_WB_SetWbVal");

@@ -76,7 +76,7 @@ TEST_P(Page2Test, DirectSetupWritesAndReadsAnyRegister) {
         {Page2Id::Set, "14,04,00", "0"}, {Page2Id::Get, "14,04", "0"},
         {Page2Id::Set, "14,04,04", "4"}, {Page2Id::Get, "14,04", "4"},
         {Page2Id::Get, "14,4", "0"},     {Page2Id::Get, "14,04,04", "4"},
-        {Page2Id::Get, "1d,ff,", "a2"},
+        {Page2Id::Get, "1d,ff,", "A2"},
     };
     QLineEdit* input = edit(page2(), Page2Id::Input);
     for (const auto& [button, typed, output] : steps) {

@@ -124,32 +124,54 @@ TEST_P(SheetTest, Page1GivesFactoryValuesInTwoDigitFormPage2AsStored) {
 
 INSTANTIATE_TEST_SUITE_P(BothSensors, SheetTest, kBothSensors, sensorName);
 
-// A sensor the tool has no stored settings for keeps what the camera library itself offers.
+// Another sensor: every control stays usable; the steps that need the sensor's entries or
+// commands are skipped and the library's own steps run.
 using UnknownSensorTest = CameraSettingsTest;
 
-TEST_P(UnknownSensorTest, PagesKeepOnlyTheLibrarysOwnSettings) {
-    const std::array<QString, 2> storedBlue{settingsStore().value(u"WhiteBalance", u"Blue"),
-                                            settingsStore().value(u"WhiteBalance2", u"Blue")};
-    for (int id :
-         {Page1Id::SaturationEdit, Page1Id::GammaSlider, Page1Id::BiasRedDefault, Page1Id::Auto,
-          Page1Id::GammaDefault, Page1Id::WhiteBalanceDefault, Page1Id::Level95}) {
-        EXPECT_FALSE(page1().controls().isEnabled(id)) << id;
+TEST_P(UnknownSensorTest, ControlsStayUsableAndOnlyTheLibrarysStepsRun) {
+    QStringList stored;
+    for (int i = 0; i < SettingsStore::Count; ++i) {
+        stored << settingsStore().at(i);
     }
-    EXPECT_TRUE(page1().controls().isEnabled(Page1Id::Read));
+    for (int id : {Page1Id::SaturationEdit, Page1Id::GammaSlider, Page1Id::BiasRedDefault,
+                   Page1Id::Auto, Page1Id::GammaDefault, Page1Id::WhiteBalanceDefault,
+                   Page1Id::Level95, Page1Id::Curve05}) {
+        EXPECT_TRUE(page1().controls().isEnabled(id)) << id;
+    }
+    for (int id : {Page2Id::SuperGainList, Page2Id::AlcDefault, Page2Id::FrameSpeedDefault}) {
+        EXPECT_TRUE(page2().controls().isEnabled(id)) << id;
+    }
     typeAndLeave(edit(page1(), Page1Id::BlueEdit), QStringLiteral("100"));
+    vx3sim::clearLog();
+    typeAndLeave(edit(page1(), Page1Id::SaturationEdit), QStringLiteral("50"));
+    drag(slider(page1(), Page1Id::ContrastSlider), 60);
+    for (int id : {Page1Id::SaturationDefault, Page1Id::GammaDefault, Page1Id::Level85}) {
+        click(page1(), id);
+    }
+    choose(list(page2(), Page2Id::SuperGainList), 1);
+    click(page2(), Page2Id::AwbDefault);
+    EXPECT_TRUE(vx3sim::log().empty());
+    EXPECT_EQ(edit(page1(), Page1Id::SaturationEdit)->text(), QStringLiteral("50"));
+    EXPECT_EQ(edit(page1(), Page1Id::ContrastEdit)->text(), QStringLiteral("60"));
+    EXPECT_EQ(list(page2(), Page2Id::SuperGainList)->currentText(), QStringLiteral("ON"));
+
+    // The gains the page has go back to the camera; the library's mode and gains are read.
+    click(page1(), Page1Id::WhiteBalanceDefault);
+    click(page1(), Page1Id::Auto);
+    EXPECT_EQ(calls(),
+              (std::vector<std::string>{"VX3_WB_GetMode", "VX3_WB_SetWbVal", "VX3_WB_GetWbVal",
+                                        "VX3_WB_GetWbVal", "VX3_WB_GetMode"}));
     EXPECT_EQ(vx3sim::peekRegister(0x01), 100);
     EXPECT_EQ(edit(page1(), Page1Id::BlueEdit)->text(), QStringLiteral("100"));
 
-    for (int id : {Page2Id::SuperGainList, Page2Id::AlcDefault, Page2Id::FrameSpeedDefault}) {
-        EXPECT_FALSE(page2().controls().isEnabled(id)) << id;
-    }
     drag(slider(page2(), Page2Id::FrameSpeedSlider), 20);
-    std::uint16_t rate = 0;
-    VX3_LV_GetFrameRate(&rate);
-    EXPECT_EQ(rate, 20);
-    EXPECT_EQ(settingsStore().value(u"WhiteBalance", u"Blue"), storedBlue[0]);
-    EXPECT_EQ(settingsStore().value(u"WhiteBalance2", u"Blue"), storedBlue[1]);
-    EXPECT_EQ(settingsStore().value(u"FrameSpeed", u"FrameSpeed"), QStringLiteral("30"));
+    vx3sim::clearLog();
+    click(page2(), Page2Id::FrameSpeedDefault); // no factory rate: the camera's is shown
+    EXPECT_EQ(calls(), std::vector<std::string>{"VX3_LV_GetFrameRate"});
+    EXPECT_EQ(edit(page2(), Page2Id::FrameSpeedEdit)->text(), QStringLiteral("20"));
+    for (int i = 0; i < SettingsStore::Count; ++i) {
+        EXPECT_EQ(settingsStore().at(i), stored[i]) << i;
+    }
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
