@@ -300,9 +300,10 @@ void CameraDataDialog::CreateProgressBar() {
     m_progress->setObjectName(QStringLiteral("1182"));
     m_progress->setTextVisible(false);
     m_progress->setGeometry(holder->rect());
-    // Position 0 is the empty bar that every sequence returns to.
-    m_progress->setRange(0, 100);
-    m_progress->setValue(0);
+    // The bar clamps every position to its range, the initial one too: position 1 is the empty
+    // bar that every sequence returns to when it sets 0.
+    m_progress->setRange(1, 100);
+    m_progress->setValue(1);
     m_progress->show();
 }
 

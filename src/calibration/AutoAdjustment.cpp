@@ -80,7 +80,7 @@ bool AutoAdjustment::WaitForStableBalance() {
         previous = balance;
         if (timeSource().tickCount() - t0 >= kTimeoutMs) {
             stable = kRepeatsNeeded;
-            const MessageResult answer = showMessage(
+            const MessageResult answer = BlockingSequence::ShowMessage(
                 20, MessageButtons::RetryCancel, MessageIcon::Stop, Modality::System, &m_window);
             if (answer != MessageResult::Retry || !WaitForStableBalance()) {
                 return false;
@@ -101,8 +101,8 @@ bool AutoAdjustment::CheckAutoRange() {
     if (blueInRange && redInRange) {
         return true;
     }
-    const MessageResult answer = showMessage(21, MessageButtons::RetryCancel, MessageIcon::Stop,
-                                             Modality::System, &m_window);
+    const MessageResult answer = BlockingSequence::ShowMessage(
+        21, MessageButtons::RetryCancel, MessageIcon::Stop, Modality::System, &m_window);
     if (answer != MessageResult::Retry) {
         return false;
     }

@@ -2,6 +2,7 @@
 #include "calibration/BlockingSequence.h"
 
 #include "framework/TimeSource.h"
+#include "resources/StringTable.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -44,7 +45,10 @@ bool isInput(QEvent::Type type) {
     }
 }
 
-// Swallows input to the blocked window and its controls, its close requests and its timer ticks.
+int messageLoops = 0;
+
+// Swallows input to the blocked window and its controls, its close requests and, but while a
+// message box runs its loop, its timer ticks.
 // Other top-level windows (the message boxes a sequence shows) are left alone.
 class HoldOff final : public QObject {
 public:
@@ -53,7 +57,8 @@ public:
 protected:
     bool eventFilter(QObject* target, QEvent* event) override {
         const QEvent::Type type = event->type();
-        if (target == &m_window && (type == QEvent::Timer || type == QEvent::Close)) {
+        if (target == &m_window &&
+            ((type == QEvent::Timer && messageLoops == 0) || type == QEvent::Close)) {
             event->ignore();
             return true;
         }
@@ -91,6 +96,26 @@ BlockingSequence::~BlockingSequence() {
         QCoreApplication::instance()->removeEventFilter(holdOff.get());
         holdOff.reset();
     }
+}
+
+MessageResult BlockingSequence::ShowMessage(const MessageRequest& request, QWidget* owner) {
+    struct Serving {
+        Serving() { ++messageLoops; }
+        ~Serving() { --messageLoops; }
+        Serving(const Serving&) = delete;
+        Serving& operator=(const Serving&) = delete;
+    } serving;
+    return dialogService().messageBox(request, owner);
+}
+
+MessageResult BlockingSequence::ShowMessage(int stringId, MessageButtons buttons, MessageIcon icon,
+                                            Modality modality, QWidget* owner) {
+    MessageRequest request;
+    request.text = loadString(stringId);
+    request.buttons = buttons;
+    request.icon = icon;
+    request.modality = modality;
+    return ShowMessage(request, owner);
 }
 
 void BlockingSequence::Pause(int milliseconds) {

@@ -2,6 +2,8 @@
 // and pauses the sequence without letting the window look hung.
 #pragma once
 
+#include "framework/DialogService.h"
+
 class QWidget;
 
 namespace halvex {
@@ -18,6 +20,14 @@ public:
     // A blocking pause through the time source. While a sequence runs, the window keeps
     // answering paint and expose requests during the pause; input stays held off.
     static void Pause(int milliseconds);
+
+    // A message box of the sequence. It runs its own loop, in which the window's timers are
+    // served again (live view goes on painting); input to the window stays held off.
+    static MessageResult ShowMessage(const MessageRequest& request, QWidget* owner);
+    // The same with string-table message stringId.
+    static MessageResult ShowMessage(int stringId, MessageButtons buttons, MessageIcon icon,
+                                     Modality modality, QWidget* owner);
+};
 };
 
 } // namespace halvex

@@ -157,7 +157,7 @@ void CameraStartup::InitWhiteBalance() {
             warning.caption = QStringLiteral("Error");
             warning.icon = MessageIcon::Warning;
             warning.modality = Modality::System;
-            dialogService().messageBox(warning, &m_window);
+            BlockingSequence::ShowMessage(warning, &m_window);
             m_window.SetPage1WhiteBalanceTexts(QString::asprintf("%d", m_window.m_wbValue.blue),
                                                QString::asprintf("%d", m_window.m_wbValue.red));
             StatusDisplay::Refresh(m_window);

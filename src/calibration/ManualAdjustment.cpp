@@ -69,8 +69,8 @@ void ManualAdjustment::GetManualAdjValues() {
         const int greenMin = leadingInteger(m_window.m_strGreenMin) & 0xFF;
         if (measured.green > greenMax || measured.green < greenMin) {
             dialogService().beep();
-            showMessage(24, MessageButtons::Ok, MessageIcon::Stop, Modality::Application,
-                        &m_window);
+            BlockingSequence::ShowMessage(24, MessageButtons::Ok, MessageIcon::Stop,
+                                          Modality::Application, &m_window);
             break;
         }
 
@@ -93,8 +93,8 @@ void ManualAdjustment::GetManualAdjValues() {
             } else {
                 dialogService().beep();
                 const MessageResult answer =
-                    showMessage(20, MessageButtons::RetryCancel, MessageIcon::None,
-                                Modality::System, &m_window);
+                    BlockingSequence::ShowMessage(20, MessageButtons::RetryCancel,
+                                                  MessageIcon::None, Modality::System, &m_window);
                 if (answer == MessageResult::Retry) {
                     Restart();
                 }
@@ -105,8 +105,8 @@ void ManualAdjustment::GetManualAdjValues() {
         if (m_window.m_nAdjustState == kRatioCriterion) {
             const RatioLimits limits = Limits();
             if (RatiosInLimits(ratios, limits) == 0) {
-                showMessage(26, MessageButtons::Ok, MessageIcon::Stop, Modality::Application,
-                            &m_window);
+                BlockingSequence::ShowMessage(26, MessageButtons::Ok, MessageIcon::Stop,
+                                              Modality::Application, &m_window);
                 break;
             }
             if (RatiosStrictlyInside(ratios, limits)) {

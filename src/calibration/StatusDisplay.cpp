@@ -38,7 +38,7 @@ void AdvanceProgress(CameraDataDialog& window, int step, const QString& text) {
     window.m_strStatus = text + QString::asprintf("  %d%%", position);
     if (position == 100) {
         window.m_strStatus.clear();
-        bar->setValue(0);
+        SetBar(window, 0);
     }
     Refresh(window);
 }

@@ -174,7 +174,7 @@ TEST_F(LiveViewTest, CaptureSavesUnderTheRightNameAndForm) {
         for (const QList<QVariant>& change : progress) {
             steps << change.at(0).toInt();
         }
-        EXPECT_EQ(steps, (QList<int>{20, 40, 60, 80, 100, 0}));
+        EXPECT_EQ(steps, (QList<int>{21, 41, 61, 81, 100, 1}));
         EXPECT_EQ(window->m_strStatus, QString());
         EXPECT_EQ(dialogs.messageTexts(),
                   std::strcmp(typed, savedName) != 0

@@ -111,5 +111,39 @@ TEST_F(BlockingTest, TheBarIsPaintedDuringTheWaitAndExposeIsAnswered) {
     EXPECT_EQ(exposeAnswered, exposeRequests - 1);
 }
 
+// A box of a procedure runs its own loop, in which live view goes on; once it is answered, the
+// procedure's pauses hold the timer off again.
+TEST_F(BlockingTest, LiveViewGoesOnWhileABoxIsOpen) {
+    const auto ticksServed = [] {
+        const int before = continues();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        QCoreApplication::processEvents();
+        return continues() - before;
+    };
+    const std::tuple<int, const char*, int, QString> cases[] = {
+        {1192, "100", MainId::GetAutoAdjValues, text::OutOfRange}, // Retry, then Cancel
+        {1212, "10", MainId::GetManualAdjValues, text::GreenOut},
+    };
+    for (const auto& [box, limit, button, message] : cases) {
+        SCOPED_TRACE(limit);
+        type(box, QString::fromLatin1(limit));
+        dialogs.messages.clear();
+        dialogs.messageAnswers = {MessageResult::Retry};
+        int duringBox = -1;
+        int afterBox = 0;
+        dialogs.onMessage = [&](const MessageRequest&) { duringBox = ticksServed(); };
+        time.onSleep = [&](int) {
+            if (duringBox > 0 && afterBox == 0) {
+                afterBox = ticksServed() + 1;
+            }
+        };
+        click(button);
+        time.onSleep = nullptr;
+        EXPECT_EQ(dialogs.messageTexts().first(), message);
+        EXPECT_GT(duringBox, 0);
+        EXPECT_LE(afterBox, 1);
+    }
+}
+
 } // namespace
 } // namespace halvex::test

@@ -79,7 +79,7 @@ protected:
     void expectIdle() const {
         EXPECT_EQ(window->m_strStatus, text::LiveImage);
         EXPECT_EQ(shown(MainId::Status), text::LiveImage);
-        EXPECT_EQ(window->m_progress->value(), 0);
+        EXPECT_EQ(window->m_progress->value(), 1); // the empty bar of the range 1 to 100
         EXPECT_EQ(window->m_bBusy, 0);
     }
     double seconds() const { return static_cast<double>(time.nowMicroseconds()) / 1e6; }

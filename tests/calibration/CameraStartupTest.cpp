@@ -36,13 +36,13 @@ TEST_F(CameraStartupTest, AppliesTheStoredSettingsOfEachSensorInOrder) {
         {"OV7610",
          " w13 w12 WB_SetWbVal" + checks +
              " w14 w71 w71 w72 w03 w05 w06 w0c w0d w0e w20 w2d w2d LV_SetFrameRate w28",
-         {5, 10, 15, 20, 24, 28, 32, 36, 40, 50, 55, 60, 65, 70, 75, 80, 85, 90, 95, 0}},
+         {6, 11, 16, 21, 25, 29, 33, 37, 41, 51, 56, 61, 66, 71, 76, 81, 86, 91, 96, 1}},
         {"OV7620",
          " w13 w12 WB_SetWbVal" + checks +
              " w14 w64 w14 w62 w03 w64 w06 w0c w0d w74 w20 w2d LV_SetFrameRate w28",
-         {5, 10, 15, 20, 24, 28, 32, 36, 40, 50, 55, 60, 65, 70, 75, 80, 85, 95, 0}},
+         {6, 11, 16, 21, 25, 29, 33, 37, 41, 51, 56, 61, 66, 71, 76, 81, 86, 96, 1}},
         // Another sensor: no stored values, no check, the second sensor's gamma command.
-        {"OV9650", " w13 WB_SetWbVal w14 w28", {5, 10, 15, 0}},
+        {"OV9650", " w13 WB_SetWbVal w14 w28", {6, 11, 16, 1}},
     };
     for (const auto& [sensor, trace, bar] : cases) {
         SCOPED_TRACE(sensor);
@@ -52,7 +52,7 @@ TEST_F(CameraStartupTest, AppliesTheStoredSettingsOfEachSensorInOrder) {
         click(MainId::Start);
         EXPECT_EQ(startupTrace(), trace);
         EXPECT_EQ(positions(spy), bar);
-        EXPECT_EQ(window->m_progress->value(), 0);
+        EXPECT_EQ(window->m_progress->value(), 1);
         EXPECT_EQ(shown(MainId::Status), text::LiveImage);
         EXPECT_TRUE(dialogs.messages.empty());
     }
@@ -101,12 +101,12 @@ TEST_F(CameraStartupTest, ARepeatedMismatchRestartsTheCount) {
     // The second pass sees the mismatch: 21, then the pass's own step to 25; five matches after
     // it; the last stored command brings the bar to 100, which empties the status and restarts
     // the bar.
-    EXPECT_EQ(positions(bar), (QList<int>{5,  10, 15, 20, 24, 21, 25, 29, 33, 37,  41, 45,
-                                          55, 60, 65, 70, 75, 80, 85, 90, 95, 100, 0}));
+    EXPECT_EQ(positions(bar), (QList<int>{6,  11, 16, 21, 25, 21, 25, 29, 33, 37,  41, 45,
+                                          55, 60, 65, 70, 75, 80, 85, 90, 95, 100, 1}));
     // Each status is seen as the bar moves on from it.
     EXPECT_EQ(statuses.mid(5, 3),
               (QStringList{"Initializing  21%", "Initializing  21%", "Initializing  25%"}));
-    EXPECT_EQ(statuses.at(1), QStringLiteral("Initializing  5%"));
+    EXPECT_EQ(statuses.at(1), QStringLiteral("Initializing  6%"));
     EXPECT_EQ(window->m_strStatus, text::LiveImage);
     EXPECT_TRUE(dialogs.messages.empty());
 }
