@@ -1,13 +1,18 @@
 // One run of halvex-calibrate.
 #include "production/CalibrateCommand.h"
 
+#include "calibration/CalibrationHistory.h"
+#include "calibration/CameraIdentity.h"
+#include "calibration/ColourCalibration.h"
 #include "framework/DialogService.h"
 #include "framework/TimeSource.h"
 #include "production/HeadlessDialogService.h"
+#include "production/HeadlessFrontEnd.h"
 #include "production/ReportWriters.h"
 #include "production/TracePlot.h"
 #include "production/VirtualRunTime.h"
 #include "production/WhiteBalanceFile.h"
+#include "resources/StringTable.h"
 #include "settings/FileReplacement.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsStore.h"
@@ -21,6 +26,9 @@
 
 namespace halvex {
 namespace {
+
+constexpr int InitializationFailedMessage = 8;
+constexpr int DeviceNotDetectedMessage = 9;
 
 bool readable(const QString& path) {
     QFile file(path);
@@ -107,6 +115,52 @@ int CalibrateCommand::run() {
                     .arg(kind, verdictName(m_report.verdict), m_report.message.simplified()));
 }
 
+void CalibrateCommand::calibrate() {
+    const IdentityCheck check = CheckCameraIdentity();
+    if (check.failedMessage != 0) {
+        m_report.verdict = check.failedMessage <= DeviceNotDetectedMessage
+                               ? Verdict::CameraNotFound
+                               : Verdict::IdentityFailed;
+        m_report.message = loadString(check.failedMessage);
+        if (check.failedMessage != InitializationFailedMessage) {
+            VX3_UnmountCamera();
+        }
+        return;
+    }
+    m_report.sensor = SensorModel;
+    RegisterAccess registers;
+    SendSensorSetup(registers);
+    m_report.identity = DeviceInformationText().split(u'\n', Qt::SkipEmptyParts);
+
+    HeadlessFrontEnd frontEnd(m_options.panel, m_progress);
+    ColourCalibration calibration(frontEnd, registers);
+    frontEnd.setCalibration(calibration);
+    // The same record of the run as the tool keeps for the technician's own runs.
+    frontEnd.onRunFinished = [](const CalibrationResult& result) {
+        CalibrationHistory(ApplicationDirectory).AppendOrReport(result, SensorModel);
+    };
+    try {
+        m_report.result = m_options.procedure == CalibrationProcedure::Manual
+                              ? calibration.GetManualAdjValues()
+                              : calibration.GetAutoAdjValues();
+        m_report.verdict = verdictOf(m_report.result.verdict);
+        if (m_report.verdict != Verdict::Passed) {
+            m_report.message = m_lastMessage;
+        }
+        // The automatic procedure reads no frame, so a camera pulled during it shows only here.
+        if (VX3_IsConnectUsb() == 0) {
+            throw CameraLost{loadString(DeviceNotDetectedMessage)};
+        }
+    } catch (const CameraLost& lost) {
+        m_report.verdict = Verdict::CameraLost;
+        m_report.message = lost.message;
+    }
+    if (VX3_LV_IsMovieRunning() != 0) {
+        VX3_LV_StopMovie();
+    }
+    VX3_UnmountCamera();
+}
+
 bool CalibrateCommand::writeOutputs(QString& error) {
     if (!m_options.trace.isEmpty() && !ReplaceFileContents(m_options.trace, TraceCsv(m_report))) {
         error = QStringLiteral("cannot write the trace %1").arg(m_options.trace);
@@ -123,14 +177,10 @@ bool CalibrateCommand::writeOutputs(QString& error) {
         }
     }
     if (!m_options.writeSettings.isEmpty() && m_report.verdict == Verdict::Passed) {
-        return StoreWhiteBalance(m_options.writeSettings, m_report.finalBlue, m_report.finalRed,
-                                 error);
+        return StoreWhiteBalance(m_options.writeSettings, m_report.result.finalGains.blue,
+                                 m_report.result.finalGains.red, error);
     }
     return true;
 }
 
-} // namespace halvex
-
-namespace halvex {
-void CalibrateCommand::calibrate() {}
 } // namespace halvex

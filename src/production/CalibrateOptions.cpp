@@ -191,7 +191,8 @@ CalibrateCommandLine::CalibrateCommandLine(const QStringList& arguments) {
     if (parser.isSet(procedure)) {
         const QString name = parser.value(procedure);
         if (name == QLatin1String("manual") || name == QLatin1String("auto")) {
-            options.procedure = name == QLatin1String("auto") ? Procedure::Auto : Procedure::Manual;
+            options.procedure = name == QLatin1String("auto") ? CalibrationProcedure::Automatic
+                                                              : CalibrationProcedure::Manual;
         } else {
             refuse(QStringLiteral("--procedure '%1' is neither manual nor auto").arg(name));
             return;

@@ -2,13 +2,13 @@
 // and what to do with the result.
 #pragma once
 
+#include "calibration/CalibrationRecord.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
 
 namespace halvex {
-
-enum class Procedure { Manual, Auto };
 
 // The values of the main window's calibration panel, with the panel's defaults.
 struct PanelValues {
@@ -27,7 +27,7 @@ struct PanelValues {
 
 struct CalibrateOptions {
     QString settingsFile; // absolute; empty: default.ini of the application directory
-    Procedure procedure = Procedure::Manual;
+    CalibrationProcedure procedure = CalibrationProcedure::Manual;
     PanelValues panel;
     int retries = 0; // Retry answers before a Retry/Cancel box is answered Cancel
     bool json = false;

@@ -18,74 +18,84 @@ QString hex(int value) {
     return QString::number(value, 16);
 }
 
-QJsonObject ratiosObject(double rb, double bg, double rg) {
-    return {{QStringLiteral("rb"), rounded(rb, 4)},
-            {QStringLiteral("bg"), rounded(bg, 4)},
-            {QStringLiteral("rg"), rounded(rg, 4)}};
-}
-
 QString fixed(double value, int decimals) {
     return QString::number(value, 'f', decimals);
+}
+
+QJsonObject ratiosObject(const ColourRatios& ratios) {
+    return {{QStringLiteral("rb"), rounded(ratios.rb, 4)},
+            {QStringLiteral("bg"), rounded(ratios.bg, 4)},
+            {QStringLiteral("rg"), rounded(ratios.rg, 4)}};
 }
 
 } // namespace
 
 QString HumanSummary(const CalibrationReport& report) {
-    QString text;
-    text += QStringLiteral("Calibration %1\n")
-                .arg(report.verdict == Verdict::Passed
-                         ? QStringLiteral("PASSED")
-                         : QStringLiteral("FAILED (%1)").arg(verdictName(report.verdict)));
+    const CalibrationResult& result = report.result;
+    const bool passed = report.verdict == Verdict::Passed;
+    QString text =
+        QStringLiteral("Calibration %1\n")
+            .arg(passed ? QStringLiteral("PASSED")
+                        : QStringLiteral("FAILED (%1)").arg(verdictName(report.verdict)));
     if (!report.message.isEmpty()) {
         text += QStringLiteral("  Reason:        %1\n").arg(report.message.simplified());
     }
-    text += QStringLiteral("  Sensor:        %1\n").arg(report.sensor);
-    for (const QString& line : report.identity) {
-        text += QStringLiteral("                 %1\n").arg(line);
-    }
+    text += QStringLiteral("  Camera:        %1\n").arg(report.identity.join(QStringLiteral(", ")));
     text += QStringLiteral("  Settings:      %1\n").arg(report.settingsFile);
     text += QStringLiteral("  Procedure:     %1, %2 passes, %3 s\n")
-                .arg(procedureName(report.procedure))
-                .arg(report.passes.size())
+                .arg(ProcedureName(report.procedure))
+                .arg(result.passes.size())
                 .arg(fixed(report.durationSeconds, 1));
     text += QStringLiteral("  White balance: blue %1 (%2), red %3 (%4)\n")
-                .arg(report.finalBlue)
-                .arg(hex(report.finalBlue))
-                .arg(report.finalRed)
-                .arg(hex(report.finalRed));
+                .arg(result.finalGains.blue)
+                .arg(hex(result.finalGains.blue))
+                .arg(result.finalGains.red)
+                .arg(hex(result.finalGains.red));
+    text += QStringLiteral("  Averages:      R %1, G %2, B %3\n")
+                .arg(result.averages.red)
+                .arg(result.averages.green)
+                .arg(result.averages.blue);
     text += QStringLiteral("  Ratios:        R/B %1, B/G %2, R/G %3\n")
-                .arg(fixed(report.rb, 2), fixed(report.bg, 2), fixed(report.rg, 2));
+                .arg(fixed(result.ratios.rb, 2), fixed(result.ratios.bg, 2),
+                     fixed(result.ratios.rg, 2));
     return text;
 }
 
 QByteArray JsonReport(const CalibrationReport& report) {
+    const CalibrationResult& result = report.result;
     QJsonArray passes;
-    int number = 0;
-    for (const PassRecord& pass : report.passes) {
-        QJsonObject entry{{QStringLiteral("pass"), ++number},
-                          {QStringLiteral("seconds"), rounded(pass.seconds, 3)},
-                          {QStringLiteral("r"), pass.red},
-                          {QStringLiteral("g"), pass.green},
-                          {QStringLiteral("b"), pass.blue},
-                          {QStringLiteral("blue"), pass.blueGain},
-                          {QStringLiteral("red"), pass.redGain},
-                          {QStringLiteral("match"), rounded(pass.match, 2)},
-                          {QStringLiteral("ratios"), ratiosObject(pass.rb, pass.bg, pass.rg)}};
-        passes.append(entry);
+    for (const CalibrationPass& pass : result.passes) {
+        passes.append(QJsonObject{
+            {QStringLiteral("pass"), pass.number},
+            {QStringLiteral("seconds"), pass.elapsedMs / 1000.0},
+            {QStringLiteral("r"), pass.averages.red},
+            {QStringLiteral("g"), pass.averages.green},
+            {QStringLiteral("b"), pass.averages.blue},
+            {QStringLiteral("blue"), pass.gains.blue},
+            {QStringLiteral("red"), pass.gains.red},
+            {QStringLiteral("match"), rounded(pass.matchPercentage, 2)},
+            {QStringLiteral("ratios"), ratiosObject(pass.ratios)},
+        });
     }
     const QJsonObject root{
         {QStringLiteral("tool"), QStringLiteral("halvex-calibrate")},
         {QStringLiteral("version"), report.version},
         {QStringLiteral("camera"), QJsonArray::fromStringList(report.identity)},
         {QStringLiteral("sensor"), report.sensor},
-        {QStringLiteral("procedure"), procedureName(report.procedure)},
+        {QStringLiteral("procedure"), ProcedureName(report.procedure)},
         {QStringLiteral("settings"), report.settingsFile},
+        {QStringLiteral("initial"), QJsonObject{{QStringLiteral("blue"), result.initialGains.blue},
+                                                {QStringLiteral("red"), result.initialGains.red}}},
         {QStringLiteral("passes"), passes},
-        {QStringLiteral("final"), QJsonObject{{QStringLiteral("blue"), report.finalBlue},
-                                              {QStringLiteral("red"), report.finalRed},
-                                              {QStringLiteral("blueHex"), hex(report.finalBlue)},
-                                              {QStringLiteral("redHex"), hex(report.finalRed)}}},
-        {QStringLiteral("ratios"), ratiosObject(report.rb, report.bg, report.rg)},
+        {QStringLiteral("final"),
+         QJsonObject{{QStringLiteral("blue"), result.finalGains.blue},
+                     {QStringLiteral("red"), result.finalGains.red},
+                     {QStringLiteral("blueHex"), hex(result.finalGains.blue)},
+                     {QStringLiteral("redHex"), hex(result.finalGains.red)}}},
+        {QStringLiteral("averages"), QJsonObject{{QStringLiteral("r"), result.averages.red},
+                                                 {QStringLiteral("g"), result.averages.green},
+                                                 {QStringLiteral("b"), result.averages.blue}}},
+        {QStringLiteral("ratios"), ratiosObject(result.ratios)},
         {QStringLiteral("verdict"), verdictName(report.verdict)},
         {QStringLiteral("message"), report.message},
         {QStringLiteral("seconds"), rounded(report.durationSeconds, 3)},
@@ -95,18 +105,17 @@ QByteArray JsonReport(const CalibrationReport& report) {
 
 QByteArray TraceCsv(const CalibrationReport& report) {
     QString text = QStringLiteral("pass,seconds,r,g,b,blue,red,match,rb,bg,rg\n");
-    int number = 0;
-    for (const PassRecord& pass : report.passes) {
-        text +=
-            QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8,%9,%10,%11\n")
-                .arg(++number)
-                .arg(fixed(pass.seconds, 3))
-                .arg(pass.red)
-                .arg(pass.green)
-                .arg(pass.blue)
-                .arg(pass.blueGain)
-                .arg(pass.redGain)
-                .arg(fixed(pass.match, 2), fixed(pass.rb, 4), fixed(pass.bg, 4), fixed(pass.rg, 4));
+    for (const CalibrationPass& pass : report.result.passes) {
+        text += QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8,%9,%10,%11\n")
+                    .arg(pass.number)
+                    .arg(fixed(pass.elapsedMs / 1000.0, 3))
+                    .arg(pass.averages.red)
+                    .arg(pass.averages.green)
+                    .arg(pass.averages.blue)
+                    .arg(pass.gains.blue)
+                    .arg(pass.gains.red)
+                    .arg(fixed(pass.matchPercentage, 2), fixed(pass.ratios.rb, 4),
+                         fixed(pass.ratios.bg, 4), fixed(pass.ratios.rg, 4));
     }
     return text.toUtf8();
 }

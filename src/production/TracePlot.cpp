@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <array>
-#include <functional>
+#include <vector>
 
 namespace halvex {
 namespace {
@@ -19,15 +19,21 @@ struct Series {
     const char* label;
     QColor colour;
     Qt::PenStyle style;
-    int PassRecord::*value;
+    bool measured; // an average of the image, which only the manual procedure measures
+    int (*value)(const CalibrationPass&);
 };
 
 const std::array kSeries{
-    Series{"R average", QColor(220, 30, 30), Qt::SolidLine, &PassRecord::red},
-    Series{"G average", QColor(20, 150, 40), Qt::SolidLine, &PassRecord::green},
-    Series{"B average", QColor(30, 60, 220), Qt::SolidLine, &PassRecord::blue},
-    Series{"blue gain", QColor(30, 60, 220), Qt::DashLine, &PassRecord::blueGain},
-    Series{"red gain", QColor(220, 30, 30), Qt::DashLine, &PassRecord::redGain},
+    Series{"R average", QColor(220, 30, 30), Qt::SolidLine, true,
+           [](const CalibrationPass& pass) { return int{pass.averages.red}; }},
+    Series{"G average", QColor(20, 150, 40), Qt::SolidLine, true,
+           [](const CalibrationPass& pass) { return int{pass.averages.green}; }},
+    Series{"B average", QColor(30, 60, 220), Qt::SolidLine, true,
+           [](const CalibrationPass& pass) { return int{pass.averages.blue}; }},
+    Series{"blue gain", QColor(30, 60, 220), Qt::DashLine, false,
+           [](const CalibrationPass& pass) { return int{pass.gains.blue}; }},
+    Series{"red gain", QColor(220, 30, 30), Qt::DashLine, false,
+           [](const CalibrationPass& pass) { return int{pass.gains.red}; }},
 };
 
 } // namespace
@@ -38,7 +44,8 @@ QImage DrawTracePlot(const CalibrationReport& report) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area = QRectF(image.rect()).marginsRemoved(Margins.toMarginsF());
-    const int count = static_cast<int>(report.passes.size());
+    const std::vector<CalibrationPass>& passes = report.result.passes;
+    const int count = static_cast<int>(passes.size());
     const auto x = [&](int index) {
         return count <= 1 ? area.center().x() : area.left() + area.width() * index / (count - 1);
     };
@@ -56,13 +63,14 @@ QImage DrawTracePlot(const CalibrationReport& report) {
         painter.setPen(QColor(225, 225, 225));
     }
 
-    if (report.procedure == Procedure::Manual && count > 0) {
+    const bool manual = report.procedure == CalibrationProcedure::Manual;
+    if (manual && count > 0) {
         QPolygonF band;
         for (int i = 0; i < count; ++i) {
-            band << QPointF(x(i), y(report.passes[i].green + report.tolerance));
+            band << QPointF(x(i), y(passes[i].averages.green + report.tolerance));
         }
         for (int i = count - 1; i >= 0; --i) {
-            band << QPointF(x(i), y(report.passes[i].green - report.tolerance));
+            band << QPointF(x(i), y(passes[i].averages.green - report.tolerance));
         }
         if (count == 1) {
             band = QPolygonF(
@@ -74,10 +82,13 @@ QImage DrawTracePlot(const CalibrationReport& report) {
     }
 
     for (const Series& series : kSeries) {
+        if (series.measured && !manual) {
+            continue;
+        }
         painter.setPen(QPen(series.colour, 2, series.style));
         QPolygonF line;
         for (int i = 0; i < count; ++i) {
-            line << QPointF(x(i), y(report.passes[i].*series.value));
+            line << QPointF(x(i), y(series.value(passes[i])));
         }
         painter.drawPolyline(line);
     }
@@ -95,10 +106,13 @@ QImage DrawTracePlot(const CalibrationReport& report) {
     painter.drawText(
         QRectF(area.left(), 8, area.width(), 20), Qt::AlignCenter,
         QStringLiteral("%1 %2 calibration: %3")
-            .arg(report.sensor, procedureName(report.procedure), verdictName(report.verdict)));
+            .arg(report.sensor, ProcedureName(report.procedure), verdictName(report.verdict)));
 
     double legend = area.top();
     for (const Series& series : kSeries) {
+        if (series.measured && !manual) {
+            continue;
+        }
         painter.setPen(QPen(series.colour, 2, series.style));
         painter.drawLine(QPointF(area.right() + 12, legend + 8),
                          QPointF(area.right() + 40, legend + 8));
@@ -107,7 +121,7 @@ QImage DrawTracePlot(const CalibrationReport& report) {
                          QString::fromLatin1(series.label));
         legend += 20;
     }
-    if (report.procedure == Procedure::Manual) {
+    if (manual) {
         painter.fillRect(QRectF(area.right() + 12, legend + 2, 28, 12), QColor(20, 150, 40, 50));
         painter.drawText(QRectF(area.right() + 46, legend, 100, 16), Qt::AlignVCenter,
                          QStringLiteral("G +/- %1").arg(report.tolerance));

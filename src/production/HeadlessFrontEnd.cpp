@@ -1,0 +1,103 @@
+// The calibration procedures run without a window.
+#include "production/HeadlessFrontEnd.h"
+
+#include "calibration/ColourCalibration.h"
+#include "calibration/FrameImage.h"
+#include "framework/TimeSource.h"
+#include "resources/StringTable.h"
+
+#include <algorithm>
+
+namespace halvex {
+namespace {
+
+constexpr std::size_t FrameBufferBytes = 921'600;
+constexpr int DeviceNotDetectedMessage = 9;
+constexpr int StartMovieFailedMessage = 22;
+
+QString number(int value) {
+    return QString::number(value);
+}
+
+// The procedures take the panel's texts as the window's boxes hold them.
+CalibrationPanelValues panelTexts(const PanelValues& panel) {
+    CalibrationPanelValues texts;
+    texts.rangeInitialBlue = texts.initialBlue = number(panel.initialBlue);
+    texts.rangeInitialRed = texts.initialRed = number(panel.initialRed);
+    texts.blueMin = number(panel.blueMin);
+    texts.blueMax = number(panel.blueMax);
+    texts.redMin = number(panel.redMin);
+    texts.redMax = number(panel.redMax);
+    texts.greenMin = number(panel.greenMin);
+    texts.greenMax = number(panel.greenMax);
+    texts.tolerance = number(panel.tolerance);
+    texts.autoRatioCheck = panel.autoRatioCheck;
+    texts.ratioLimits =
+        RatioLimits{static_cast<float>(panel.rbMin), static_cast<float>(panel.rbMax),
+                    static_cast<float>(panel.bgMin), static_cast<float>(panel.bgMax),
+                    static_cast<float>(panel.rgMin), static_cast<float>(panel.rgMax)};
+    return texts;
+}
+
+} // namespace
+
+HeadlessFrontEnd::HeadlessFrontEnd(const PanelValues& panel, ProgressLine& progress)
+    : m_panel(panelTexts(panel)), m_progress(progress),
+      m_frameBuffer(std::make_unique<std::uint8_t[]>(FrameBufferBytes)) {}
+
+void HeadlessFrontEnd::setBarPosition(int position) {
+    m_bar = std::clamp(position, 1, 100);
+    refresh();
+}
+
+void HeadlessFrontEnd::refresh() {
+    // The bar's first position is its empty state.
+    m_progress.show(m_status, m_bar <= 1 ? 0 : m_bar);
+}
+
+void HeadlessFrontEnd::setManualInitialValues(const QString& blue, const QString& red) {
+    m_panel.initialBlue = blue;
+    m_panel.initialRed = red;
+}
+
+MessageResult HeadlessFrontEnd::showMessage(const MessageRequest& request) {
+    return dialogService().messageBox(request, nullptr);
+}
+
+void HeadlessFrontEnd::pause(int milliseconds) {
+    timeSource().sleep(milliseconds);
+}
+
+void HeadlessFrontEnd::startLiveView() {
+    if (VX3_IsConnectUsb() == 0) {
+        throw CameraLost{loadString(DeviceNotDetectedMessage)};
+    }
+    m_calibration->RunCameraStartup();
+    VX3_LV_SetImageSize(0);
+    m_imageInfo = BITMAPINFOHEADER{};
+    VX3_SIA_GetImageInfo(&m_imageInfo);
+    if (VX3_LV_StartMovie(m_frameBuffer.get()) == 0) {
+        throw CameraLost{loadString(StartMovieFailedMessage)};
+    }
+    m_status = QStringLiteral("Live image display");
+    refresh();
+}
+
+void HeadlessFrontEnd::drawFrame() {
+    m_image = FrameImage(m_imageInfo, m_frameBuffer.get());
+    if (VX3_LV_ContinueMovie(m_frameBuffer.get()) == 0) {
+        throw CameraLost{QStringLiteral("An error occured in VX3_LV_ContinueMovie()")};
+    }
+}
+
+QImage HeadlessFrontEnd::liveImage() const {
+    return m_image.isNull() ? FrameImage(m_imageInfo, m_frameBuffer.get()) : m_image;
+}
+
+void HeadlessFrontEnd::runFinished(const CalibrationResult& result) {
+    if (onRunFinished) {
+        onRunFinished(result);
+    }
+}
+
+} // namespace halvex
