@@ -4,6 +4,7 @@
 #include "app/AboutDialog.h"
 #include "app/DeviceInfoDialog.h"
 #include "appdata/ApplicationDataDialog.h"
+#include "calibration/CameraIdentity.h"
 #include "camerasettings/CCameraSetting1.h"
 #include "camerasettings/CCameraSetting2.h"
 #include "framework/DialogService.h"
@@ -19,7 +20,6 @@
 #include <QFileInfo>
 #include <QProgressBar>
 #include <array>
-#include <functional>
 #include <utility>
 
 namespace halvex {
@@ -33,15 +33,6 @@ struct IdRange {
 constexpr std::array kCalibrationPanel{IdRange{1136, 1142}, IdRange{1150, 1150},
                                        IdRange{1157, 1157}, IdRange{1187, 1220},
                                        IdRange{1222, 1238}};
-
-// Sensor set-up at start: the first command for an OV7610, the second for any other sensor.
-struct SetupCommand {
-    const char* ov7610;
-    const char* other;
-};
-constexpr SetupCommand kSetupGain{"2d,10,00", "2d,ff,05"};
-constexpr SetupCommand kSetupGamma{"14,04,04", "14,84,84"};
-constexpr SetupCommand kSetupAwbPeriod{"38,0b,0b", "70,8b,8b"};
 
 // Pixel places of the main window's layout (client coordinates).
 struct Placement {
@@ -158,7 +149,7 @@ bool CameraDataDialog::onInitDialog() {
     if (!connected) {
         return true;
     }
-    SendSensorSetup();
+    SendSensorSetup(m_registerAccess);
     ShowDeviceInformation();
 
     ApplicationDirectory = m_startup.applicationDirectory;
@@ -185,50 +176,17 @@ bool CameraDataDialog::onInitDialog() {
 }
 
 bool CameraDataDialog::ConnectCamera() {
-    char initBuffer[VX3_INIT_BUFFER_SIZE] = {};
-    if (VX3_InitCamera(initBuffer) == 0) {
-        SetBusy(false);
-        showMessage(8, MessageButtons::Ok, MessageIcon::Stop, Modality::System, this);
-        endDialog(1);
-        return false;
+    const IdentityCheck check = CheckCameraIdentity();
+    if (check.failedMessage == 0) {
+        return true;
     }
-
-    std::uint8_t vendor = 0;
-    std::uint8_t product = 0;
-    char sdkVersion[64] = {};
-    char cameraVersion[64] = {};
-    // Each identity check, in the order the device is asked, and the message its failure shows.
-    const std::array<std::pair<std::function<int()>, int>, 5> checks{{
-        {[] { return VX3_IsConnectUsb(); }, 9},
-        {[&vendor] { return VX3_GetUsbId(1, &vendor); }, 10},
-        {[&product] { return VX3_GetUsbId(0, &product); }, 11},
-        {[&sdkVersion] { return VX3_EST_GetVersion(1, sdkVersion); }, 12},
-        {[&cameraVersion] { return VX3_EST_GetVersion(0, cameraVersion); }, 13},
-    }};
-    for (const auto& [check, message] : checks) {
-        if (check() == 0) {
-            SetBusy(false);
-            showMessage(message, MessageButtons::Ok, MessageIcon::Stop, Modality::System, this);
-            ReleaseCamera();
-            endDialog(1);
-            return false;
-        }
+    SetBusy(false);
+    showMessage(check.failedMessage, MessageButtons::Ok, MessageIcon::Stop, Modality::System, this);
+    if (check.needsRelease()) {
+        ReleaseCamera();
     }
-    cameraVersion[sizeof cameraVersion - 1] = '\0';
-    SensorModel = QString::fromLatin1(cameraVersion);
-    return true;
-}
-
-void CameraDataDialog::SendSensorSetup() {
-    const bool ov7610 = SensorModel == QLatin1String("OV7610");
-    const auto pick = [ov7610](const SetupCommand& command) {
-        return QString::fromLatin1(ov7610 ? command.ov7610 : command.other);
-    };
-    m_registerAccess.SetRegister(pick(kSetupGain));
-    m_registerAccess.SetRegister(pick(kSetupGamma));
-    VX3_SetTimeout(5000);
-    m_registerAccess.SetRegister(pick(kSetupAwbPeriod));
-    VX3_WB_SetMode(0);
+    endDialog(1);
+    return false;
 }
 
 bool CameraDataDialog::EnsureSettingsLoaded() {

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "app/StartupOptions.h"
+#include "calibration/CalibrationFrontEnd.h"
+#include "calibration/ColourCalibration.h"
 #include "camera/RegisterAccess.h"
 #include "framework/Dialog.h"
 #include "settings/SettingsFile.h"
@@ -26,7 +28,7 @@ class DeviceInfoDialog;
 class PropertySheet;
 class SurfaceWidget;
 
-class CameraDataDialog final : public Dialog {
+class CameraDataDialog final : public Dialog, private CalibrationFrontEnd {
 public:
     static constexpr int LiveViewTimerId = 101;
     static constexpr int FrameBufferBytes = VX3_FRAME_BYTES;
@@ -65,7 +67,8 @@ public:
     void CaptureStill();
     QString AskCaptureFileName(QString& extension);
 
-    // Calibration: the start-up sequence of live view and the calibration panel's procedures
+    // Calibration: the start-up sequence of live view and the calibration panel's procedures, run
+    // by the calibration component with this window as their front end
     void RunCameraStartup();
     // Shared by the start-up sequence and still capture.
     void AdvanceProgress(int step, const QString& text);
@@ -123,9 +126,7 @@ public:
     std::unique_ptr<DeviceInfoDialog> m_pDeviceInfoDialog;
     std::unique_ptr<ApplicationDataDialog> m_pAppDataDialog; // while it is open
     QIcon m_hIcon;
-    int m_nAdjustState = 0;
     std::unique_ptr<BITMAPINFOHEADER> m_pImageInfo;
-    WhiteBalanceValue m_wbValue{};
     QProgressBar* m_progress = nullptr;
     QImage m_memDC; // off-screen image of live view, alive while it runs
     SettingsFile m_settingsFile;
@@ -140,6 +141,9 @@ public:
     std::unique_ptr<CCameraSetting2> m_pPage2;
     std::unique_ptr<CCameraSetting1> m_pPage1;
     std::unique_ptr<PropertySheet> m_pSheet;
+    ColourCalibration m_calibration{*this, m_registerAccess};
+    WhiteBalanceValue& m_wbValue = m_calibration.m_wbValue;
+    int& m_nAdjustState = m_calibration.m_nAdjustState;
 
 protected:
     bool onInitDialog() override;
@@ -152,7 +156,6 @@ protected:
 private:
     static std::span<const MessageEntry<CameraDataDialog>> messageMap();
     static std::span<const MessageEntry<CameraDataDialog>> calibrationMessageMap();
-    void SendSensorSetup();
     void ShutDown();
     // Closes the window after a fatal camera failure and abandons the running handler.
     [[noreturn]] void EndAfterFatalFailure();
@@ -184,6 +187,27 @@ private:
     void onPanelValueEdited();
     template <int Id> void onGreenLimitChanged();
     template <int Id> void onRatioLimitChanged();
+
+    // The calibration component's front end.
+    void setStatusText(const QString& text) override;
+    void setMeasurementText(const QString& text) override;
+    int barPosition() const override;
+    void setBarPosition(int position) override;
+    void refresh() override;
+    CalibrationPanelValues takePanelValues() override;
+    void setManualInitialValues(const QString& blue, const QString& red) override;
+    void setAdjustmentValues(const AdjustmentValues& values) override;
+    void setStoredWhiteBalanceTexts(const QString& blue, const QString& red) override;
+    MessageResult messageBox(const MessageRequest& request) override;
+    void beep() override;
+    void pause(int milliseconds) override;
+    void setBusy(bool busy) override;
+    void setTopmost(bool topmost) override;
+    void startLiveView() override;
+    void showZone1Overlay() override;
+    void drawFrame() override;
+    QImage liveImage() const override;
+    void runFinished(const CalibrationResult& result) override;
 
     // The pixels StampOverlays sets, for the figures and the frame size they were worked out for.
     std::vector<std::uint32_t> m_overlayPixels;

@@ -2,7 +2,7 @@
 #include "app/CommandLine.h"
 
 #include "app/ApplicationFolder.h"
-#include "app/ApplicationVersion.h"
+#include "resources/ApplicationVersion.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -2,7 +2,6 @@
 #include "calibration/BlockingSequence.h"
 
 #include "framework/TimeSource.h"
-#include "resources/StringTable.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -106,16 +105,6 @@ MessageResult BlockingSequence::ShowMessage(const MessageRequest& request, QWidg
         Serving& operator=(const Serving&) = delete;
     } serving;
     return dialogService().messageBox(request, owner);
-}
-
-MessageResult BlockingSequence::ShowMessage(int stringId, MessageButtons buttons, MessageIcon icon,
-                                            Modality modality, QWidget* owner) {
-    MessageRequest request;
-    request.text = loadString(stringId);
-    request.buttons = buttons;
-    request.icon = icon;
-    request.modality = modality;
-    return ShowMessage(request, owner);
 }
 
 void BlockingSequence::Pause(int milliseconds) {

@@ -24,10 +24,6 @@ public:
     // A message box of the sequence. It runs its own loop, in which the window's timers are
     // served again (live view goes on painting); input to the window stays held off.
     static MessageResult ShowMessage(const MessageRequest& request, QWidget* owner);
-    // The same with string-table message stringId.
-    static MessageResult ShowMessage(int stringId, MessageButtons buttons, MessageIcon icon,
-                                     Modality modality, QWidget* owner);
-};
 };
 
 } // namespace halvex

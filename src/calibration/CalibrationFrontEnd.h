@@ -13,6 +13,15 @@
 
 namespace halvex {
 
+// The "Adjustment  Values" boxes: blue and red in decimal (1195, 1193) and hexadecimal (1196,
+// 1194).
+struct AdjustmentValues {
+    QString blueDec = QStringLiteral("0");
+    QString blueHex = QStringLiteral("00");
+    QString redDec = QStringLiteral("0");
+    QString redHex = QStringLiteral("00");
+};
+
 // The calibration panel's values, as texts like its boxes hold them (decimal; a text that is
 // not a number counts as 0). The defaults are those of a freshly started tool.
 struct CalibrationPanelValues {
@@ -33,15 +42,9 @@ struct CalibrationPanelValues {
     QString tolerance = QStringLiteral("2");
     bool autoRatioCheck = false;
     RatioLimits ratioLimits{0.8f, 1.2f, 0.8f, 1.2f, 0.8f, 1.2f};
-};
-
-// The "Adjustment  Values" boxes: blue and red in decimal (1195, 1193) and hexadecimal (1196,
-// 1194).
-struct AdjustmentValues {
-    QString blueDec;
-    QString blueHex;
-    QString redDec;
-    QString redHex;
+    // What the "Adjustment  Values" boxes show (a procedure that ends before it reads the camera
+    // shows these, in upper case).
+    AdjustmentValues adjustment;
 };
 
 class CalibrationFrontEnd {
@@ -68,7 +71,7 @@ public:
     virtual void setStoredWhiteBalanceTexts(const QString& blue, const QString& red) = 0;
 
     // A message box; the answer. A box with one button answers it.
-    virtual MessageResult showMessage(const MessageRequest& request) = 0;
+    virtual MessageResult messageBox(const MessageRequest& request) = 0;
     // The standard short beep before a failure message.
     virtual void beep() = 0;
     // A blocking pause of the sequence, on the time source.

@@ -23,6 +23,9 @@ struct IdentityCheck {
     // to be released with VX3_UnmountCamera).
     int failedMessage = 0;
     CameraIdentity identity;
+
+    // Whether the library was initialised and the camera must be released after the failure.
+    bool needsRelease() const { return failedMessage > 8; }
 };
 
 // VX3_InitCamera and the identity checks of start-up, in order, stopping at the first failure.

@@ -43,6 +43,7 @@ private:
     bool CheckAutoRange(CalibrationVerdict& verdict);
     CalibrationVerdict RunManual();
     CalibrationVerdict RestartManual();
+    void TakePanelValues();
     // Reads the camera's white balance into the adjustment values, shown now.
     void ShowAdjustmentValues();
     void UppercaseHexValues();
@@ -53,6 +54,8 @@ private:
     // Starts the record of a run the technician started; false inside a nested run.
     bool BeginRun(CalibrationProcedure procedure);
     CalibrationResult EndRun(CalibrationVerdict verdict);
+    // The initial values of the run's first (outermost) start.
+    void TakeInitialGains(WhiteBalanceValue gains);
 
     CalibrationFrontEnd& m_frontEnd;
     RegisterAccess& m_registers;
@@ -61,6 +64,7 @@ private:
     // The run the technician started, while it lasts; nested runs add their passes to it.
     std::optional<CalibrationResult> m_run;
     std::uint32_t m_runStartTick = 0;
+    bool m_initialGainsTaken = false;
 };
 
 } // namespace halvex

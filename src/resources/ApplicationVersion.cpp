@@ -1,5 +1,5 @@
 // The program's version, given by the build from the project's release number.
-#include "app/ApplicationVersion.h"
+#include "resources/ApplicationVersion.h"
 
 namespace halvex {
 
