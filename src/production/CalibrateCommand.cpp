@@ -74,6 +74,7 @@ int CalibrateCommand::run() {
     }
     HeadlessDialogService dialogs(m_options.retries);
     dialogs.onMessage = [this](const MessageRequest& request, MessageResult answer) {
+        m_lastMessage = request.text;
         m_progress.note(
             QStringLiteral("%1 [%2]").arg(request.text.simplified(), answerName(answer)));
     };
@@ -138,6 +139,11 @@ void CalibrateCommand::calibrate() {
     // The same record of the run as the tool keeps for the technician's own runs.
     frontEnd.onRunFinished = [](const CalibrationResult& result) {
         CalibrationHistory(ApplicationDirectory).AppendOrReport(result, SensorModel);
+    };
+    // Kept as they come, so that a run the camera cuts short still reports its passes.
+    frontEnd.onPass = [this](const CalibrationPass& pass) {
+        m_report.result.passes.push_back(pass);
+        m_report.result.finalGains = pass.gains;
     };
     try {
         m_report.result = m_options.procedure == CalibrationProcedure::Manual

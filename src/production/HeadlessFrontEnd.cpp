@@ -51,8 +51,14 @@ void HeadlessFrontEnd::setBarPosition(int position) {
 }
 
 void HeadlessFrontEnd::refresh() {
-    // The bar's first position is its empty state.
-    m_progress.show(m_status, m_bar <= 1 ? 0 : m_bar);
+    // "Initializing  25%" and "Processing... 97.59%" carry their percentage; the bar of the
+    // automatic procedure's readings goes with a status that has none. Position 1 is the empty bar.
+    if (m_status.isEmpty()) {
+        return;
+    }
+    m_progress.show(m_status.contains(u'%') || m_bar <= 1
+                        ? m_status
+                        : QStringLiteral("%1  %2%").arg(m_status).arg(m_bar));
 }
 
 void HeadlessFrontEnd::setManualInitialValues(const QString& blue, const QString& red) {
@@ -60,7 +66,7 @@ void HeadlessFrontEnd::setManualInitialValues(const QString& blue, const QString
     m_panel.initialRed = red;
 }
 
-MessageResult HeadlessFrontEnd::showMessage(const MessageRequest& request) {
+MessageResult HeadlessFrontEnd::messageBox(const MessageRequest& request) {
     return dialogService().messageBox(request, nullptr);
 }
 
@@ -92,6 +98,12 @@ void HeadlessFrontEnd::drawFrame() {
 
 QImage HeadlessFrontEnd::liveImage() const {
     return m_image.isNull() ? FrameImage(m_imageInfo, m_frameBuffer.get()) : m_image;
+}
+
+void HeadlessFrontEnd::passRecorded(const CalibrationPass& pass) {
+    if (onPass) {
+        onPass(pass);
+    }
 }
 
 void HeadlessFrontEnd::runFinished(const CalibrationResult& result) {

@@ -29,6 +29,7 @@ public:
     // The component whose start-up sequence startLiveView runs.
     void setCalibration(ColourCalibration& calibration) { m_calibration = &calibration; }
 
+    std::function<void(const CalibrationPass&)> onPass;
     std::function<void(const CalibrationResult&)> onRunFinished;
 
     void setStatusText(const QString& text) override { m_status = text; }
@@ -42,7 +43,7 @@ public:
     void setAdjustmentValues(const AdjustmentValues&) override {}
     void setStoredWhiteBalanceTexts(const QString&, const QString&) override {}
 
-    MessageResult showMessage(const MessageRequest& request) override;
+    MessageResult messageBox(const MessageRequest& request) override;
     void beep() override {}
     void pause(int milliseconds) override;
     void setBusy(bool) override {}
@@ -56,6 +57,7 @@ public:
     void drawFrame() override;
     QImage liveImage() const override;
 
+    void passRecorded(const CalibrationPass& pass) override;
     void runFinished(const CalibrationResult& result) override;
 
 private:

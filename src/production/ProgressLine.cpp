@@ -3,8 +3,7 @@
 
 namespace halvex {
 
-void ProgressLine::show(const QString& status, int percent) {
-    const QString line = QStringLiteral("[%1%] %2").arg(percent, 3).arg(status);
+void ProgressLine::show(const QString& line) {
     if (line == m_last) {
         return;
     }

@@ -14,8 +14,8 @@ public:
     ProgressLine(const ProgressLine&) = delete;
     ProgressLine& operator=(const ProgressLine&) = delete;
 
-    // The status line and the bar's position (0 to 100); an unchanged pair prints nothing.
-    void show(const QString& status, int percent);
+    // The status with its percentage; an unchanged line prints nothing.
+    void show(const QString& line);
     // A line of its own (a message the run answered), kept above the progress line.
     void note(const QString& text);
     // Ends the rewritten line so that what follows starts on a line of its own.

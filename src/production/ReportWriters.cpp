@@ -40,8 +40,11 @@ QString HumanSummary(const CalibrationReport& report) {
     if (!report.message.isEmpty()) {
         text += QStringLiteral("  Reason:        %1\n").arg(report.message.simplified());
     }
-    text += QStringLiteral("  Camera:        %1\n").arg(report.identity.join(QStringLiteral(", ")));
     text += QStringLiteral("  Settings:      %1\n").arg(report.settingsFile);
+    if (report.identity.isEmpty()) {
+        return text; // the camera was not opened
+    }
+    text += QStringLiteral("  Camera:        %1\n").arg(report.identity.join(QStringLiteral(", ")));
     text += QStringLiteral("  Procedure:     %1, %2 passes, %3 s\n")
                 .arg(ProcedureName(report.procedure))
                 .arg(result.passes.size())

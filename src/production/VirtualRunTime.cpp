@@ -1,6 +1,7 @@
 // The tool and the simulated camera in one virtual time.
 #include "production/VirtualRunTime.h"
 
+#include <QDateTime>
 #include <VX3Sim.h>
 #include <dlfcn.h>
 
@@ -29,7 +30,10 @@ private:
     VirtualTimeSource& m_time;
 };
 
-VirtualRunTime::VirtualRunTime() : m_cameraClock(std::make_unique<CameraClock>(m_time)) {}
+// Virtual time starts at the real time, so that the calibration history dates the run.
+VirtualRunTime::VirtualRunTime()
+    : m_time(QDateTime::currentMSecsSinceEpoch() * 1000),
+      m_cameraClock(std::make_unique<CameraClock>(m_time)) {}
 
 VirtualRunTime::~VirtualRunTime() {
     if (m_installed) {
