@@ -74,7 +74,7 @@ int CalibrateCommand::run() {
     }
     HeadlessDialogService dialogs(m_options.retries);
     dialogs.onMessage = [this](const MessageRequest& request, MessageResult answer) {
-        m_lastMessage = request.text;
+        m_report.messages.emplace_back(request.text, answerName(answer));
         m_progress.note(
             QStringLiteral("%1 [%2]").arg(request.text.simplified(), answerName(answer)));
     };
@@ -151,7 +151,8 @@ void CalibrateCommand::calibrate() {
                               : calibration.GetAutoAdjValues();
         m_report.verdict = verdictOf(m_report.result.verdict);
         if (m_report.verdict != Verdict::Passed) {
-            m_report.message = m_lastMessage;
+            m_report.message =
+                m_report.messages.empty() ? QString() : m_report.messages.back().first;
         }
         // The automatic procedure reads no frame, so a camera pulled during it shows only here.
         if (VX3_IsConnectUsb() == 0) {

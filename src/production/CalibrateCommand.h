@@ -37,7 +37,6 @@ private:
     CommandEnvironment m_environment;
     ProgressLine m_progress;
     CalibrationReport m_report;
-    QString m_lastMessage; // the text of the last message box the run answered
 };
 
 } // namespace halvex

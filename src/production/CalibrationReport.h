@@ -6,6 +6,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <utility>
+#include <vector>
 
 namespace halvex {
 
@@ -47,6 +49,8 @@ struct CalibrationReport {
     CalibrationResult result; // passes, final gains and ratios
     Verdict verdict = Verdict::Passed;
     QString message; // the text that ended the run; empty on a pass
+    // Every message box of the run with the answer it got ("Operation timeout!", "Retry").
+    std::vector<std::pair<QString, QString>> messages;
     double durationSeconds = 0.0;
 };
 

@@ -80,6 +80,11 @@ QByteArray JsonReport(const CalibrationReport& report) {
             {QStringLiteral("ratios"), ratiosObject(pass.ratios)},
         });
     }
+    QJsonArray messages;
+    for (const auto& [text, answer] : report.messages) {
+        messages.append(
+            QJsonObject{{QStringLiteral("text"), text}, {QStringLiteral("answer"), answer}});
+    }
     const QJsonObject root{
         {QStringLiteral("tool"), QStringLiteral("halvex-calibrate")},
         {QStringLiteral("version"), report.version},
@@ -101,6 +106,7 @@ QByteArray JsonReport(const CalibrationReport& report) {
         {QStringLiteral("ratios"), ratiosObject(result.ratios)},
         {QStringLiteral("verdict"), verdictName(report.verdict)},
         {QStringLiteral("message"), report.message},
+        {QStringLiteral("messages"), messages},
         {QStringLiteral("seconds"), rounded(report.durationSeconds, 3)},
     };
     return QJsonDocument(root).toJson(QJsonDocument::Indented);

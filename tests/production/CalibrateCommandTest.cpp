@@ -128,6 +128,23 @@ TEST_F(CalibrateProgramTest, ReportNamesTheCameraAndEveryPass) {
     EXPECT_EQ(last[QStringLiteral("blue")].toInt(), 139);
 }
 
+TEST_F(CalibrateProgramTest, RetriesAnswerTheTimeOutBeforeCancel) {
+    const Outcome outcome = runJson({QStringLiteral("--procedure"), QStringLiteral("auto"),
+                                     QStringLiteral("--retries"), QStringLiteral("1")},
+                                    {QStringLiteral("VX3SIM_BAD_UNIT=unsettled-balance")});
+    EXPECT_EQ(outcome.status, 1);
+    QStringList answers;
+    for (const QJsonValue& message : outcome.report[QStringLiteral("messages")].toArray()) {
+        answers << message[QStringLiteral("text")].toString() + u' ' +
+                       message[QStringLiteral("answer")].toString();
+    }
+    // The unit's wandering read-back also outlasts the start-up's white-balance check.
+    EXPECT_EQ(answers, QStringList({QStringLiteral(" WhiteBalance Initialization error! \n Please "
+                                                   "push READ button and check the value. OK"),
+                                    QStringLiteral("Operation timeout! Retry"),
+                                    QStringLiteral("Operation timeout! Cancel")}));
+}
+
 TEST_F(CalibrateProgramTest, WriteSettingsChangesOnlyTheSensorsWhiteBalanceLines) {
     struct Case {
         const char* sensor;
