@@ -66,19 +66,22 @@ QString HumanSummary(const CalibrationReport& report) {
 
 QByteArray JsonReport(const CalibrationReport& report) {
     const CalibrationResult& result = report.result;
+    // A reading of the automatic procedure has gains only; the manual one measures the image.
+    const bool measured = report.procedure == CalibrationProcedure::Manual;
     QJsonArray passes;
     for (const CalibrationPass& pass : result.passes) {
-        passes.append(QJsonObject{
-            {QStringLiteral("pass"), pass.number},
-            {QStringLiteral("seconds"), pass.elapsedMs / 1000.0},
-            {QStringLiteral("r"), pass.averages.red},
-            {QStringLiteral("g"), pass.averages.green},
-            {QStringLiteral("b"), pass.averages.blue},
-            {QStringLiteral("blue"), pass.gains.blue},
-            {QStringLiteral("red"), pass.gains.red},
-            {QStringLiteral("match"), rounded(pass.matchPercentage, 2)},
-            {QStringLiteral("ratios"), ratiosObject(pass.ratios)},
-        });
+        QJsonObject entry{{QStringLiteral("pass"), pass.number},
+                          {QStringLiteral("seconds"), pass.elapsedMs / 1000.0},
+                          {QStringLiteral("blue"), pass.gains.blue},
+                          {QStringLiteral("red"), pass.gains.red}};
+        if (measured) {
+            entry.insert(QStringLiteral("r"), pass.averages.red);
+            entry.insert(QStringLiteral("g"), pass.averages.green);
+            entry.insert(QStringLiteral("b"), pass.averages.blue);
+            entry.insert(QStringLiteral("match"), rounded(pass.matchPercentage, 2));
+            entry.insert(QStringLiteral("ratios"), ratiosObject(pass.ratios));
+        }
+        passes.append(entry);
     }
     QJsonArray messages;
     for (const auto& [text, answer] : report.messages) {
@@ -113,18 +116,26 @@ QByteArray JsonReport(const CalibrationReport& report) {
 }
 
 QByteArray TraceCsv(const CalibrationReport& report) {
+    const bool measured = report.procedure == CalibrationProcedure::Manual;
     QString text = QStringLiteral("pass,seconds,r,g,b,blue,red,match,rb,bg,rg\n");
     for (const CalibrationPass& pass : report.result.passes) {
-        text += QStringLiteral("%1,%2,%3,%4,%5,%6,%7,%8,%9,%10,%11\n")
+        // The automatic procedure's readings leave the measurement's columns empty.
+        const QString measurement = measured ? QStringLiteral("%1,%2,%3")
+                                                   .arg(pass.averages.red)
+                                                   .arg(pass.averages.green)
+                                                   .arg(pass.averages.blue)
+                                             : QStringLiteral(",,");
+        const QString quality =
+            measured ? QStringLiteral("%1,%2,%3,%4")
+                           .arg(fixed(pass.matchPercentage, 2), fixed(pass.ratios.rb, 4),
+                                fixed(pass.ratios.bg, 4), fixed(pass.ratios.rg, 4))
+                     : QStringLiteral(",,,");
+        text += QStringLiteral("%1,%2,%3,%4,%5,%6\n")
                     .arg(pass.number)
-                    .arg(fixed(pass.elapsedMs / 1000.0, 3))
-                    .arg(pass.averages.red)
-                    .arg(pass.averages.green)
-                    .arg(pass.averages.blue)
+                    .arg(fixed(pass.elapsedMs / 1000.0, 3), measurement)
                     .arg(pass.gains.blue)
                     .arg(pass.gains.red)
-                    .arg(fixed(pass.matchPercentage, 2), fixed(pass.ratios.rb, 4),
-                         fixed(pass.ratios.bg, 4), fixed(pass.ratios.rg, 4));
+                    .arg(quality);
     }
     return text.toUtf8();
 }
