@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <array>
 #include <string_view>
-#include <vector>
 
 namespace halvex {
 namespace {
@@ -134,16 +133,12 @@ CalibrateCommandLine::CalibrateCommandLine(const QStringList& arguments) {
     virtualTime.setFlags(QCommandLineOption::HiddenFromHelp);
 
     parser.addOptions({help, version, settings, procedure});
-    std::vector<QCommandLineOption> integers;
     for (const IntegerOption& option : kIntegerOptions) {
-        integers.push_back(valueOption(option.name, option.help, "n"));
-        parser.addOption(integers.back());
+        parser.addOption(valueOption(option.name, option.help, "n"));
     }
     parser.addOption(autoRatio);
-    std::vector<QCommandLineOption> ratios;
     for (const RatioOption& option : kRatioOptions) {
-        ratios.push_back(valueOption(option.name, option.help, "x"));
-        parser.addOption(ratios.back());
+        parser.addOption(valueOption(option.name, option.help, "x"));
     }
     parser.addOptions({retries, json, writeSettings, trace, plot, virtualTime});
 
