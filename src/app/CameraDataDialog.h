@@ -98,29 +98,29 @@ public:
     int m_bCrossHairs = 0;
     int m_bZone1FieldDisplay = 0;
     QString m_strStatus = QStringLiteral("Idle state");
-    QString m_strBlueDec = QStringLiteral("0");            // 1195
-    QString m_strBlueHex = QStringLiteral("00");           // 1196
-    QString m_strBlueMax = QStringLiteral("245");          // 1192
-    QString m_strBlueMin = QStringLiteral("0");            // 1191
-    QString m_strRedDec = QStringLiteral("0");             // 1193
-    QString m_strRedHex = QStringLiteral("00");            // 1194
-    QString m_strRedMax = QStringLiteral("245");           // 1190
-    QString m_strRedMin = QStringLiteral("0");             // 1189
-    QString m_strMessage;                                  // 1184
-    QString m_strInitialBlue = QStringLiteral("110");      // 1210
-    QString m_strInitialRed = QStringLiteral("25");        // 1209
-    QString m_strGreenMax = QStringLiteral("230");         // 1212
-    QString m_strGreenMin = QStringLiteral("100");         // 1213
-    QString m_strTolerance = QStringLiteral("2");          // 1214
-    QString m_strRangeInitialBlue = QStringLiteral("110"); // 1228
-    QString m_strRangeInitialRed = QStringLiteral("25");   // 1229
-    float m_fRatioRbMax = 1.2f;                            // 1218
-    float m_fRatioRbMin = 0.8f;                            // 1219
-    float m_fRatioRgMax = 1.2f;                            // 1227
-    float m_fRatioRgMin = 0.8f;                            // 1232
-    int m_bAutoRatioCheck = 0;                             // 1231
-    float m_fRatioBgMax = 1.2f;                            // 1226
-    float m_fRatioBgMin = 0.8f;                            // 1220
+    QString m_strBlueDec = kCalibrationPanelDefaults.adjustment.blueDec;        // 1195
+    QString m_strBlueHex = kCalibrationPanelDefaults.adjustment.blueHex;        // 1196
+    QString m_strBlueMax = kCalibrationPanelDefaults.blueMax;                   // 1192
+    QString m_strBlueMin = kCalibrationPanelDefaults.blueMin;                   // 1191
+    QString m_strRedDec = kCalibrationPanelDefaults.adjustment.redDec;          // 1193
+    QString m_strRedHex = kCalibrationPanelDefaults.adjustment.redHex;          // 1194
+    QString m_strRedMax = kCalibrationPanelDefaults.redMax;                     // 1190
+    QString m_strRedMin = kCalibrationPanelDefaults.redMin;                     // 1189
+    QString m_strMessage;                                                       // 1184
+    QString m_strInitialBlue = kCalibrationPanelDefaults.initialBlue;           // 1210
+    QString m_strInitialRed = kCalibrationPanelDefaults.initialRed;             // 1209
+    QString m_strGreenMax = kCalibrationPanelDefaults.greenMax;                 // 1212
+    QString m_strGreenMin = kCalibrationPanelDefaults.greenMin;                 // 1213
+    QString m_strTolerance = kCalibrationPanelDefaults.tolerance;               // 1214
+    QString m_strRangeInitialBlue = kCalibrationPanelDefaults.rangeInitialBlue; // 1228
+    QString m_strRangeInitialRed = kCalibrationPanelDefaults.rangeInitialRed;   // 1229
+    float m_fRatioRbMax = kCalibrationPanelDefaults.ratioLimits.rbMax;          // 1218
+    float m_fRatioRbMin = kCalibrationPanelDefaults.ratioLimits.rbMin;          // 1219
+    float m_fRatioRgMax = kCalibrationPanelDefaults.ratioLimits.rgMax;          // 1227
+    float m_fRatioRgMin = kCalibrationPanelDefaults.ratioLimits.rgMin;          // 1232
+    int m_bAutoRatioCheck = kCalibrationPanelDefaults.autoRatioCheck ? 1 : 0;   // 1231
+    float m_fRatioBgMax = kCalibrationPanelDefaults.ratioLimits.bgMax;          // 1226
+    float m_fRatioBgMin = kCalibrationPanelDefaults.ratioLimits.bgMin;          // 1220
 
     int m_bOverlayOn = 0;
     std::unique_ptr<DeviceInfoDialog> m_pDeviceInfoDialog;

@@ -47,6 +47,9 @@ struct CalibrationPanelValues {
     AdjustmentValues adjustment;
 };
 
+// The panel of a freshly started tool.
+inline const CalibrationPanelValues kCalibrationPanelDefaults{};
+
 class CalibrationFrontEnd {
 public:
     virtual ~CalibrationFrontEnd() = default;
