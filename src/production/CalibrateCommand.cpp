@@ -12,6 +12,7 @@
 #include "production/TracePlot.h"
 #include "production/VirtualRunTime.h"
 #include "production/WhiteBalanceFile.h"
+#include "resources/ApplicationVersion.h"
 #include "resources/StringTable.h"
 #include "settings/FileReplacement.h"
 #include "settings/SettingsFile.h"
@@ -27,7 +28,6 @@
 namespace halvex {
 namespace {
 
-constexpr int InitializationFailedMessage = 8;
 constexpr int DeviceNotDetectedMessage = 9;
 
 bool readable(const QString& path) {
@@ -87,10 +87,10 @@ int CalibrateCommand::run() {
     SettingsFile().Load(m_options.settingsFile);
     CurrentIniPath = m_options.settingsFile;
 
-    m_report.version = QStringLiteral(HALVEX_VERSION_TEXT);
+    m_report.version = ApplicationVersion();
     m_report.procedure = m_options.procedure;
     m_report.settingsFile = m_options.settingsFile;
-    m_report.tolerance = m_options.panel.tolerance;
+    m_report.tolerance = m_options.panel.tolerance.toInt();
     const std::uint32_t start = timeSource().tickCount();
     calibrate();
     m_report.durationSeconds = (timeSource().tickCount() - start) / 1000.0;
@@ -123,7 +123,7 @@ void CalibrateCommand::calibrate() {
                                ? Verdict::CameraNotFound
                                : Verdict::IdentityFailed;
         m_report.message = loadString(check.failedMessage);
-        if (check.failedMessage != InitializationFailedMessage) {
+        if (check.needsRelease()) {
             VX3_UnmountCamera();
         }
         return;

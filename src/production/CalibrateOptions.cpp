@@ -1,6 +1,8 @@
 // Parsing of halvex-calibrate's command line.
 #include "production/CalibrateOptions.h"
 
+#include "resources/ApplicationVersion.h"
+
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
@@ -10,49 +12,52 @@
 namespace halvex {
 namespace {
 
+using PanelText = QString CalibrationPanelValues::*;
+
+// A whole-number value of the panel; gains and averages are bytes on the camera, so a value
+// beyond 255 cannot be meant.
 struct IntegerOption {
     const char* name;
     const char* help;
-    int PanelValues::*member;
-    int minimum;
-    int maximum;
+    PanelText member;
+    PanelText sameValue; // the other procedure's box of the same meaning, if any
 };
+constexpr int IntegerMaximum = 255;
 
-// Gains and averages are bytes on the camera; a value beyond them cannot be meant.
 const std::array kIntegerOptions{
-    IntegerOption{"initial-blue", "Blue gain written before the procedure starts (110).",
-                  &PanelValues::initialBlue, 0, 255},
-    IntegerOption{"initial-red", "Red gain written before the procedure starts (25).",
-                  &PanelValues::initialRed, 0, 255},
-    IntegerOption{"green-min", "Lowest accepted average green, manual procedure (100).",
-                  &PanelValues::greenMin, 0, 255},
-    IntegerOption{"green-max", "Highest accepted average green, manual procedure (230).",
-                  &PanelValues::greenMax, 0, 255},
-    IntegerOption{"tolerance", "Red and blue within +/- <n> of green end the manual procedure (2).",
-                  &PanelValues::tolerance, 0, 255},
-    IntegerOption{"blue-min", "Lowest accepted blue result, automatic procedure (0).",
-                  &PanelValues::blueMin, 0, 255},
-    IntegerOption{"blue-max", "Highest accepted blue result, automatic procedure (245).",
-                  &PanelValues::blueMax, 0, 255},
-    IntegerOption{"red-min", "Lowest accepted red result, automatic procedure (0).",
-                  &PanelValues::redMin, 0, 255},
-    IntegerOption{"red-max", "Highest accepted red result, automatic procedure (245).",
-                  &PanelValues::redMax, 0, 255},
+    IntegerOption{"initial-blue", "Blue gain written before the procedure starts",
+                  &CalibrationPanelValues::initialBlue, &CalibrationPanelValues::rangeInitialBlue},
+    IntegerOption{"initial-red", "Red gain written before the procedure starts",
+                  &CalibrationPanelValues::initialRed, &CalibrationPanelValues::rangeInitialRed},
+    IntegerOption{"green-min", "Lowest accepted average green, manual procedure",
+                  &CalibrationPanelValues::greenMin, nullptr},
+    IntegerOption{"green-max", "Highest accepted average green, manual procedure",
+                  &CalibrationPanelValues::greenMax, nullptr},
+    IntegerOption{"tolerance", "Red and blue within +/- <n> of green end the manual procedure",
+                  &CalibrationPanelValues::tolerance, nullptr},
+    IntegerOption{"blue-min", "Lowest accepted blue result, automatic procedure",
+                  &CalibrationPanelValues::blueMin, nullptr},
+    IntegerOption{"blue-max", "Highest accepted blue result, automatic procedure",
+                  &CalibrationPanelValues::blueMax, nullptr},
+    IntegerOption{"red-min", "Lowest accepted red result, automatic procedure",
+                  &CalibrationPanelValues::redMin, nullptr},
+    IntegerOption{"red-max", "Highest accepted red result, automatic procedure",
+                  &CalibrationPanelValues::redMax, nullptr},
 };
 
 struct RatioOption {
     const char* name;
     const char* help;
-    double PanelValues::*member;
+    float RatioLimits::*member;
 };
 
 const std::array kRatioOptions{
-    RatioOption{"rb-min", "Lowest accepted R/B ratio (0.8).", &PanelValues::rbMin},
-    RatioOption{"rb-max", "Highest accepted R/B ratio (1.2).", &PanelValues::rbMax},
-    RatioOption{"bg-min", "Lowest accepted B/G ratio (0.8).", &PanelValues::bgMin},
-    RatioOption{"bg-max", "Highest accepted B/G ratio (1.2).", &PanelValues::bgMax},
-    RatioOption{"rg-min", "Lowest accepted R/G ratio (0.8).", &PanelValues::rgMin},
-    RatioOption{"rg-max", "Highest accepted R/G ratio (1.2).", &PanelValues::rgMax},
+    RatioOption{"rb-min", "Lowest accepted R/B ratio", &RatioLimits::rbMin},
+    RatioOption{"rb-max", "Highest accepted R/B ratio", &RatioLimits::rbMax},
+    RatioOption{"bg-min", "Lowest accepted B/G ratio", &RatioLimits::bgMin},
+    RatioOption{"bg-max", "Highest accepted B/G ratio", &RatioLimits::bgMax},
+    RatioOption{"rg-min", "Lowest accepted R/G ratio", &RatioLimits::rgMin},
+    RatioOption{"rg-max", "Highest accepted R/G ratio", &RatioLimits::rgMax},
 };
 constexpr double RatioLimitMaximum = 2.0;
 constexpr int RetriesMaximum = 1000;
@@ -68,27 +73,35 @@ const std::array kLimitPairs{
     LimitPair{"bg-min", "bg-max"},       LimitPair{"rg-min", "rg-max"},
 };
 
-double limitValue(const PanelValues& panel, std::string_view name) {
+double limitValue(const CalibrationPanelValues& panel, std::string_view name) {
     for (const IntegerOption& option : kIntegerOptions) {
         if (name == option.name) {
-            return panel.*option.member;
+            return (panel.*option.member).toDouble();
         }
     }
     for (const RatioOption& option : kRatioOptions) {
         if (name == option.name) {
-            return panel.*option.member;
+            return panel.ratioLimits.*option.member;
         }
     }
     return 0.0;
+}
+
+// The option's help with the fresh panel's value.
+QString withDefault(const char* help, const QString& value) {
+    return QStringLiteral("%1 (%2).").arg(QLatin1String(help), value);
 }
 
 QString absolute(const QString& path) {
     return path.isEmpty() ? path : QDir::cleanPath(QFileInfo(path).absoluteFilePath());
 }
 
+QCommandLineOption valueOption(const char* name, const QString& help, const char* valueName) {
+    return QCommandLineOption(QString::fromLatin1(name), help, QString::fromLatin1(valueName));
+}
+
 QCommandLineOption valueOption(const char* name, const char* help, const char* valueName) {
-    return QCommandLineOption(QString::fromLatin1(name), QString::fromLatin1(help),
-                              QString::fromLatin1(valueName));
+    return valueOption(name, QString::fromLatin1(help), valueName);
 }
 
 const char* const Description =
@@ -133,12 +146,16 @@ CalibrateCommandLine::CalibrateCommandLine(const QStringList& arguments) {
     virtualTime.setFlags(QCommandLineOption::HiddenFromHelp);
 
     parser.addOptions({help, version, settings, procedure});
+    const CalibrationPanelValues& fresh = kCalibrationPanelDefaults;
     for (const IntegerOption& option : kIntegerOptions) {
-        parser.addOption(valueOption(option.name, option.help, "n"));
+        parser.addOption(
+            valueOption(option.name, withDefault(option.help, fresh.*option.member), "n"));
     }
     parser.addOption(autoRatio);
     for (const RatioOption& option : kRatioOptions) {
-        parser.addOption(valueOption(option.name, option.help, "x"));
+        parser.addOption(valueOption(
+            option.name,
+            withDefault(option.help, QString::number(fresh.ratioLimits.*option.member)), "x"));
     }
     parser.addOptions({retries, json, writeSettings, trace, plot, virtualTime});
 
@@ -178,7 +195,7 @@ CalibrateCommandLine::CalibrateCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(version)) {
         m_exitStatus = 0;
-        m_output = QStringLiteral("Halvex Application Ver. %1\n").arg(HALVEX_VERSION_TEXT);
+        m_output = QStringLiteral("Halvex Application Ver. %1\n").arg(ApplicationVersion());
         return;
     }
 
@@ -195,9 +212,16 @@ CalibrateCommandLine::CalibrateCommandLine(const QStringList& arguments) {
     }
     for (const IntegerOption& option : kIntegerOptions) {
         const QString name = QString::fromLatin1(option.name);
-        if (parser.isSet(name) &&
-            !integer(name, option.minimum, option.maximum, options.panel.*option.member)) {
+        int value = 0;
+        if (!parser.isSet(name)) {
+            continue;
+        }
+        if (!integer(name, 0, IntegerMaximum, value)) {
             return;
+        }
+        options.panel.*option.member = QString::number(value);
+        if (option.sameValue != nullptr) {
+            options.panel.*option.sameValue = QString::number(value);
         }
     }
     for (const RatioOption& option : kRatioOptions) {
@@ -212,7 +236,7 @@ CalibrateCommandLine::CalibrateCommandLine(const QStringList& arguments) {
                        .arg(name, parser.value(name)));
             return;
         }
-        options.panel.*option.member = value;
+        options.panel.ratioLimits.*option.member = static_cast<float>(value);
     }
     for (const LimitPair& pair : kLimitPairs) {
         if (limitValue(options.panel, pair.lower) > limitValue(options.panel, pair.upper)) {

@@ -2,6 +2,7 @@
 // and what to do with the result.
 #pragma once
 
+#include "calibration/CalibrationFrontEnd.h"
 #include "calibration/CalibrationRecord.h"
 
 #include <QString>
@@ -10,25 +11,11 @@
 
 namespace halvex {
 
-// The values of the main window's calibration panel, with the panel's defaults.
-struct PanelValues {
-    int initialBlue = 110; // written before either procedure starts
-    int initialRed = 25;
-    int greenMin = 100;
-    int greenMax = 230;
-    int tolerance = 2;
-    bool autoRatioCheck = false;
-    double rbMin = 0.8, rbMax = 1.2;
-    double bgMin = 0.8, bgMax = 1.2;
-    double rgMin = 0.8, rgMax = 1.2;
-    int blueMin = 0, blueMax = 245; // range of the automatic procedure's result
-    int redMin = 0, redMax = 245;
-};
-
 struct CalibrateOptions {
     QString settingsFile; // absolute; empty: default.ini of the application directory
     CalibrationProcedure procedure = CalibrationProcedure::Manual;
-    PanelValues panel;
+    // The calibration panel as its boxes hold the values: a fresh tool's, changed by the options.
+    CalibrationPanelValues panel = kCalibrationPanelDefaults;
     int retries = 0; // Retry answers before a Retry/Cancel box is answered Cancel
     bool json = false;
     QString writeSettings; // absolute; empty: the settings are not written

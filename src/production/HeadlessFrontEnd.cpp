@@ -15,34 +15,10 @@ constexpr std::size_t FrameBufferBytes = 921'600;
 constexpr int DeviceNotDetectedMessage = 9;
 constexpr int StartMovieFailedMessage = 22;
 
-QString number(int value) {
-    return QString::number(value);
-}
-
-// The procedures take the panel's texts as the window's boxes hold them.
-CalibrationPanelValues panelTexts(const PanelValues& panel) {
-    CalibrationPanelValues texts;
-    texts.rangeInitialBlue = texts.initialBlue = number(panel.initialBlue);
-    texts.rangeInitialRed = texts.initialRed = number(panel.initialRed);
-    texts.blueMin = number(panel.blueMin);
-    texts.blueMax = number(panel.blueMax);
-    texts.redMin = number(panel.redMin);
-    texts.redMax = number(panel.redMax);
-    texts.greenMin = number(panel.greenMin);
-    texts.greenMax = number(panel.greenMax);
-    texts.tolerance = number(panel.tolerance);
-    texts.autoRatioCheck = panel.autoRatioCheck;
-    texts.ratioLimits =
-        RatioLimits{static_cast<float>(panel.rbMin), static_cast<float>(panel.rbMax),
-                    static_cast<float>(panel.bgMin), static_cast<float>(panel.bgMax),
-                    static_cast<float>(panel.rgMin), static_cast<float>(panel.rgMax)};
-    return texts;
-}
-
 } // namespace
 
-HeadlessFrontEnd::HeadlessFrontEnd(const PanelValues& panel, ProgressLine& progress)
-    : m_panel(panelTexts(panel)), m_progress(progress),
+HeadlessFrontEnd::HeadlessFrontEnd(const CalibrationPanelValues& panel, ProgressLine& progress)
+    : m_panel(panel), m_progress(progress),
       m_frameBuffer(std::make_unique<std::uint8_t[]>(FrameBufferBytes)) {}
 
 void HeadlessFrontEnd::setBarPosition(int position) {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "calibration/CalibrationFrontEnd.h"
-#include "production/CalibrateOptions.h"
 #include "production/ProgressLine.h"
 
 #include <QImage>
@@ -25,7 +24,7 @@ struct CameraLost {
 
 class HeadlessFrontEnd final : public CalibrationFrontEnd {
 public:
-    HeadlessFrontEnd(const PanelValues& panel, ProgressLine& progress);
+    HeadlessFrontEnd(const CalibrationPanelValues& panel, ProgressLine& progress);
     // The component whose start-up sequence startLiveView runs.
     void setCalibration(ColourCalibration& calibration) { m_calibration = &calibration; }
 

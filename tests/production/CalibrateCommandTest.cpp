@@ -74,28 +74,33 @@ protected:
 struct UnitCase {
     const char* camera; // VX3SIM_ variables, blank-separated
     const char* procedure;
+    const char* panel; // panel options, blank-separated
     int status;
     const char* verdict;
 };
 
 TEST_F(CalibrateProgramTest, EachUnitEndsWithItsVerdict) {
     const UnitCase cases[] = {
-        {"VX3SIM_SENSOR=OV7610", "manual", 0, "pass"},
-        {"VX3SIM_SENSOR=OV7610", "auto", 0, "pass"},
-        {"VX3SIM_SENSOR=OV7620", "manual", 0, "pass"},
-        {"VX3SIM_SENSOR=OV7620", "auto", 0, "pass"},
-        {"VX3SIM_UNIT=17", "manual", 0, "pass"},
-        {"VX3SIM_SENSOR=OV7620 VX3SIM_UNIT=17", "manual", 0, "pass"},
-        {"VX3SIM_BAD_UNIT=warm-lamp", "auto", 1, "out-of-range"},
-        {"VX3SIM_BAD_UNIT=unsettled-balance", "auto", 1, "timeout"},
-        {"VX3SIM_BAD_UNIT=dark-target", "manual", 1, "green-out-of-limits"},
-        {"VX3SIM_BAD_UNIT=bright-target", "manual", 1, "green-out-of-limits"},
-        {"VX3SIM_BAD_UNIT=stuck-register", "manual", 1, "timeout"},
+        {"VX3SIM_SENSOR=OV7610", "manual", "", 0, "pass"},
+        {"VX3SIM_SENSOR=OV7610", "auto", "", 0, "pass"},
+        {"VX3SIM_SENSOR=OV7620", "manual", "", 0, "pass"},
+        {"VX3SIM_SENSOR=OV7620", "auto", "", 0, "pass"},
+        {"VX3SIM_UNIT=17", "manual", "", 0, "pass"},
+        {"VX3SIM_SENSOR=OV7620 VX3SIM_UNIT=17", "manual", "", 0, "pass"},
+        {"VX3SIM_BAD_UNIT=warm-lamp", "auto", "", 1, "out-of-range"},
+        {"VX3SIM_BAD_UNIT=unsettled-balance", "auto", "", 1, "timeout"},
+        {"VX3SIM_BAD_UNIT=dark-target", "manual", "", 1, "green-out-of-limits"},
+        {"VX3SIM_BAD_UNIT=bright-target", "manual", "", 1, "green-out-of-limits"},
+        {"VX3SIM_BAD_UNIT=stuck-register", "manual", "", 1, "timeout"},
+        // The panel's values reach the procedures: the nominal unit's green of 166 and blue of 140.
+        {"VX3SIM_SENSOR=OV7610", "manual", "--green-max 160", 1, "green-out-of-limits"},
+        {"VX3SIM_SENSOR=OV7610", "auto", "--blue-max 139", 1, "out-of-range"},
     };
     for (const UnitCase& c : cases) {
-        SCOPED_TRACE(std::string(c.camera) + " " + c.procedure);
+        SCOPED_TRACE(std::string(c.camera) + " " + c.procedure + " " + c.panel);
         const Outcome outcome =
-            runJson({QStringLiteral("--procedure"), QString::fromLatin1(c.procedure)},
+            runJson(QStringList{QStringLiteral("--procedure"), QString::fromLatin1(c.procedure)} +
+                        QString::fromLatin1(c.panel).split(u' ', Qt::SkipEmptyParts),
                     QString::fromLatin1(c.camera).split(u' '));
         EXPECT_EQ(outcome.status, c.status);
         EXPECT_EQ(outcome.report[QStringLiteral("verdict")].toString(), QLatin1String(c.verdict));
