@@ -111,9 +111,11 @@ int CalibrateCommand::run() {
     }
     const QString kind = status == ExitCameraFailure ? QStringLiteral("camera failure")
                                                      : QStringLiteral("calibration failed");
-    return fail(status,
-                QStringLiteral("%1 (%2): %3")
-                    .arg(kind, verdictName(m_report.verdict), m_report.message.simplified()));
+    const QString line = QStringLiteral("%1 (%2)").arg(kind, verdictName(m_report.verdict));
+    // A camera that refuses the initial white balance ends the run without a box.
+    return fail(status, m_report.message.isEmpty()
+                            ? line
+                            : QStringLiteral("%1: %2").arg(line, m_report.message.simplified()));
 }
 
 void CalibrateCommand::calibrate() {
