@@ -1,0 +1,277 @@
+// halvex-calibrate run as the production line runs it: exit status, report, settings file, trace
+// and plot; camera faults injected into the command in-process.
+#include "production/CalibrateCommand.h"
+#include "AppTestEnvironment.h"
+
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace halvex::test {
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QString factoryIni() {
+    return QStringLiteral(HALVEX_SOURCE_DIR "/data/default.ini");
+}
+
+struct Outcome {
+    int status = -1;
+    QJsonObject report; // with --json
+    QString lastError;  // the last line on standard error
+};
+
+// The program in a folder of its own (the application directory, with the factory default.ini,
+// and the camera's lock), started in virtual time with the given VX3SIM_ variables.
+class CalibrateProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(QFile::copy(factoryIni(), ini())); }
+    QString ini() const { return m_dir.filePath(QStringLiteral("default.ini")); }
+    QString path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+
+    Outcome run(QStringList arguments, const QStringList& camera = {}) const {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"VX3SIM_SENSOR", "VX3SIM_UNIT", "VX3SIM_BAD_UNIT"}) {
+            environment.remove(QString::fromLatin1(name));
+        }
+        environment.insert(QStringLiteral("TMPDIR"), m_dir.path());
+        environment.insert(QStringLiteral("HALVEX_APPDIR"), m_dir.path());
+        for (const QString& variable : camera) {
+            environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
+        }
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(HALVEX_CALIBRATE),
+                      QStringList{QStringLiteral("--virtual-time")} + arguments);
+        EXPECT_TRUE(process.waitForFinished(60'000));
+        const QStringList errors =
+            QString::fromLocal8Bit(process.readAllStandardError()).split(u'\n', Qt::SkipEmptyParts);
+        return {process.exitCode(),
+                QJsonDocument::fromJson(process.readAllStandardOutput()).object(),
+                errors.isEmpty() ? QString() : errors.last()};
+    }
+    Outcome runJson(QStringList arguments, const QStringList& camera = {}) const {
+        return run(QStringList{QStringLiteral("--json"), QStringLiteral("--settings"), ini()} +
+                       arguments,
+                   camera);
+    }
+
+    QTemporaryDir m_dir;
+};
+
+struct UnitCase {
+    const char* camera; // VX3SIM_ variables, blank-separated
+    const char* procedure;
+    const char* panel; // panel options, blank-separated
+    int status;
+    const char* verdict;
+};
+
+TEST_F(CalibrateProgramTest, EachUnitEndsWithItsVerdict) {
+    const UnitCase cases[] = {
+        {"VX3SIM_SENSOR=OV7610", "manual", "", 0, "pass"},
+        {"VX3SIM_SENSOR=OV7610", "auto", "", 0, "pass"},
+        {"VX3SIM_SENSOR=OV7620", "manual", "", 0, "pass"},
+        {"VX3SIM_SENSOR=OV7620", "auto", "", 0, "pass"},
+        {"VX3SIM_UNIT=17", "manual", "", 0, "pass"},
+        {"VX3SIM_SENSOR=OV7620 VX3SIM_UNIT=17", "manual", "", 0, "pass"},
+        {"VX3SIM_BAD_UNIT=warm-lamp", "auto", "", 1, "out-of-range"},
+        {"VX3SIM_BAD_UNIT=unsettled-balance", "auto", "", 1, "timeout"},
+        {"VX3SIM_BAD_UNIT=dark-target", "manual", "", 1, "green-out-of-limits"},
+        {"VX3SIM_BAD_UNIT=bright-target", "manual", "", 1, "green-out-of-limits"},
+        {"VX3SIM_BAD_UNIT=stuck-register", "manual", "", 1, "timeout"},
+        // The panel's values reach the procedures: the nominal unit's green of 166 and blue of 140.
+        {"VX3SIM_SENSOR=OV7610", "manual", "--green-max 160", 1, "green-out-of-limits"},
+        {"VX3SIM_SENSOR=OV7610", "auto", "--blue-max 139", 1, "out-of-range"},
+    };
+    for (const UnitCase& c : cases) {
+        SCOPED_TRACE(std::string(c.camera) + " " + c.procedure + " " + c.panel);
+        const Outcome outcome =
+            runJson(QStringList{QStringLiteral("--procedure"), QString::fromLatin1(c.procedure)} +
+                        QString::fromLatin1(c.panel).split(u' ', Qt::SkipEmptyParts),
+                    QString::fromLatin1(c.camera).split(u' '));
+        EXPECT_EQ(outcome.status, c.status);
+        EXPECT_EQ(outcome.report[QStringLiteral("verdict")].toString(), QLatin1String(c.verdict));
+        EXPECT_EQ(outcome.report[QStringLiteral("procedure")].toString(),
+                  QLatin1String(c.procedure));
+    }
+}
+
+TEST_F(CalibrateProgramTest, ReportNamesTheCameraAndEveryPass) {
+    const Outcome outcome = runJson({});
+    const QJsonObject& report = outcome.report;
+    const QJsonArray camera = report[QStringLiteral("camera")].toArray();
+    ASSERT_EQ(camera.size(), 8);
+    EXPECT_EQ(camera[0].toString(), QStringLiteral("USB Version = 92"));
+    EXPECT_EQ(camera[1].toString(), QStringLiteral("Product ID = 33"));
+    EXPECT_EQ(camera[3].toString(), QStringLiteral("Camera Version = OV7610"));
+    EXPECT_EQ(camera[7].toString(), QStringLiteral("Halvex Application = Ver. 2.02.01"));
+    EXPECT_EQ(report[QStringLiteral("version")].toString(), QStringLiteral("2.02.01"));
+    EXPECT_EQ(report[QStringLiteral("sensor")].toString(), QStringLiteral("OV7610"));
+    EXPECT_EQ(report[QStringLiteral("settings")].toString(), ini());
+    const QJsonObject final = report[QStringLiteral("final")].toObject();
+    EXPECT_EQ(final[QStringLiteral("blueHex")].toString(), QStringLiteral("8b"));
+    EXPECT_EQ(final[QStringLiteral("blue")].toInt(), 139);
+    const QJsonArray passes = report[QStringLiteral("passes")].toArray();
+    ASSERT_FALSE(passes.isEmpty());
+    // The last pass met the tolerance of 2 around green; its gains are those kept.
+    const QJsonObject last = passes.last().toObject();
+    EXPECT_LE(std::abs(last[QStringLiteral("r")].toInt() - last[QStringLiteral("g")].toInt()), 2);
+    EXPECT_LE(std::abs(last[QStringLiteral("b")].toInt() - last[QStringLiteral("g")].toInt()), 2);
+    EXPECT_EQ(last[QStringLiteral("blue")].toInt(), 139);
+}
+
+TEST_F(CalibrateProgramTest, RetriesAnswerTheTimeOutBeforeCancel) {
+    const Outcome outcome = runJson({QStringLiteral("--procedure"), QStringLiteral("auto"),
+                                     QStringLiteral("--retries"), QStringLiteral("1")},
+                                    {QStringLiteral("VX3SIM_BAD_UNIT=unsettled-balance")});
+    EXPECT_EQ(outcome.status, 1);
+    QStringList answers;
+    for (const QJsonValue& message : outcome.report[QStringLiteral("messages")].toArray()) {
+        answers << message[QStringLiteral("text")].toString() + u' ' +
+                       message[QStringLiteral("answer")].toString();
+    }
+    // The unit's wandering read-back also outlasts the start-up's white-balance check.
+    EXPECT_EQ(answers, QStringList({QStringLiteral(" WhiteBalance Initialization error! \n Please "
+                                                   "push READ button and check the value. OK"),
+                                    QStringLiteral("Operation timeout! Retry"),
+                                    QStringLiteral("Operation timeout! Cancel")}));
+}
+
+TEST_F(CalibrateProgramTest, WriteSettingsChangesOnlyTheSensorsWhiteBalanceLines) {
+    struct Case {
+        const char* sensor;
+        QByteArray before, after;
+    };
+    const Case cases[] = {
+        {"OV7610", "[WhiteBalance]\r\nBlue=8c\r\nRed=30\r\n",
+         "[WhiteBalance]\r\nBlue=8b\r\nRed=31\r\n"},
+        {"OV7620", "[WhiteBalance2]\r\nBlue=8c\r\nRed=30\r\n",
+         "[WhiteBalance2]\r\nBlue=97\r\nRed=2e\r\n"},
+    };
+    const QByteArray factory = readAll(ini());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.sensor);
+        QFile::remove(path("default.bak"));
+        ASSERT_TRUE(QFile(ini()).open(QIODevice::WriteOnly) && QFile(ini()).remove() &&
+                    QFile::copy(factoryIni(), ini()));
+        QByteArray expected = factory;
+        expected.replace(c.before, c.after);
+        EXPECT_EQ(
+            run({QStringLiteral("--settings"), ini(), QStringLiteral("--write-settings"), ini()},
+                {QStringLiteral("VX3SIM_SENSOR=") + QLatin1String(c.sensor)})
+                .status,
+            0);
+        EXPECT_EQ(readAll(ini()), expected);
+        EXPECT_EQ(readAll(path("default.bak")), factory);
+    }
+}
+
+TEST_F(CalibrateProgramTest, FailedRunLeavesTheSettingsFileAlone) {
+    const QByteArray factory = readAll(ini());
+    const Outcome outcome = run({QStringLiteral("--write-settings"), ini()},
+                                {QStringLiteral("VX3SIM_BAD_UNIT=dark-target")});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.lastError,
+              QStringLiteral("halvex-calibrate: calibration failed (green-out-of-limits): The "
+                             "average value of the green component is out of range."));
+    EXPECT_EQ(readAll(ini()), factory);
+    EXPECT_FALSE(QFile::exists(path("default.bak")));
+}
+
+TEST_F(CalibrateProgramTest, TraceAndPlotHoldEveryPass) {
+    const Outcome outcome = runJson(
+        {QStringLiteral("--trace"), path("run.csv"), QStringLiteral("--plot"), path("run.png")});
+    const QList<QByteArray> lines = readAll(path("run.csv")).trimmed().split('\n');
+    EXPECT_EQ(lines.first(), "pass,seconds,r,g,b,blue,red,match,rb,bg,rg");
+    EXPECT_EQ(lines.size() - 1, outcome.report[QStringLiteral("passes")].toArray().size());
+    EXPECT_EQ(lines.at(1).split(',').size(), 11);
+    EXPECT_EQ(QImage(path("run.png"), "PNG").size(), QSize(800, 480));
+}
+
+TEST_F(CalibrateProgramTest, BadInputEndsWithStatus3AndNamesIt) {
+    const struct {
+        QStringList arguments;
+        const char* error;
+    } cases[] = {
+        {{QStringLiteral("--colour")}, "halvex-calibrate: Unknown option 'colour'."},
+        {{QStringLiteral("--procedure"), QStringLiteral("semi")},
+         "halvex-calibrate: --procedure 'semi' is neither manual nor auto"},
+        {{QStringLiteral("--green-max"), QStringLiteral("256")},
+         "halvex-calibrate: --green-max '256' is not a whole number from 0 to 255"},
+        {{QStringLiteral("--rb-min"), QStringLiteral("2.5")},
+         "halvex-calibrate: --rb-min '2.5' is not a number from 0.0 to 2.0"},
+        {{QStringLiteral("--blue-min"), QStringLiteral("250")},
+         "halvex-calibrate: --blue-min lies above --blue-max"},
+        {{QStringLiteral("--retries"), QStringLiteral("-1")},
+         "halvex-calibrate: --retries '-1' is not a whole number from 0 to 1000"},
+        {{QStringLiteral("--settings"), QStringLiteral("/nonexistent/default.ini")},
+         "halvex-calibrate: cannot read the settings file /nonexistent/default.ini"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.error);
+        const Outcome outcome = run(c.arguments);
+        EXPECT_EQ(outcome.status, 3);
+        EXPECT_EQ(outcome.lastError, QLatin1String(c.error));
+    }
+}
+
+TEST_F(CalibrateProgramTest, HeldCameraIsACameraFailure) {
+    const int lock =
+        ::open(path("vx3sim-camera.lock").toLocal8Bit().constData(), O_RDONLY | O_CREAT, 0666);
+    ASSERT_EQ(::flock(lock, LOCK_EX | LOCK_NB), 0);
+    const Outcome outcome = runJson({});
+    ::close(lock);
+    EXPECT_EQ(outcome.status, 2);
+    EXPECT_EQ(outcome.report[QStringLiteral("verdict")].toString(),
+              QStringLiteral("camera-not-found"));
+    EXPECT_EQ(outcome.lastError,
+              QStringLiteral("halvex-calibrate: camera failure (camera-not-found): Camera "
+                             "initialization failed. An instance of the application may already "
+                             "be running or the device is not connected."));
+}
+
+// The command in this process, on the fixture's camera and virtual time, so that a fault can be
+// injected into the camera library.
+class CalibrateCommandTest : public AppTest {
+protected:
+    int runCommand() {
+        CalibrateOptions options;
+        options.settingsFile = workPath(QStringLiteral("default.ini"));
+        return CalibrateCommand(options, {.applicationDirectory = workDir(), .terminal = false})
+            .run();
+    }
+};
+
+TEST_F(CalibrateCommandTest, CameraFaultsEndWithStatus2) {
+    const struct {
+        const char* function;
+        int nth;
+    } cases[] = {
+        {"VX3_GetUsbId", 1},         // identity: vendor byte
+        {"VX3_EST_GetVersion", 1},   // identity: SDK version
+        {"VX3_LV_ContinueMovie", 3}, // lost during the run
+        {"VX3_LV_StartMovie", 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.function);
+        vx3sim::reset();
+        vx3sim::failFunction(c.function, c.nth);
+        EXPECT_EQ(runCommand(), 2);
+    }
+}
+
+} // namespace
+} // namespace halvex::test
