@@ -29,12 +29,8 @@ const QString kRedFailed = QStringLiteral("Command failed.");
 const QString kSetRateFailed = QStringLiteral("Set frame rate command failed.");
 const QString kGetRateFailed = QStringLiteral("Get frame rate command failed.");
 
-FaultCell identityFailure(const char* function, int nth, const char* what) {
-    return {function,
-            nth,
-            {QStringLiteral("Application initialization failed. The %1 was not found.")
-                 .arg(QLatin1String(what))},
-            true};
+FaultCell identityFailure(const char* function, std::int64_t selector, const char* message) {
+    return {function, 1, {QString::fromLatin1(message)}, true, true, selector};
 }
 
 void clickStart(FaultMatrix& m) {
@@ -69,11 +65,17 @@ const std::vector<FaultStage>& faultStages() {
          {
              {"VX3_InitCamera", 1, {kInitFailed}, true, false},
              {"VX3_IsConnectUsb", 1, {kNotDetected}, true},
-             identityFailure("VX3_GetUsbId", 1, "USB vendor ID"),
-             identityFailure("VX3_GetUsbId", 2, "USB product ID"),
+             identityFailure("VX3_GetUsbId", 1,
+                             "Application initialization failed. The USB vendor ID was not found."),
+             identityFailure(
+                 "VX3_GetUsbId", 0,
+                 "Application initialization failed. The USB product ID was not found."),
              {"VX3_GetUsbId", 3, {}}, // the device information's lines
-             identityFailure("VX3_EST_GetVersion", 1, "SDK version"),
-             identityFailure("VX3_EST_GetVersion", 2, "Camera version"),
+             identityFailure("VX3_EST_GetVersion", 1,
+                             "Application initialization failed. The SDK version was not found."),
+             identityFailure(
+                 "VX3_EST_GetVersion", 0,
+                 "Application initialization failed. The Camera version was not found."),
              {"VX3_EST_GetVersion", 3, {}},
              {Unplugged, 1, {kInitFailed}, true, false},
          },

@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ struct FaultCell {
     // The camera is unmounted on the way out (at the end of the cell's own shut-down, or at the
     // close that follows a cell that leaves the window running).
     bool unmounts = true;
+    // When set, only the calls with this first argument (the selector) fail, nth counting those.
+    std::optional<std::int64_t> selector = std::nullopt;
 };
 
 // The main window, started and shown; the stages drive it.
