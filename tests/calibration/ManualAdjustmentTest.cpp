@@ -101,9 +101,10 @@ TEST_F(ManualAdjustmentTest, StartsFromTheInitialValuesWithWhiteBalanceManual) {
     }
 }
 
-// One pass over a live area of one flat colour, from the gains the camera held before it: the
-// gains the pass writes, and whether the run ends there or goes on to a next pass (which a black
-// area ends with the green box). The pass before it, on the camera's own image, cannot converge.
+// One pass over a live area of one flat colour, from the gains the camera takes as its frame is
+// painted: the gains the pass writes, and whether the run ends there or goes on to a next pass
+// (which a black area ends with the green box). The pass before it, on the camera's own image,
+// cannot converge.
 TEST_F(ManualAdjustmentTest, APassOverAFlatColour) {
     struct Case {
         std::array<std::uint8_t, 3> bgr;
@@ -141,6 +142,16 @@ TEST_F(ManualAdjustmentTest, APassOverAFlatColour) {
         dialogs.messages.clear();
         std::vector<std::pair<int, int>> written;
         int pauses = 0; // the settling one, then one per pass
+        bool armed = false;
+        // The camera's gains change after the first pass showed them, as its frame is painted.
+        const PaintRecorder gainsChange(window->control(MainId::LiveArea), [&] {
+            if (armed && window->m_strStatus.startsWith(QLatin1String("Processing"))) {
+                armed = false;
+                const WhiteBalanceValue gains{static_cast<std::uint16_t>(c.before.first),
+                                              static_cast<std::uint16_t>(c.before.second)};
+                VX3_WB_SetWbVal(&gains);
+            }
+        });
         std::size_t seen = 0;
         time.onSleep = [&](int) {
             if (vx3sim::log().size() == seen || ++pauses == 1) { // the same pause goes on
@@ -148,9 +159,7 @@ TEST_F(ManualAdjustmentTest, APassOverAFlatColour) {
                 return;
             }
             if (pauses == 2) {
-                const WhiteBalanceValue gains{static_cast<std::uint16_t>(c.before.first),
-                                              static_cast<std::uint16_t>(c.before.second)};
-                VX3_WB_SetWbVal(&gains);
+                armed = true;
                 window->m_strTolerance = QString::fromLatin1(c.tolerance);
                 window->m_strGreenMin = QString::fromLatin1(c.greenMin);
                 window->m_strGreenMax = QString::fromLatin1(c.greenMax);
