@@ -292,6 +292,9 @@ void CameraDataDialog::LayoutMainWindow() {
             widget->setGeometry(place.x, place.y, place.width, place.height);
         }
     }
+    // Get RGB keeps its template place over the live area's bottom-right corner; it stays above
+    // the picture so that it can be seen and clicked while live view runs.
+    control(MainId::GetRgb)->raise();
 }
 
 void CameraDataDialog::CreateProgressBar() {

@@ -4,6 +4,7 @@
 #include "controls/ValueSlider.h"
 #include "framework/DialogStyle.h"
 #include "framework/DialogUnits.h"
+#include "framework/RadioGroupKeys.h"
 #include "framework/SurfaceWidget.h"
 #include "resources/Bitmaps.h"
 
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
+#include <algorithm>
 
 namespace halvex {
 namespace {
@@ -24,6 +26,9 @@ namespace {
 bool has(const ControlTemplate& t, std::uint32_t style) {
     return (t.style & style) != 0;
 }
+
+// Pixels of a closed drop-down list's frame above and below its line of text.
+constexpr int kListFrame = 4;
 
 QLineEdit* makeEdit(const ControlTemplate& t, QWidget* parent) {
     auto* edit = new QLineEdit(parent);
@@ -144,9 +149,18 @@ void ControlSet::build(const DialogTemplate& dialog, QWidget* parent) {
         QWidget* widget = makeControl(t, parent);
         widget->setStyle(dialogStyle());
         const QRect rect = duRectToPixels(t.x, t.y, t.width, t.height);
-        // A bitmap control takes the size of its picture, as a static picture does.
-        widget->setGeometry(
-            t.kind == ControlKind::Bitmap ? QRect(rect.topLeft(), widget->sizeHint()) : rect);
+        if (t.kind == ControlKind::Bitmap) {
+            // A bitmap control takes the size of its picture, as a static picture does.
+            widget->setGeometry(QRect(rect.topLeft(), widget->sizeHint()));
+        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            // The template's height is that of the opened list; the closed box is one line.
+            const int lineHeight = list->fontMetrics().height();
+            const int closedHeight = lineHeight + 2 * kListFrame;
+            widget->setGeometry(rect.x(), rect.y(), rect.width(), closedHeight);
+            list->setMaxVisibleItems(std::max(1, (rect.height() - closedHeight) / lineHeight));
+        } else {
+            widget->setGeometry(rect);
+        }
         widget->setVisible(!has(t, ControlStyle::Hidden));
         widget->setEnabled(!has(t, ControlStyle::Disabled));
         if (auto* button = qobject_cast<QAbstractButton*>(widget);
@@ -178,6 +192,13 @@ void ControlSet::build(const DialogTemplate& dialog, QWidget* parent) {
             });
         }
         m_controls[id] = Entry{widget, t.kind, group};
+    }
+    for (const std::vector<int>& group : m_radioGroups) {
+        std::vector<QRadioButton*> buttons;
+        for (int id : group) {
+            buttons.push_back(as<QRadioButton>(id));
+        }
+        new RadioGroupKeys(std::move(buttons), parent);
     }
     // Group boxes frame other controls: keep them underneath whatever order the template has.
     for (QWidget* box : groupBoxes) {

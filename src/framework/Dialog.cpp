@@ -1,6 +1,7 @@
 // A window of the tool built from its dialog template.
 #include "framework/Dialog.h"
 
+#include "framework/DialogStyle.h"
 #include "framework/DialogUnits.h"
 #include "framework/MenuBar.h"
 #include "resources/DialogTemplates.h"
@@ -105,7 +106,7 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8(m_template.caption));
-    setFont(QFont(QString::fromUtf8(m_template.fontName), m_template.fontPointSize));
+    setFont(dialogFont(m_template.fontName, m_template.fontPointSize));
     build();
 }
 

@@ -12,7 +12,9 @@ namespace {
 
 constexpr int kIndicatorSize = 13;
 constexpr int kLabelSpacing = 3;
-constexpr int kTitleGap = 2; // blank pixels on either side of a group box title
+constexpr int kTitleIndent = 7; // a group box title starts this far in from the frame's left
+constexpr int kTitleGap = 1;    // blank pixels on either side of a group box title
+constexpr int kTabPadding = 12; // a tab is its caption, blanks included, and 6 pixels either side
 
 void drawGroupBox(const QStyleOptionGroupBox& box, QPainter& painter) {
     const QFontMetrics& metrics = box.fontMetrics;
@@ -26,8 +28,7 @@ void drawGroupBox(const QStyleOptionGroupBox& box, QPainter& painter) {
     if (box.text.isEmpty()) {
         return;
     }
-    const int textLeft = metrics.averageCharWidth() + kTitleGap;
-    const QRect title(textLeft - kTitleGap, box.rect.top(),
+    const QRect title(kTitleIndent - kTitleGap, box.rect.top(),
                       metrics.horizontalAdvance(box.text) + 2 * kTitleGap, metrics.height());
     painter.fillRect(title, box.palette.window());
     painter.setPen(box.palette.color((box.state & QStyle::State_Enabled) != 0 ? QPalette::Active
@@ -49,6 +50,8 @@ int DialogStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
     case PM_CheckBoxLabelSpacing:
     case PM_RadioButtonLabelSpacing:
         return kLabelSpacing;
+    case PM_TabBarTabHSpace:
+        return kTabPadding;
     default:
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
@@ -64,6 +67,14 @@ void DialogStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
     QProxyStyle::drawComplexControl(control, option, painter, widget);
 }
 
+int DialogStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                           QStyleHintReturn* returnData) const {
+    if (hint == SH_ComboBox_Popup) {
+        return 0; // a list below the box, as high as the template says, not a menu over it
+    }
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 void DialogStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                 QPainter* painter, const QWidget* widget) const {
     const auto* edit = qobject_cast<const QLineEdit*>(widget);
@@ -75,6 +86,17 @@ void DialogStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* op
         return;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+QFont dialogFont(const char* name, int pointSize) {
+    const QString face = QString::fromUtf8(name);
+    const bool compatible =
+        face == QLatin1String("Arial") || face == QLatin1String("MS Sans Serif");
+    QFont font(compatible ? QStringLiteral("Liberation Sans") : face);
+    font.setStyleHint(QFont::SansSerif);
+    // The character height of a point size at 96 dpi, rounded as the dialog manager rounds it.
+    font.setPixelSize((pointSize * 96 + 36) / 72);
+    return font;
 }
 
 QStyle* dialogStyle() {

@@ -2,14 +2,18 @@
 // first shown. The pages stay owned by whoever created them.
 #include "framework/PropertySheet.h"
 
+#include "framework/DialogStyle.h"
 #include "framework/PropertyPage.h"
 
 #include <QStyle>
 #include <QStyleOption>
+#include <QTabBar>
 
 namespace halvex {
 
 PropertySheet::PropertySheet() {
+    setStyle(dialogStyle());
+    tabBar()->setStyle(dialogStyle());
     connect(this, &QTabWidget::currentChanged, this, [this] {
         if (m_created) {
             initializeActivePage();

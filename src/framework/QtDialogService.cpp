@@ -11,9 +11,11 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QFormLayout>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QScreen>
 #include <QVBoxLayout>
 
 namespace halvex {
@@ -93,6 +95,22 @@ QStringList qtFilters(const QString& filter) {
     return filters;
 }
 
+void placeDialog(QDialog& dialog, const QWidget* owner) {
+    if (owner != nullptr && owner->window()->isVisible()) {
+        return; // Qt centres a dialog over its shown owner
+    }
+    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) {
+        return;
+    }
+    if (!dialog.testAttribute(Qt::WA_Resized)) {
+        dialog.adjustSize();
+    }
+    QRect frame = dialog.geometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    dialog.move(frame.topLeft());
+}
+
 MessageResult QtDialogService::messageBox(const MessageRequest& request, QWidget* owner) {
     QMessageBox box(qtIcon(request.icon),
                     request.caption.isEmpty() ? applicationCaption() : request.caption,
@@ -103,6 +121,7 @@ MessageResult QtDialogService::messageBox(const MessageRequest& request, QWidget
     if (request.topmost || request.modality == Modality::System) {
         box.setWindowFlag(Qt::WindowStaysOnTopHint);
     }
+    placeDialog(box, owner);
     return fromQt(box.exec());
 }
 
@@ -122,6 +141,7 @@ std::optional<QString> QtDialogService::fileDialog(const FileDialogRequest& requ
     if (!request.initialName.isEmpty()) {
         dialog.selectFile(request.initialName);
     }
+    placeDialog(dialog, owner);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
@@ -208,6 +228,7 @@ std::optional<QColor> QtDialogService::colourDialog(const QColor& initial, QWidg
 }
 
 int QtDialogService::runModal(Dialog& dialog) {
+    placeDialog(dialog, dialog.parentWidget());
     return dialog.runModal();
 }
 

@@ -3,6 +3,8 @@
 
 #include "framework/DialogService.h"
 
+class QDialog;
+
 namespace halvex {
 
 class QtDialogService final : public DialogService {
@@ -15,6 +17,9 @@ public:
     int runModal(Dialog& dialog) override;
 };
 
+// Places a dialog before it opens: centred on the screen when its owner is not shown yet (the
+// start-up's first dialogs come before the main window), else centred over the owner by Qt.
+void placeDialog(QDialog& dialog, const QWidget* owner);
 // The application's name, the caption of boxes that give none.
 QString applicationCaption();
 // "Ini Files(*.ini;*.bak)|*.ini;*.bak||" to Qt's "Ini Files(*.ini;*.bak) (*.ini *.bak);;...".

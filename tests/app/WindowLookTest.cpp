@@ -1,19 +1,30 @@
-// The windows as the technician sees them: fixed frames, titles on group box lines, labels that
-// fit, read-only boxes that look read-only, the wait cursor, file dialog filters and the logo.
+// The windows as the technician sees them: fixed frames, captions that fit, controls that do not
+// cover one another, Get RGB over the live image, titles on group box lines, read-only boxes that
+// look read-only, the wait cursor, file dialog filters and the logo.
 #include "AppTestEnvironment.h"
 #include "app/AboutDialog.h"
 #include "app/CameraDataDialog.h"
+#include "appdata/ApplicationDataDialog.h"
+#include "framework/PropertySheet.h"
 #include "framework/QtDialogService.h"
+#include "framework/SurfaceWidget.h"
 #include "resources/Bitmaps.h"
 #include "resources/ResourceIds.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
+#include <QTabBar>
+#include <QTest>
+#include <QToolButton>
+#include <array>
 
 namespace halvex::test {
 namespace {
@@ -33,34 +44,160 @@ TEST_F(WindowLookTest, MainWindowKeepsItsSize) {
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
 }
 
-// Each text fits the room its control leaves for it, so no label is cut off.
-TEST_F(WindowLookTest, EveryLabelFitsItsControl) {
-    AboutDialog about(window.get());
-    about.initialize();
-    for (const Dialog* dialog :
-         {static_cast<const Dialog*>(window.get()), static_cast<const Dialog*>(&about)}) {
-        for (const QWidget* control : dialog->clientArea()->findChildren<QWidget*>()) {
-            QString text;
-            int room = control->width();
-            const bool radio = qobject_cast<const QRadioButton*>(control) != nullptr;
-            if (const auto* button = qobject_cast<const QAbstractButton*>(control);
-                radio || qobject_cast<const QCheckBox*>(control) != nullptr) {
-                QStyleOptionButton option;
-                option.initFrom(button);
-                option.text = button->text();
-                room = control->style()
-                           ->subElementRect(radio ? QStyle::SE_RadioButtonContents
-                                                  : QStyle::SE_CheckBoxContents,
-                                            &option, control)
-                           .width();
-                text = button->text().remove(QLatin1Char('&'));
-            } else if (const auto* label = qobject_cast<const QLabel*>(control)) {
-                text = label->text();
-            } else {
+// The controls a dialog shows (the settings sheet aside).
+std::vector<const QWidget*> shownControls(const Dialog& dialog) {
+    std::vector<const QWidget*> shown;
+    for (const QWidget* control :
+         dialog.clientArea()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isHidden() && qobject_cast<const QTabWidget*>(control) == nullptr) {
+            shown.push_back(control);
+        }
+    }
+    return shown;
+}
+
+// The room a control leaves for its caption, and the caption; no room for controls without one.
+std::pair<QString, int> captionAndRoom(const QWidget* control) {
+    const auto contents = [control](QStyle::SubElement element) {
+        QStyleOptionButton option;
+        option.initFrom(control);
+        option.text = static_cast<const QAbstractButton*>(control)->text();
+        return control->style()->subElementRect(element, &option, control).width();
+    };
+    const auto plain = [](QString text) { return text.remove(QLatin1Char('&')); };
+    if (const auto* label = qobject_cast<const QLabel*>(control); label && !label->wordWrap()) {
+        return {label->text(), control->width()};
+    }
+    if (const auto* radio = qobject_cast<const QRadioButton*>(control)) {
+        return {plain(radio->text()), contents(QStyle::SE_RadioButtonContents)};
+    }
+    if (const auto* check = qobject_cast<const QCheckBox*>(control)) {
+        return {plain(check->text()), contents(QStyle::SE_CheckBoxContents)};
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+        return {plain(button->text()), contents(QStyle::SE_PushButtonContents)};
+    }
+    if (const auto* box = qobject_cast<const QGroupBox*>(control)) {
+        return {box->title(), control->width() - 10};
+    }
+    return {{}, 0};
+}
+
+// Whole tabs, inside the tab bar, with no scroll arrows.
+void expectTabsWhole(const QTabWidget& sheet) {
+    const QTabBar& bar = *sheet.tabBar();
+    EXPECT_LE(bar.tabRect(bar.count() - 1).right(), bar.width() - 1);
+    // The style pads a tab's text by this much; a narrower tab elides its caption.
+    const int padding = bar.style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, &bar);
+    for (int i = 0; i < bar.count(); ++i) {
+        EXPECT_LE(bar.fontMetrics().horizontalAdvance(bar.tabText(i)) + padding,
+                  bar.tabRect(i).width())
+            << bar.tabText(i).toStdString();
+    }
+    for (const QToolButton* arrow : bar.findChildren<QToolButton*>()) {
+        EXPECT_TRUE(arrow->isHidden());
+    }
+}
+
+constexpr std::array kTemplates{107, 108, 109, 110, 111, 112, 114, 142, 158};
+
+TEST_F(WindowLookTest, EveryCaptionFitsItsControl) {
+    const auto expectFit = [](const Dialog& dialog) {
+        // "Arial" 8 and "MS Sans Serif" 8 both as Liberation Sans of 11 pixels, whatever the dpi.
+        EXPECT_EQ(QFontInfo(dialog.font()).family(), QStringLiteral("Liberation Sans"));
+        EXPECT_EQ(dialog.font().pixelSize(), 11);
+        for (const QWidget* control : shownControls(dialog)) {
+            const auto [text, room] = captionAndRoom(control);
+            EXPECT_LE(control->fontMetrics().horizontalAdvance(text), room)
+                << dialog.windowTitle().toStdString() << ": " << text.toStdString();
+        }
+    };
+    expectFit(*window); // the Maintenance Screen shows every control of the main window
+    for (int id : kTemplates) {
+        expectFit(Dialog(dialogTemplate(id)));
+    }
+    expectTabsWhole(*window->m_pSheet);
+    ApplicationDataDialog appData(window.get());
+    ASSERT_TRUE(appData.initialize());
+    appData.show();
+    expectTabsWhole(*appData.sheet());
+}
+
+// What of a control can be seen: a label's text, the line of a check box or radio button (centred
+// in its rectangle) and the rest whole. A group box is its title here; its frame is checked apart.
+QRect visibleRect(const QWidget* control) {
+    const QFontMetrics metrics = control->fontMetrics();
+    const QRect rect = control->geometry();
+    if (const auto* label = qobject_cast<const QLabel*>(control); label && !label->wordWrap()) {
+        const int width = std::min(metrics.horizontalAdvance(label->text()), rect.width());
+        const int left = (label->alignment() & Qt::AlignHCenter) != 0
+                             ? rect.x() + (rect.width() - width) / 2
+                             : rect.x();
+        return {left, rect.y(), width, std::min(metrics.height(), rect.height())};
+    }
+    if (qobject_cast<const QAbstractButton*>(control) &&
+        !qobject_cast<const QPushButton*>(control)) {
+        const int line = std::min(metrics.height(), rect.height());
+        return {rect.x(), rect.y() + (rect.height() - line) / 2, rect.width(), line};
+    }
+    if (const auto* box = qobject_cast<const QGroupBox*>(control)) {
+        // The title starts 7 pixels in, with a blank pixel either side.
+        return {rect.x() + 6, rect.y(), metrics.horizontalAdvance(box->title()) + 2,
+                metrics.height()};
+    }
+    return rect;
+}
+
+// Controls overlap only where a group box's frame holds one wholly, by more than the pixel that
+// rounding dialog units may give; the main window's Get RGB sits on the live area on purpose.
+void expectNoOverlaps(const Dialog& dialog, std::pair<QWidget*, QWidget*> allowed = {}) {
+    const auto overlap = [](const QRect& a, const QRect& b) {
+        const QRect both = a.intersected(b);
+        return both.width() > 1 && both.height() > 1;
+    };
+    const auto crossesFrame = [&overlap](const QWidget* box, const QWidget* inner) {
+        if (qobject_cast<const QGroupBox*>(box) == nullptr) {
+            return false;
+        }
+        const QRect frame = box->geometry().adjusted(0, box->fontMetrics().height() / 2, 0, 0);
+        const auto holds = [](const QRect& outer, const QRect& r) {
+            return outer.adjusted(-1, -1, 1, 1).contains(r);
+        };
+        return overlap(frame, inner->geometry()) && !holds(frame, inner->geometry()) &&
+               !holds(inner->geometry(), box->geometry());
+    };
+    const auto describe = [](const QWidget* control) {
+        return QStringLiteral("%1 \"%2\" at %3,%4")
+            .arg(QString::fromLatin1(control->metaObject()->className()),
+                 captionAndRoom(control).first)
+            .arg(control->x())
+            .arg(control->y())
+            .toStdString();
+    };
+    const std::vector<const QWidget*> shown = shownControls(dialog);
+    for (std::size_t a = 0; a < shown.size(); ++a) {
+        for (std::size_t b = a + 1; b < shown.size(); ++b) {
+            const QWidget* first = shown[a];
+            const QWidget* second = shown[b];
+            if ((first == allowed.first && second == allowed.second) ||
+                (first == allowed.second && second == allowed.first)) {
                 continue;
             }
-            EXPECT_LE(control->fontMetrics().horizontalAdvance(text), room) << text.toStdString();
+            if (overlap(visibleRect(first), visibleRect(second)) || crossesFrame(first, second) ||
+                crossesFrame(second, first)) {
+                ADD_FAILURE() << dialog.windowTitle().toStdString() << ": " << describe(first)
+                              << " overlaps " << describe(second);
+            }
         }
+    }
+}
+
+TEST_F(WindowLookTest, NoShownControlOverlapsAnother) {
+    expectNoOverlaps(*window, {window->control(MainId::GetRgb), window->control(MainId::LiveArea)});
+    window->ShowCameraDataLayout();
+    expectNoOverlaps(*window);
+    for (int id : kTemplates) {
+        expectNoOverlaps(Dialog(dialogTemplate(id)));
     }
 }
 
@@ -89,6 +226,21 @@ TEST_F(WindowLookTest, GroupBoxTitlesSitOnTheFrameLine) {
     for (int id : {1234, 1235, 1236}) {
         EXPECT_GT(window->control(id)->y(), ratio->y() + line) << id;
     }
+}
+
+TEST_F(WindowLookTest, GetRgbStaysClickableOverTheLiveImage) {
+    click(MainId::Start);
+    QWidget* getRgb = window->control(MainId::GetRgb);
+    ASSERT_EQ(window->clientArea()->childAt(getRgb->geometry().center()), getRgb);
+    // A frame of one colour, white where the button covers it: only the frame's pixels count.
+    QImage& frame = window->LiveArea()->surface();
+    frame.fill(qRgb(40, 80, 120));
+    QPainter(&frame).fillRect(getRgb->geometry(), Qt::white);
+    QTest::mouseClick(getRgb, Qt::LeftButton);
+    EXPECT_TRUE(window->controls()
+                    .text(MainId::Message)
+                    .startsWith(QStringLiteral(" Blue = 120    Red = 40    Green = 80    ")))
+        << window->controls().text(MainId::Message).toStdString();
 }
 
 TEST_F(WindowLookTest, ReadOnlyBoxesShowTheWindowBackground) {

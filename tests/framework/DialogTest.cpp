@@ -1,13 +1,19 @@
-// The framework's dialogs: dialog units, the float exchange rules, and property sheet pages
-// initialised on their first selection only and outliving their sheet. The routing of control
-// notifications is proven by every settings page's tests.
+// The framework's dialogs: dialog units, the float exchange rules, radio groups at the keyboard,
+// placement before the owner shows, and property sheet pages initialised on their first selection
+// only and outliving their sheet. The routing of control notifications is proven by every settings
+// page's tests.
+#include "framework/Dialog.h"
 #include "framework/DataExchange.h"
 #include "framework/DialogUnits.h"
 #include "framework/PropertyPage.h"
 #include "framework/PropertySheet.h"
+#include "framework/QtDialogService.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTabBar>
+#include <QTest>
 #include <array>
 #include <gtest/gtest.h>
 #include <limits>
@@ -44,6 +50,40 @@ TEST(FloatExchange, ParsesLikeTheDialogFramework) {
         float back = 0.0f;
         EXPECT_TRUE(parseFloat(formatFloat(static_cast<double>(held)), back)) << held;
     }
+}
+
+// Tab reaches each radio group once, at its checked button (at its first when none is); the
+// arrow keys go round the group and check the button they reach.
+TEST(RadioGroups, AreOneTabStopWithArrowKeysInside) {
+    Dialog page(dialogTemplate(107)); // White Balance Auto/Manual, Gamma1 95% to 80%
+    page.show();
+    page.controls().setChecked(1088, true);
+    const auto key = [&page](Qt::Key pressed, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(page.focusWidget(), pressed, modifiers);
+        return page.focusWidget();
+    };
+    page.control(1002)->setFocus();
+    EXPECT_EQ(key(Qt::Key_Tab), page.control(1085)); // Manual is skipped
+    page.control(1023)->setFocus();
+    EXPECT_EQ(key(Qt::Key_Tab, Qt::ShiftModifier), page.control(1088));
+    const std::array<std::pair<Qt::Key, int>, 4> moves{
+        {{Qt::Key_Down, 1089}, {Qt::Key_Right, 1086}, {Qt::Key_Up, 1089}, {Qt::Key_Left, 1088}}};
+    for (const auto& [move, reached] : moves) {
+        EXPECT_EQ(key(move), page.control(reached)) << reached;
+        for (int id = 1086; id <= 1089; ++id) {
+            EXPECT_EQ(page.controls().isChecked(id), id == reached) << reached << " " << id;
+        }
+    }
+}
+
+// A dialog whose owner is not shown yet (the start-up's load dialog) opens centred on the screen.
+TEST(DialogPlacement, CentresOnTheScreenBeforeTheOwnerIsShown) {
+    QWidget owner;
+    QDialog dialog(&owner);
+    dialog.resize(300, 200);
+    placeDialog(dialog, &owner);
+    EXPECT_EQ(dialog.geometry().center(),
+              QGuiApplication::primaryScreen()->availableGeometry().center());
 }
 
 constexpr std::array kControls{ControlTemplate{1001, ControlKind::Edit, "", 5, 5, 40, 12}};

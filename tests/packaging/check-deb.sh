@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds the Debian package with CPack and checks its file list, its control fields and that its
-# Depends field was computed from the linked libraries (plus Qt's platform plugins).
-# Usage: check-deb.sh BUILD_DIR PRIVATE_LIBDIR VERSION
+# Builds the Debian package with CPack and checks its file list, its control fields, that its
+# Depends field was computed from the linked libraries (plus Qt's platform plugins), and, when
+# lintian is installed, Debian's conventions (status 77 when it is not).
+# Usage: check-deb.sh BUILD_DIR PRIVATE_LIBDIR VERSION PROGRAM...
 set -euo pipefail
 build=$1 libdir=$2 version=$3
+programs=("${@:4}")
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -20,7 +22,12 @@ deb=$out/halvex_${version}_$arch.deb
 
 sizes="16 22 24 32 48 64 128 256"
 expected=$(
-    echo "-rwxr-xr-x root/root ./usr/bin/halvex"
+    for p in "${programs[@]}"; do
+        echo "-rwxr-xr-x root/root ./usr/bin/$p"
+        echo "-rw-r--r-- root/root ./usr/share/man/man1/$p.1.gz"
+    done
+    echo "-rw-r--r-- root/root ./usr/share/doc/halvex/copyright"
+    echo "-rw-r--r-- root/root ./usr/share/doc/halvex/changelog.gz"
     echo "-rw-r--r-- root/root ./usr/$libdir/libQuorvin.so"
     echo "-rw-r--r-- root/root ./usr/$libdir/libVX3lib.so"
     echo "-rw-r--r-- root/root ./usr/share/applications/halvex.desktop"
@@ -39,5 +46,16 @@ diff <(echo "$expected_names") <(echo "$names") || fail "Depends is '$depends'"
 for lib in libc6 libjpeg62-turbo libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6; do
     [[ ", $depends" == *", $lib (>= "* ]] || fail "$lib has no version from its shlibs in '$depends'"
 done
+# The private libraries are not the dynamic linker's business: nothing to run at (un)installation.
+scripts=$(dpkg-deb -I "$deb" | grep -owE 'preinst|postinst|prerm|postrm' || true)
+[ -z "$scripts" ] || fail "maintainer scripts: $scripts"
+# A description written as a list of strings shows the list's separators.
+[[ "$(dpkg-deb -f "$deb" Description)" != *";"* ]] || fail "';' in the description"
+changes=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/halvex/changelog.gz | zcat)
+[[ "$changes" == "halvex ($version) "* ]] || fail "the changelog does not begin with $version"
 echo "package OK: $(basename "$deb")"
 echo "Depends: $depends"
+
+command -v lintian >/dev/null || { echo "lintian is not installed: Debian's conventions unchecked"; exit 77; }
+lintian --fail-on error,warning "$deb" || fail "lintian reports errors or warnings"
+echo "lintian: no error, no warning"

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary DESTDIR and checks the tree as a technician's machine gets it:
-# the files and their permissions, the desktop entry and icons, and that the installed executable
-# finds its libraries by itself and answers --version, --help and a wrong option.
-# Usage: check-install.sh BUILD_DIR SOURCE_DIR PRIVATE_LIBDIR
+# the files and their permissions, the desktop entry and icons, and that the installed programs
+# find their libraries by themselves and answer --version (the window also --help and a wrong
+# option).
+# Usage: check-install.sh BUILD_DIR SOURCE_DIR PRIVATE_LIBDIR PROGRAM...
 set -euo pipefail
 build=$1 source=$2 libdir=$3
+programs=("${@:4}")
 dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -14,7 +16,9 @@ cd "$dest"
 
 sizes="16 22 24 32 48 64 128 256"
 expected=$(
-    echo "755 usr/bin/halvex"
+    for p in "${programs[@]}"; do echo "755 usr/bin/$p"; echo "644 usr/share/man/man1/$p.1.gz"; done
+    echo "644 usr/share/doc/halvex/copyright"
+    echo "644 usr/share/doc/halvex/changelog.gz"
     echo "644 usr/$libdir/libQuorvin.so"
     echo "644 usr/$libdir/libVX3lib.so"
     echo "644 usr/share/applications/halvex.desktop"
@@ -38,14 +42,21 @@ for s in $sizes; do
     [ "$w $h" = "$s $s" ] || fail "$png is ${w}x$h"
 done
 
-runpath=$(readelf -d usr/bin/halvex | sed -n 's/.*(RUNPATH).*\[\(.*\)\]/\1/p')
-[ "$runpath" = "\$ORIGIN/../$libdir" ] || fail "executable RUNPATH is '$runpath'"
-# Whole outputs are captured first: grep -q ending a pipe early would fail it under pipefail.
-libraries=$(env -u LD_LIBRARY_PATH ldd usr/bin/halvex)
-! grep 'not found' <<<"$libraries" || fail "libraries not found"
-for lib in libVX3lib.so libQuorvin.so; do
-    grep -qF "$lib => $dest/usr/bin/../$libdir/$lib" <<<"$libraries" ||
-        fail "$lib is not taken from the install tree"
+for p in "${programs[@]}"; do
+    runpath=$(readelf -d "usr/bin/$p" | sed -n 's/.*(RUNPATH).*\[\(.*\)\]/\1/p')
+    [ "$runpath" = "\$ORIGIN/../$libdir" ] || fail "$p RUNPATH is '$runpath'"
+    # Whole outputs are captured first: grep -q ending a pipe early would fail it under pipefail.
+    libraries=$(env -u LD_LIBRARY_PATH ldd "usr/bin/$p")
+    ! grep 'not found' <<<"$libraries" || fail "libraries of $p not found"
+    # Every program opens the camera; the window alone also needs the sequential-capture library.
+    grep -qF "libVX3lib.so => $dest/usr/bin/../$libdir/libVX3lib.so" <<<"$libraries" ||
+        fail "$p does not take libVX3lib.so from the install tree"
+    [ "$p" != halvex ] || grep -qF "libQuorvin.so => $dest/usr/bin/../$libdir/libQuorvin.so" <<<"$libraries" ||
+        fail "halvex does not take libQuorvin.so from the install tree"
+    ours=$(grep -E 'lib(VX3lib|Quorvin)\.so =>' <<<"$libraries")
+    ! grep -vF "=> $dest/usr/bin/../$libdir/" <<<"$ours" || fail "$p takes a camera library from elsewhere"
+    env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen "usr/bin/$p" --version >/dev/null ||
+        fail "$p --version fails"
 done
 
 run() { env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen usr/bin/halvex "$@"; }
