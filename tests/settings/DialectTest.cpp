@@ -44,7 +44,7 @@ std::vector<QList<QByteArray>> cases(const QByteArray& kind) {
 using Dialect = SettingsFileFixture;
 
 TEST_F(Dialect, ReadGivesValue) {
-    ASSERT_EQ(cases("read").size(), 19u);
+    ASSERT_EQ(cases("read").size(), 20u);
     for (const auto& c : cases("read")) {
         EXPECT_EQ(m_file.ReadValue("G", "k", write("f.ini", c[1])), QString::fromLatin1(c[2]))
             << c[0].constData();
