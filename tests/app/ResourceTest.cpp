@@ -5,33 +5,16 @@
 
 #include <QRect>
 #include <gtest/gtest.h>
-#include <map>
 #include <set>
-#include <string>
+#include <tuple>
 #include <vector>
 
 namespace halvex {
 namespace {
 
-using enum ControlKind;
-
 // The controls the template does not hide.
 const std::set<int> kShown = {1131, 1132, 1000, 1182, 1183, 1184,
                               1233, 1234, 1235, 1236, 1237, 1238};
-
-const ControlTemplate& find(const DialogTemplate& dialog, int id) {
-    for (const ControlTemplate& control : dialog.controls) {
-        if (control.id == id) {
-            return control;
-        }
-    }
-    ADD_FAILURE() << "no control " << id;
-    return dialog.controls.front();
-}
-
-QRect rect(const ControlTemplate& control) {
-    return {control.x, control.y, control.width, control.height};
-}
 
 TEST(Resources, MainWindowTemplate) {
     const DialogTemplate& main = dialogTemplate(101);
@@ -79,28 +62,17 @@ TEST(Resources, MainMenu) {
 
 // Their captions are the titles the start-up test sees them run under.
 TEST(Resources, DeviceInformationAndAboutDialogs) {
-    const DialogTemplate& info = dialogTemplate(142);
-    EXPECT_EQ(QRect(0, 0, info.width, info.height), QRect(0, 0, 170, 168));
-    EXPECT_STREQ(info.fontName, "Arial");
-    EXPECT_EQ(info.menuId, 0);
-    EXPECT_EQ(find(info, 1).kind, DefPushButton);
-    EXPECT_STREQ(find(info, 1).text, "OK");
-    EXPECT_EQ(rect(find(info, 1)), QRect(60, 150, 50, 14));
-    EXPECT_EQ(find(info, 1134).kind, SunkenLabel);
-    EXPECT_EQ(rect(find(info, 1134)), QRect(1, 20, 168, 125));
-
-    const DialogTemplate& about = dialogTemplate(158);
-    EXPECT_EQ(QRect(0, 0, about.width, about.height), QRect(0, 0, 240, 95));
-    EXPECT_STREQ(about.fontName, "MS Sans Serif");
-    EXPECT_EQ(rect(find(about, 1)), QRect(95, 74, 50, 14));
-    std::map<std::string, QPoint> lines;
-    for (const ControlTemplate& control : about.controls) {
-        if (control.kind == Label) {
-            lines[control.text] = QPoint(control.x, control.y);
-        }
+    const std::tuple<int, QRect, const char*> cases[] = {{142, {0, 0, 170, 168}, "Arial"},
+                                                         {158, {0, 0, 240, 95}, "MS Sans Serif"}};
+    for (const auto& [id, size, font] : cases) {
+        const DialogTemplate& dialog = dialogTemplate(id);
+        EXPECT_EQ(QRect(0, 0, dialog.width, dialog.height), size);
+        EXPECT_STREQ(dialog.fontName, font);
+        EXPECT_EQ(dialog.menuId, 0);
+        const std::vector<test::GoldenControl> golden = test::goldenControls(id);
+        EXPECT_EQ(golden.size(), 3u);
+        test::expectControls(dialog, golden);
     }
-    EXPECT_EQ(lines["Corvane Halvex Application"], QPoint(92, 7));
-    EXPECT_EQ(lines["Maintenance Tool"], QPoint(92, 17));
 }
 
 } // namespace
