@@ -118,40 +118,6 @@ TEST_F(StartupTest, SensorSetUpFollowsTheSensor) {
     }
 }
 
-// Every failure that ends the program shows a system-modal stop box and nothing else: at start-up
-// the window never shows, and Start gives up before the live state.
-TEST_F(StartupTest, FatalFailuresShowASystemModalStop) {
-    const char* const functions[] = {"VX3_InitCamera", "VX3_GetUsbId", "VX3_IsConnectUsb",
-                                     "VX3_LV_StartMovie", "VX3_LV_ContinueMovie"};
-    for (const char* function : functions) {
-        const bool atStartUp = function == functions[0] || function == functions[1];
-        SCOPED_TRACE(function);
-        vx3sim::reset();
-        dialogs.messages.clear();
-        dialogs.fileAnswers = {workPath(QStringLiteral("default.ini"))};
-        CameraDataDialog window;
-        if (atStartUp) {
-            vx3sim::failFunction(function);
-        }
-        EXPECT_EQ(window.initialize(), !atStartUp);
-        dialogs.modalRuns.clear();
-        if (!atStartUp) {
-            window.show();
-            vx3sim::failFunction(function);
-            QTest::mouseClick(window.control(MainId::Start), Qt::LeftButton);
-            window.fireTimer(CameraDataDialog::LiveViewTimerId);
-        }
-        EXPECT_TRUE(window.hasEnded());
-        EXPECT_EQ(window.endResult(), 1);
-        EXPECT_FALSE(window.isVisible());
-        EXPECT_NE(window.m_strStatus, QStringLiteral("Live image display"));
-        ASSERT_EQ(dialogs.messages.size(), 1u);
-        EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
-        EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
-        EXPECT_TRUE(dialogs.modalRuns.empty());
-    }
-}
-
 TEST_F(StartupTest, CancelledLoadAsksUntilAFileIsLoadedOrTheUserEnds) {
     // Cancel, No (ask again), cancel, No, then a file.
     dialogs.fileAnswers = {std::nullopt, std::nullopt, workPath(QStringLiteral("default.ini"))};

@@ -9,29 +9,6 @@
 namespace halvex::test {
 namespace {
 
-// Counts the times a widget was really painted, calling back at each.
-class PaintRecorder final : public QObject {
-public:
-    PaintRecorder(
-        QWidget* widget, std::function<void()> onPaint = [] {})
-        : QObject(widget), m_onPaint(std::move(onPaint)) {
-        widget->installEventFilter(this);
-    }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            ++paints;
-            m_onPaint();
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    std::function<void()> m_onPaint;
-};
-
 class BlockingTest : public CalibrationTest {
 protected:
     void SetUp() override {

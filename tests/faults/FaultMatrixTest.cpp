@@ -57,6 +57,8 @@ TEST_P(FaultCellTest, Cell) {
     vx3sim::clearLog();
     if (cell.fault == Unplugged) {
         vx3sim::setPlugged(false);
+    } else if (cell.selector) {
+        vx3sim::failFunctionFor(cell.fault, *cell.selector, cell.nth);
     } else {
         vx3sim::failFunction(cell.fault, cell.nth);
     }
@@ -64,6 +66,14 @@ TEST_P(FaultCellTest, Cell) {
 
     EXPECT_EQ(dialogs.messageTexts(), cell.messages);
     EXPECT_EQ(window->hasEnded(), cell.ends);
+    if (cell.ends && !stage->name.starts_with("ShutDown")) {
+        // A failure that ends the program says so in system-modal stop boxes; the window is gone.
+        EXPECT_FALSE(window->isVisible());
+        for (const MessageRequest& box : dialogs.messages) {
+            EXPECT_EQ(box.icon, MessageIcon::Stop);
+            EXPECT_EQ(box.modality, Modality::System);
+        }
+    }
     if (!window->hasEnded()) {
         // The technician closes the window with the fault gone (the cable stays out).
         vx3sim::clearFaults();
@@ -93,6 +103,9 @@ INSTANTIATE_TEST_SUITE_P(Stages, FaultCellTest, ::testing::ValuesIn(allCells()),
                                  cellInfo.param.stage->name + "_" +
                                  (cell.fault.starts_with("VX3_") ? cell.fault.substr(4)
                                                                  : cell.fault);
+                             if (cell.selector) {
+                                 name += "_selector_" + std::to_string(*cell.selector);
+                             }
                              return cell.nth > 1 ? name + "_from_call_" + std::to_string(cell.nth)
                                                  : name;
                          });

@@ -1,11 +1,12 @@
-// The camera fault matrix: each stage of the tool is a table whose cells make one library function
-// fail (or pull the camera) while the stage runs, with what the technician must see.
+// The camera fault matrix: each stage of the tool has a table whose cells make one library
+// function fail (or pull the camera) while the stage runs, with what the technician must see.
 #pragma once
 
 #include "AppTestEnvironment.h"
 
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,8 @@ struct FaultCell {
     // The camera is unmounted on the way out (at the end of the cell's own shut-down, or at the
     // close that follows a cell that leaves the window running).
     bool unmounts = true;
+    // When set, only the calls with this first argument (the selector) fail, nth counting those.
+    std::optional<std::int64_t> selector = std::nullopt;
 };
 
 // The main window, started and shown; the stages drive it.
@@ -38,13 +41,13 @@ struct FaultStage {
     std::string name;
     // What the technician does; the cell's fault is in force meanwhile.
     std::function<void(FaultMatrix&)> act;
-    // The cells that show something or end the program.
-    std::vector<FaultCell> cells;
-    // The functions whose failure the stage passes over without a word.
-    std::vector<std::string> silent = {};
     // Brings the running window into the stage's starting state, with the camera fault-free;
     // none: the window as started.
     std::function<void(FaultMatrix&)> prepare = nullptr;
+    // The cells that show something or end the program, from fault-cells.txt.
+    std::vector<FaultCell> cells = {};
+    // The functions whose failure the stage passes over without a word.
+    std::vector<std::string> silent = {};
 };
 
 const std::vector<FaultStage>& faultStages();

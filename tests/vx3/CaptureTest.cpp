@@ -1,7 +1,5 @@
-// Still capture: JPEG data that decodes to the frame, and complete .jpg and .bmp files.
+// Still capture: a complete .bmp file.
 #include "CameraFixture.h"
-
-#include <QImage>
 
 #include <cstdio>
 #include <fstream>
@@ -23,29 +21,6 @@ protected:
     }
     std::string path = ::testing::TempDir() + "vx3_capture";
 };
-
-// The saved file holds exactly the captured data, which decodes to the frame.
-TEST_F(CaptureTest, SavedJpegIsTheCapturedFrame) {
-    static_assert(sizeof(VX3_JPEGINFO) == 40 && offsetof(VX3_JPEGINFO, dataSize) == 24);
-    std::vector<std::uint8_t> jpeg(VX3_FRAME_BYTES);
-    VX3_JPEGINFO info{};
-    setBalance(0xC0, 0x30); // a blue cast, so that swapped channels show
-    ASSERT_NE(VX3_SIA_CaptureJpg(jpeg.data(), &info.dataSize), 0);
-    ASSERT_NE(VX3_SIA_SaveImageJpg(path.c_str(), &info, jpeg.data()), 0);
-    jpeg.resize(info.dataSize);
-    ASSERT_EQ(savedFile(), jpeg);
-
-    // Bottom-up blue-green-red rows of 1920 bytes, as the frame holds them.
-    const QImage image = QImage::fromData(jpeg.data(), static_cast<int>(jpeg.size()), "JPG")
-                             .convertToFormat(QImage::Format_BGR888)
-                             .mirrored();
-    ASSERT_EQ(image.size(), QSize(640, 480));
-    const Rgb fromJpeg = measureBlock({image.constBits(), image.constBits() + VX3_FRAME_BYTES});
-    const Rgb fromBitmap = measure();
-    EXPECT_NEAR(fromJpeg.red, fromBitmap.red, 1.5);
-    EXPECT_NEAR(fromJpeg.green, fromBitmap.green, 1.5);
-    EXPECT_NEAR(fromJpeg.blue, fromBitmap.blue, 1.5);
-}
 
 TEST_F(CaptureTest, SavedBitmapIsACompleteBmpFile) {
     static_assert(sizeof(BITMAPINFOHEADER) == 40);

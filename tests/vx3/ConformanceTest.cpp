@@ -1,5 +1,5 @@
 // The 31 library functions: results, failures outside an open camera, faults, bad arguments,
-// the log and the device lock.
+// and the log.
 #include "CameraFixture.h"
 
 #include <algorithm>
@@ -9,7 +9,6 @@
 #include <string>
 #include <tuple>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace vx3test {
@@ -151,26 +150,6 @@ TEST_F(ConformanceTest, EveryFunctionSucceedsOnAnOpenCameraUntilAFaultIsInjected
     EXPECT_EQ(vendor << 8 | product, 0x5C21);
 }
 
-// Register traffic is logged before the call that caused it; peeking is not logged.
-TEST_F(ConformanceTest, RegisterTrafficIsLoggedBeforeItsCall) {
-    std::uint8_t read[2] = {};
-    command(0x13, 0x01, 0x00);
-    vx3sim::clearLog();
-    ASSERT_NE(VX3_EST_SetAdrsData(0x40, 2, two), 0);
-    ASSERT_NE(VX3_EST_GetAdrsData(0x40, 2, read), 0);
-    EXPECT_EQ(read[0] << 8 | read[1], 0xA07F);
-    EXPECT_EQ(vx3sim::peekRegister(0x41), 0x7F);
-    std::string traffic;
-    for (const vx3sim::LogEntry& e : vx3sim::log()) {
-        char entry[8];
-        std::snprintf(entry, sizeof entry, "%c%02x=%02x ",
-                      e.kind == vx3sim::LogEntry::Kind::RegisterRead ? 'r' : 'w', e.address,
-                      e.value);
-        traffic += e.kind == vx3sim::LogEntry::Kind::Call ? e.function + " " : entry;
-    }
-    EXPECT_EQ(traffic, "w40=a0 w41=7f VX3_EST_SetAdrsData r40=a0 r41=7f VX3_EST_GetAdrsData ");
-}
-
 // Live view cannot be continued before it starts.
 TEST_F(ConformanceTest, OutOfRangeArgumentsFail) {
     std::uint8_t bytes[32] = {};
@@ -200,43 +179,6 @@ TEST_F(ConformanceTest, OutOfRangeArgumentsFail) {
               std::vector<int>(8, 0));
     const WhiteBalanceValue kept = balance();
     EXPECT_EQ(kept.blue << 8 | kept.red, 0x8C30) << "a refused white balance writes nothing";
-}
-
-TEST_F(ConformanceTest, VersionTextsOfAtMost11Characters) {
-    char camera[VX3_VERSION_TEXT_SIZE], sdk[VX3_VERSION_TEXT_SIZE];
-    std::fill(std::begin(camera), std::end(camera), 'x');
-    vx3sim::setCameraVersion("OV7620-EXTENDED");
-    ASSERT_NE(VX3_EST_GetVersion(0, camera) * VX3_EST_GetVersion(1, sdk), 0);
-    EXPECT_EQ(std::string(camera) + "|" + sdk, "OV7620-EXTE|VX3 2.1.0");
-}
-
-// Whether a freshly started process, using `lockPath`, can open the camera.
-bool otherProcessOpens(const std::string& lockPath) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        vx3sim::reset(); // drops the parent's state that the fork copied
-        vx3sim::setDeviceLockPath(lockPath);
-        ::_exit(VX3_InitCamera(nullptr) != 0 ? 0 : 1);
-    }
-    int status = -1;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-TEST_F(ConformanceTest, TheDeviceLockIsHeldFromInitialisationToUnmount) {
-    const std::string lock = temp + ".lock";
-    vx3sim::reset();
-    vx3sim::setDeviceLockPath(lock);
-    EXPECT_TRUE(otherProcessOpens(lock)) << "nobody holds the camera yet";
-    ASSERT_NE(VX3_InitCamera(nullptr), 0);
-    EXPECT_FALSE(otherProcessOpens(lock));
-    ASSERT_NE(VX3_UnmountCamera(), 0);
-    EXPECT_TRUE(otherProcessOpens(lock));
-    ASSERT_NE(VX3_InitCamera(nullptr), 0);
-    vx3sim::reset();
-    EXPECT_TRUE(otherProcessOpens(lock)) << "reset releases the camera";
-    vx3sim::setDeviceLockPath("");
-    std::remove(lock.c_str());
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// The automatic loops in virtual time (white balance settling, exposure and gain); units: each
-// seed a camera of its own, the same seed the same camera, the stuck register of a bad unit.
+// The automatic loops in virtual time (white balance settling, exposure and gain), each seed a
+// camera of its own.
 #include "CameraFixture.h"
 
 #include <algorithm>
@@ -11,7 +11,6 @@ namespace vx3test {
 namespace {
 
 using LoopTest = CameraTest;
-using UnitTest = CameraTest;
 
 // From the tool's start values (blue 110, red 25) the balance stops within its 2 % dead band of
 // neutral and holds there, at every speed and frame rate. Every unit is calibratable from the
@@ -60,19 +59,6 @@ TEST_F(LoopTest, AutomaticBalanceSettlesFromTheToolsStartValuesInsideItsDeadBand
     EXPECT_EQ(unitGains.size(), 6u);
 }
 
-TEST_F(LoopTest, ColourBiasMovesTheAutomaticBalance) {
-    command(0x0C, 0x3F, 0x3F);
-    command(0x0D, 0x3F, 0x00);
-    command(0x12, 0x04, 0x04);
-    clock.advanceSeconds(60.0);
-    const WhiteBalanceValue biased = balance();
-    EXPECT_GT(biased.blue, 0x8C + 20);
-    EXPECT_LT(biased.red, 0x30 - 5);
-    const Rgb target = measure();
-    EXPECT_GT(target.blue, target.green + 5);
-    EXPECT_LT(target.red, target.green - 5);
-}
-
 TEST_F(LoopTest, AutoExposureBringsTheTargetIntoRangeAndStaysThereAndGainTakesOverWhenHeld) {
     command(0x28, 0x10, 0x10);
     command(0x10, 0xFF, 0x10);
@@ -91,73 +77,6 @@ TEST_F(LoopTest, AutoExposureBringsTheTargetIntoRangeAndStaysThereAndGainTakesOv
     clock.advanceSeconds(10.0);
     EXPECT_GT(vx3sim::peekRegister(0x00) & 0x3F, 0);
     EXPECT_GT(measure().green, 150.0);
-}
-
-// A doubled gain (super gain) under automatic exposure: the first frame still shows most of the
-// step; the exposure takes it back with a time constant of 3 frames when fast, 24 when slow.
-TEST_F(LoopTest, ExposureTakesAGainStepBackOverFrames) {
-    const struct {
-        std::uint8_t aecFast; // COMJ bit 7
-        int earliest, latest; // frame by which the target is back at its settled level
-    } cases[] = {{0x80, 6, 13}, {0x00, 50, 100}};
-    std::vector<std::uint8_t> frame(VX3_FRAME_BYTES);
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.aecFast);
-        plugIn();
-        command(0x2D, 0x80, c.aecFast);
-        clock.advanceSeconds(20.0);
-        ASSERT_NE(VX3_LV_StartMovie(frame.data()), 0);
-        const double before = measureBlock(frame).green;
-        command(0x0E, 0x80, 0x80);
-        std::vector<double> green;
-        for (int i = 0; i < 300; ++i) {
-            ASSERT_NE(VX3_LV_ContinueMovie(frame.data()), 0);
-            green.push_back(measureBlock(frame).green);
-        }
-        const double settled = green.back();
-        EXPECT_NEAR(settled, before, 10.0);
-        EXPECT_GT(green[0], settled + 25.0) << "the first frame shows the step";
-        const auto back = std::find_if(green.begin(), green.end(),
-                                       [settled](double g) { return g < settled + 2.0; });
-        EXPECT_GE(back - green.begin() + 1, c.earliest);
-        EXPECT_LE(back - green.begin() + 1, c.latest);
-        EXPECT_EQ(
-            std::adjacent_find(green.begin(), back, [](double a, double b) { return b > a + 0.3; }),
-            back)
-            << "the target only darkens on its way back";
-    }
-}
-
-// The variables a technician sets for an interactive run choose the same unit as the control calls:
-// the same frames, as frames count from the camera's power-on and the same seed is the same unit.
-TEST_F(UnitTest, TheEnvironmentChoosesUnitAndBadUnit) {
-    plugIn("OV7610", 11);
-    const auto eleven = capture();
-    ::setenv("VX3SIM_UNIT", "11", 1);
-    ::setenv("VX3SIM_BAD_UNIT", "stuck-register:06", 1);
-    vx3sim::reset();
-    ::unsetenv("VX3SIM_UNIT");
-    ::unsetenv("VX3SIM_BAD_UNIT");
-    open();
-    EXPECT_EQ(capture(), eleven);
-    command(0x06, 0xFF, 0xC0);
-    EXPECT_EQ(vx3sim::peekRegister(0x06), 0x80) << "register 0x06 ignores writes";
-}
-
-TEST_F(UnitTest, AStuckRegisterIgnoresTheHostAndTheLoopsUntilTheUnitIsMadeSound) {
-    plugIn("OV7610", 0, vx3sim::BadUnit::StuckRegister);
-    EXPECT_EQ(balance().blue, 0x80) << "the start-up's white balance did not reach blue";
-    command(0x12, 0x04, 0x04);
-    clock.advanceSeconds(30.0);
-    EXPECT_EQ(balance().blue, 0x80) << "nor does the automatic balance";
-    vx3sim::setBadUnit(vx3sim::BadUnit::None);
-    command(0x12, 0x04, 0x00);
-    setBalance(0x8C, 0x30);
-    EXPECT_EQ(balance().blue, 0x8C);
-    plugIn("OV7610", 0, vx3sim::BadUnit::StuckRegister, 0x03);
-    EXPECT_EQ(balance().blue, 0x8C);
-    command(0x03, 0xFF, 0x20);
-    EXPECT_EQ(vx3sim::peekRegister(0x03), 0x80);
 }
 
 } // namespace

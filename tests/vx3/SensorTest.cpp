@@ -1,5 +1,5 @@
-// Each sensor's registers (identity, soft reset, loops owning their registers, modes) and picture
-// (neutral white target, the visible effect of every adjustment, mirror, colour bars).
+// Each sensor's registers (loops owning their registers, modes) and picture (neutral white target,
+// the visible effect of every adjustment).
 #include "CameraFixture.h"
 
 #include <algorithm>
@@ -18,24 +18,6 @@ protected:
     }
     bool ov7610() const { return GetParam() != "OV7620"; }
 };
-
-TEST_P(SensorTest, IdentityIsReadOnlyAndTellsTheModelsApart) {
-    set(0x1C, 0x00);
-    set(0x1D, 0x00);
-    set(0x29, 0xFC); // chip id in bits 1:0
-    EXPECT_EQ(get(0x1C) << 16 | get(0x1D) << 8 | get(0x29), ov7610() ? 0x7FA2FF : 0x7FA2FC);
-}
-
-TEST_P(SensorTest, SoftResetRestoresPowerOnValues) {
-    set(0x03, 0x11);
-    ASSERT_NE(VX3_LV_SetFrameRate(5), 0);
-    set(0x12, 0x80);
-    std::uint16_t rate = 0;
-    ASSERT_NE(VX3_LV_GetFrameRate(&rate), 0);
-    // Saturation, clock prescaler, the reset bit (which clears itself) and the frame rate.
-    EXPECT_EQ((std::vector<int>{get(0x03), get(0x11), get(0x12) & 0x80, rate}),
-              (std::vector<int>{0x80, 0x00, 0x00, 30}));
-}
 
 // A running loop ignores host writes to its register, keeps its last value when stopped and
 // then takes the host's.
@@ -137,26 +119,6 @@ TEST_P(SensorTest, TheNeutralGainsAndEachAdjustmentGiveThePictureATechnicianExpe
         if (adjustment.channel == Blue) {
             EXPECT_LT(std::abs(change[Red]), 0.5);
         }
-    }
-}
-
-TEST_P(SensorTest, MirrorColourBarsAndGreyAtSaturationZero) {
-    const auto normal = capture();
-    command(0x12, 0x40, 0x40);
-    const auto mirrored = capture();
-    for (const std::size_t x : {0u, 100u, 639u}) {
-        EXPECT_EQ(normal[240 * 1920 + x * 3 + 1], mirrored[240 * 1920 + (639 - x) * 3 + 1]);
-    }
-    command(0x12, 0x42, 0x02);
-    const auto bars = capture();
-    EXPECT_EQ(bars[0], 255) << "white bar at the left";
-    EXPECT_EQ(bars[(639 * 3)], 0) << "black bar at the right";
-    command(0x12, 0x02, 0x00);
-    command(0x03, 0xFF, 0x00);
-    const auto grey = capture();
-    for (std::size_t i = 0; i < grey.size(); i += 3) {
-        const auto [low, high] = std::minmax({grey[i], grey[i + 1], grey[i + 2]});
-        ASSERT_LE(high - low, 1) << "pixel " << i / 3;
     }
 }
 
