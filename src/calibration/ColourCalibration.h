@@ -35,6 +35,8 @@ public:
     WhiteBalanceValue m_wbValue{};
     // 0: tolerance criterion; 1: ratio criterion (inside a run restarted by Auto Ratio Check).
     int m_nAdjustState = 0;
+    // The panel's values as the run took them from the front end at its start.
+    CalibrationPanelValues m_panel;
 
 private:
     CalibrationVerdict RunAutomatic();
@@ -59,7 +61,6 @@ private:
 
     CalibrationFrontEnd& m_frontEnd;
     RegisterAccess& m_registers;
-    CalibrationPanelValues m_panel;
     AdjustmentValues m_adjustment;
     // The run the technician started, while it lasts; nested runs add their passes to it.
     std::optional<CalibrationResult> m_run;

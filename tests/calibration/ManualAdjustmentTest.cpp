@@ -160,9 +160,10 @@ TEST_F(ManualAdjustmentTest, APassOverAFlatColour) {
             }
             if (pauses == 2) {
                 armed = true;
-                window->m_strTolerance = QString::fromLatin1(c.tolerance);
-                window->m_strGreenMin = QString::fromLatin1(c.greenMin);
-                window->m_strGreenMax = QString::fromLatin1(c.greenMax);
+                CalibrationPanelValues& panel = window->m_calibration.m_panel;
+                panel.tolerance = QString::fromLatin1(c.tolerance);
+                panel.greenMin = QString::fromLatin1(c.greenMin);
+                panel.greenMax = QString::fromLatin1(c.greenMax);
                 showFlat(c.bgr);
             } else {
                 window->m_nAdjustState = c.state;
