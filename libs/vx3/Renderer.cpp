@@ -43,7 +43,15 @@ std::int16_t highProduct(std::int16_t a, std::int16_t b) {
 
 } // namespace
 
-Renderer::Renderer() : m_unitNoise(NoiseSize + RowValues), m_noise(NoiseSize + RowValues) {
+Renderer::Renderer() {
+    for (auto& table : m_channel) {
+        table.resize(LevelCount);
+    }
+}
+
+void Renderer::makeNoise() {
+    m_unitNoise.resize(NoiseSize + RowValues);
+    m_noise.resize(NoiseSize + RowValues);
     std::mt19937 generator(7620);
     // Box-Muller on the generator's raw output, so the samples are the same on every platform.
     const auto uniform = [&generator] {
@@ -57,14 +65,14 @@ Renderer::Renderer() : m_unitNoise(NoiseSize + RowValues), m_noise(NoiseSize + R
     }
     // The tail repeats the head so that every row reads one contiguous run.
     std::copy_n(m_unitNoise.begin(), RowValues, m_unitNoise.begin() + NoiseSize);
-    for (auto& table : m_channel) {
-        table.resize(LevelCount);
-    }
 }
 
 void Renderer::prepare(const ImageSettings& s) {
     if (m_prepared == s) {
         return;
+    }
+    if (m_unitNoise.empty()) {
+        makeNoise();
     }
     if (!m_prepared || m_prepared->exposure != s.exposure || m_prepared->readNoise != s.readNoise) {
         // Read noise is fixed in sensor units, so it weighs more in scene units at short exposures.

@@ -24,6 +24,8 @@ private:
     static constexpr int LevelCount = Scene::FullScale + 2 * Scene::Headroom;
     using Plane = std::array<std::int16_t, Scene::Width>;
 
+    // The noise samples, made on the first frame rather than when the library loads.
+    void makeNoise();
     void prepare(const ImageSettings& settings);
     // Plain: saturation, contrast, brightness and colour bias leave the channels as they are.
     template <bool Plain> void renderColour(std::uint64_t frame, std::uint8_t* bgr) const;
