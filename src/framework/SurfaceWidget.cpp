@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <QResizeEvent>
+#include <algorithm>
 
 namespace halvex {
 
@@ -13,7 +14,21 @@ SurfaceWidget::SurfaceWidget(QWidget* parent) : QWidget(parent) {
 }
 
 void SurfaceWidget::present() {
-    repaint();
+    // Controls stacked above this one keep their parts of it: repainting those parts would make
+    // each of them paint itself again with every picture.
+    QRegion uncovered(rect());
+    if (const QWidget* parent = parentWidget()) {
+        const QObjectList& siblings = parent->children();
+        for (auto it = std::find(siblings.begin(), siblings.end(), this); it != siblings.end();
+             ++it) {
+            const auto* sibling = qobject_cast<const QWidget*>(*it);
+            if (sibling != nullptr && sibling != this && sibling->isVisible() &&
+                !sibling->isWindow()) {
+                uncovered -= sibling->geometry().translated(-pos());
+            }
+        }
+    }
+    repaint(uncovered);
 }
 
 void SurfaceWidget::fill(const QColor& colour) {
