@@ -177,7 +177,10 @@ void adjustRow(const Adjustment& a, const Planes& planes, std::uint8_t* bgr) {
 
 Renderer::Renderer() : m_output(static_cast<std::size_t>(LevelCount) * 3) {}
 
-void Renderer::makeNoise() {
+void Renderer::makeScene() {
+    if (!m_unitNoise.empty()) {
+        return;
+    }
     m_unitNoise.resize(NoiseSize + RowValues);
     m_noise.resize(NoiseSize + RowValues);
     std::mt19937 generator(7620);
@@ -193,20 +196,19 @@ void Renderer::makeNoise() {
     }
     // The tail repeats the head so that every row reads one contiguous run.
     std::copy_n(m_unitNoise.begin(), RowValues, m_unitNoise.begin() + NoiseSize);
+
+    const std::uint16_t* light = Scene::instance().light();
+    m_light.resize(RowValues * Scene::Height);
+    for (std::size_t i = 0; i < m_light.size(); ++i) {
+        m_light[i] = static_cast<std::uint16_t>(light[i] + i % 3 * LevelCount);
+    }
 }
 
 void Renderer::prepare(const ImageSettings& s) {
     if (m_prepared == s) {
         return;
     }
-    if (m_unitNoise.empty()) {
-        makeNoise();
-        const std::uint16_t* light = Scene::instance().light();
-        m_light.resize(RowValues * Scene::Height);
-        for (std::size_t i = 0; i < m_light.size(); ++i) {
-            m_light[i] = static_cast<std::uint16_t>(light[i] + i % 3 * LevelCount);
-        }
-    }
+    makeScene();
     if (!m_prepared || m_prepared->exposure != s.exposure || m_prepared->readNoise != s.readNoise) {
         // Read noise is fixed in sensor units, so it weighs more in scene units at short exposures.
         const double sigma = s.exposure > 0.0 ? s.readNoise * Scene::FullScale / s.exposure : 0.0;

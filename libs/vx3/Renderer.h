@@ -19,12 +19,12 @@ public:
 
     // Writes one 640 x 480 bottom-up BGR frame. The same frame number always gives the same noise.
     void render(const ImageSettings& settings, std::uint64_t frame, std::uint8_t* bgr);
+    // The scene and the noise samples, made once on first use rather than when the library loads.
+    void makeScene();
 
 private:
     static constexpr int LevelCount = Scene::FullScale + 2 * Scene::Headroom;
 
-    // The noise samples, made on the first frame rather than when the library loads.
-    void makeNoise();
     void prepare(const ImageSettings& settings);
     void renderColour(std::uint64_t frame, std::uint8_t* bgr) const;
 
