@@ -199,6 +199,8 @@ bool Camera::startMovie(std::uint8_t* frame) {
         return false;
     }
     m_movieRunning = true;
+    // Made before the frame is chosen: the time it takes must not count as frames gone by.
+    m_renderer.makeScene();
     deliver(m_sensor.frames().indexAt(now()), frame);
     return true;
 }

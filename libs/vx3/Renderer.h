@@ -19,20 +19,22 @@ public:
 
     // Writes one 640 x 480 bottom-up BGR frame. The same frame number always gives the same noise.
     void render(const ImageSettings& settings, std::uint64_t frame, std::uint8_t* bgr);
+    // The scene and the noise samples, made once on first use rather than when the library loads.
+    void makeScene();
 
 private:
     static constexpr int LevelCount = Scene::FullScale + 2 * Scene::Headroom;
-    using Plane = std::array<std::int16_t, Scene::Width>;
 
     void prepare(const ImageSettings& settings);
-    // Plain: saturation, contrast, brightness and colour bias leave the channels as they are.
-    template <bool Plain> void renderColour(std::uint64_t frame, std::uint8_t* bgr) const;
-    // Saturation, contrast, brightness and colour bias on one row of blue, green and red levels.
-    void adjustColour(std::array<Plane, 3>& planes) const;
+    void renderColour(std::uint64_t frame, std::uint8_t* bgr) const;
 
     std::vector<float> m_unitNoise;    // standard normal samples
     std::vector<std::int16_t> m_noise; // the samples in scene light units at this exposure
-    std::array<std::vector<std::uint8_t>, 3> m_channel; // light + noise -> output level, BGR
+    // The scene's light, each value offset to its channel's part of m_output.
+    std::vector<std::uint16_t> m_light;
+    // Light + noise -> output level: blue, green and red tables one after the other.
+    std::vector<std::uint8_t> m_output;
+    // Saturation, contrast, brightness and colour bias leave the channels as they are.
     bool m_plain = true;
     std::optional<ImageSettings> m_prepared;
 };

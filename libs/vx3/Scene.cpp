@@ -26,6 +26,10 @@ constexpr float TargetReflectance = 0.97f;
 constexpr float TargetShadow = 0.35f;
 constexpr int TargetLeft = 132, TargetTop = 92, TargetRight = 508, TargetBottom = 388;
 constexpr int TargetBorder = 3;
+static_assert(TargetLeft <= Scene::MeterLeft && TargetTop <= Scene::MeterTop &&
+                  TargetRight >= Scene::MeterLeft + Scene::MeterWidth &&
+                  TargetBottom >= Scene::MeterTop + Scene::MeterHeight,
+              "the metering window must lie on the white target");
 
 constexpr float ScaleInk = 0.10f;
 constexpr int ScaleLeft = 70, ScaleTicks = 100, ScalePitch = 5;
@@ -72,6 +76,19 @@ private:
 
 float real(int value) {
     return static_cast<float>(value);
+}
+
+// Lamp light reaching the view at (x, y), less towards the corners.
+float illumination(int x, int y) {
+    const float dx = real(x) - Scene::Width / 2.0f + 0.5f,
+                dy = real(y) - Scene::Height / 2.0f + 0.5f;
+    const float r2 = (dx * dx + dy * dy) / (CornerRadius * CornerRadius);
+    return Illumination * (1.0f - Vignetting * r2);
+}
+
+// What the sensor collects of channel k (red, green, blue) from a point of the given reflectance.
+std::uint16_t collected(float reflectance, std::size_t k, float light) {
+    return static_cast<std::uint16_t>(std::lround(reflectance * Lamp[k] * light));
 }
 
 // Deterministic pseudo-random numbers so the view is the same on every run and platform.
@@ -190,6 +207,23 @@ const Scene& Scene::instance() {
     return scene;
 }
 
+SceneLight Scene::meteredLight() {
+    static const SceneLight metered = [] {
+        double sums[3] = {0.0, 0.0, 0.0};
+        for (int y = MeterTop; y < MeterTop + MeterHeight; ++y) {
+            for (int x = MeterLeft; x < MeterLeft + MeterWidth; ++x) {
+                const float light = illumination(x, y);
+                for (std::size_t k = 0; k < 3; ++k) {
+                    sums[k] += collected(TargetReflectance, k, light);
+                }
+            }
+        }
+        const double count = static_cast<double>(MeterWidth) * MeterHeight * FullScale;
+        return SceneLight{sums[0] / count, sums[1] / count, sums[2] / count};
+    }();
+    return metered;
+}
+
 Scene::Scene()
     : m_light(static_cast<std::size_t>(Width) * Height * 3),
       m_colourBars(static_cast<std::size_t>(Width) * Height * 3) {
@@ -199,30 +233,20 @@ Scene::Scene()
     paintTarget(canvas);
     paintScale(canvas);
 
-    double sums[3] = {0.0, 0.0, 0.0};
     for (int y = 0; y < Height; ++y) {
         const std::size_t row = static_cast<std::size_t>(Height - 1 - y) * Width * 3;
-        const bool meteredRow = y >= MeterTop && y < MeterTop + MeterHeight;
         for (int x = 0; x < Width; ++x) {
-            const float dx = real(x) - Width / 2.0f + 0.5f, dy = real(y) - Height / 2.0f + 0.5f;
-            const float r2 = (dx * dx + dy * dy) / (CornerRadius * CornerRadius);
-            const float light = Illumination * (1.0f - Vignetting * r2);
+            const float light = illumination(x, y);
             const Colour& p = canvas.at(x, y);
-            const bool metered = meteredRow && x >= MeterLeft && x < MeterLeft + MeterWidth;
             for (std::size_t k = 0; k < 3; ++k) { // k: red, green, blue
-                const auto value = static_cast<std::uint16_t>(std::lround(p[k] * Lamp[k] * light));
-                m_light[row + x * 3 + (2 - k)] = static_cast<std::uint16_t>(value + Headroom);
-                if (metered) {
-                    sums[k] += value;
-                }
+                m_light[row + x * 3 + (2 - k)] =
+                    static_cast<std::uint16_t>(collected(p[k], k, light) + Headroom);
             }
             const auto& bar = BarColours[static_cast<std::size_t>(x * 8 / Width)];
             std::copy(bar.begin(), bar.end(),
                       m_colourBars.begin() + static_cast<std::ptrdiff_t>(row + x * 3));
         }
     }
-    const double count = static_cast<double>(MeterWidth) * MeterHeight * FullScale;
-    m_metered = {sums[0] / count, sums[1] / count, sums[2] / count};
 }
 
 } // namespace vx3sim

@@ -27,12 +27,13 @@ public:
     static constexpr int MeterWidth = 320;
     static constexpr int MeterHeight = 240;
 
-    // Built once, on first use.
+    // Built once, on first use (the first frame): the sensor's loops need only meteredLight().
     static const Scene& instance();
+    // The metering window lies on the white target, so its light is known without the picture.
+    static SceneLight meteredLight();
 
     // Bottom-up rows, blue-green-red per pixel, each value light + Headroom.
     const std::uint16_t* light() const { return m_light.data(); }
-    SceneLight meteredLight() const { return m_metered; }
     // The colour bar test pattern as the sensor outputs it: bottom-up BGR bytes.
     const std::uint8_t* colourBars() const { return m_colourBars.data(); }
 
@@ -41,7 +42,6 @@ private:
 
     std::vector<std::uint16_t> m_light;
     std::vector<std::uint8_t> m_colourBars;
-    SceneLight m_metered;
 };
 
 } // namespace vx3sim

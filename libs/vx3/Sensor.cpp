@@ -30,7 +30,7 @@ void Sensor::powerOn(const SensorModel& model, const Unit& unit, std::int64_t no
 
 void Sensor::advanceTo(std::int64_t now) {
     const std::int64_t last = m_frames.indexAt(now);
-    const SceneLight scene = Scene::instance().meteredLight();
+    const SceneLight scene = Scene::meteredLight();
     const SceneLight light{scene.red * m_response.red, scene.green * m_response.green,
                            scene.blue * m_response.blue};
     const auto stuck = m_unit.stuckRegister();

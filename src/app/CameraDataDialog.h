@@ -59,8 +59,8 @@ public:
     void PaintFrame();
     void DrawOverlays(QImage& image) const;
     // The enabled overlays as DrawOverlays draws them, from pixels worked out once per choice of
-    // figures and frame size rather than drawn anew on every frame.
-    void StampOverlays(QImage& image);
+    // figures and frame size rather than drawn anew on every frame; only those inside `area`.
+    void StampOverlays(QImage& image, const QRect& area);
     void ClearLiveArea();
 
     // Still capture
@@ -209,7 +209,8 @@ private:
     QImage liveImage() const override;
     void runFinished(const CalibrationResult& result) override;
 
-    // The pixels StampOverlays sets, for the figures and the frame size they were worked out for.
+    // The pixels StampOverlays sets (each y * 65536 + x), for the figures and the frame size they
+    // were worked out for.
     std::vector<std::uint32_t> m_overlayPixels;
     int m_overlayChoice = -1;
     QSize m_overlaySize;

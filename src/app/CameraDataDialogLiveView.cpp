@@ -104,31 +104,37 @@ const bool kHasAvx2 = __builtin_cpu_supports("avx2");
 const bool kHasVbmi = __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("avx512bw");
 #endif
 
-// Copies a 24-bit device-independent bitmap into a top-down 32-bit image of the same size.
-void copyDib(const BITMAPINFOHEADER& info, const std::uint8_t* bits, QImage& image) {
+// Copies the part `area` of a 24-bit device-independent bitmap into a top-down 32-bit image of
+// the same size.
+void copyDib(const BITMAPINFOHEADER& info, const std::uint8_t* bits, QImage& image,
+             const QRect& area) {
     const int width = image.width();
     const int height = image.height();
     const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) & ~std::size_t{3};
     const std::size_t total = stride * static_cast<std::size_t>(height);
     const bool bottomUp = info.biHeight > 0;
+    const QRect part = area.intersected(image.rect());
+    const int count = part.width();
     uchar* const lines = image.bits();
     // From the bottom of the picture up: the window system copies it top down right after, and
     // finds the rows written last still in the cache.
-    for (int y = height - 1; y >= 0; --y) {
+    for (int y = part.bottom(); y >= part.top(); --y) {
         const int row = bottomUp ? height - 1 - y : y;
-        const std::size_t offset = static_cast<std::size_t>(row) * stride;
-        auto* target = reinterpret_cast<std::uint32_t*>(lines + y * image.bytesPerLine());
+        const std::size_t offset =
+            static_cast<std::size_t>(row) * stride + static_cast<std::size_t>(part.left()) * 3;
+        auto* target =
+            reinterpret_cast<std::uint32_t*>(lines + y * image.bytesPerLine()) + part.left();
 #if defined(__GNUC__) && defined(__x86_64__)
         if (kHasVbmi) {
-            expandRowVbmi(bits + offset, target, width);
+            expandRowVbmi(bits + offset, target, count);
             continue;
         }
         if (kHasAvx2) {
-            expandRowAvx2(bits + offset, target, width, total - offset);
+            expandRowAvx2(bits + offset, target, count, total - offset);
             continue;
         }
 #endif
-        expandRowPortable(bits + offset, target, width);
+        expandRowPortable(bits + offset, target, count);
     }
 }
 
@@ -206,27 +212,30 @@ void CameraDataDialog::PaintFrame() {
     // The frame buffer holds at most one 640 x 480 frame, whatever the header claims.
     const int width = std::clamp(m_pImageInfo->biWidth, 0, kLiveWidth);
     const int height = std::clamp(std::abs(m_pImageInfo->biHeight), 0, kLiveHeight);
-    QImage& screen = m_pLiveDC->surface();
-    // The live area keeps its picture in an image of its own, which the window system copies to
-    // the screen: a frame that fills it is expanded straight into that image, so each frame
-    // passes through memory once on its way in. Only a smaller frame needs m_memDC.
-    const bool fillsScreen =
-        screen.size() == QSize(width, height) && screen.format() == QImage::Format_RGB32;
-    if (!fillsScreen &&
-        (m_memDC.size() != QSize(width, height) || m_memDC.format() != QImage::Format_RGB32)) {
+    // A frame that fills the live area is expanded straight into the pixels the live area shows,
+    // so each frame passes through memory once on its way to the screen. Only a smaller frame
+    // needs m_memDC.
+    if (m_pLiveDC->size() == QSize(width, height)) {
+        m_pLiveDC->present([this](QImage& target, const QRect& area) {
+            copyDib(*m_pImageInfo, m_pFrameBuffer.get(), target, area);
+            if (m_bOverlayOn != 0) {
+                StampOverlays(target, area);
+            }
+        });
+        return;
+    }
+    if (m_memDC.size() != QSize(width, height) || m_memDC.format() != QImage::Format_RGB32) {
         m_memDC = QImage(width, height, QImage::Format_RGB32);
     }
-    QImage& image = fillsScreen ? screen : m_memDC;
     if (width > 0 && height > 0) {
-        copyDib(*m_pImageInfo, m_pFrameBuffer.get(), image);
+        copyDib(*m_pImageInfo, m_pFrameBuffer.get(), m_memDC, m_memDC.rect());
     }
     if (m_bOverlayOn != 0) {
-        StampOverlays(image);
+        StampOverlays(m_memDC, m_memDC.rect());
     }
-    if (!fillsScreen) {
-        QPainter painter(&screen);
-        painter.drawImage(0, 0, m_memDC);
-    }
+    QPainter painter(&m_pLiveDC->surface());
+    painter.drawImage(0, 0, m_memDC);
+    painter.end();
     m_pLiveDC->present();
 }
 
@@ -254,7 +263,7 @@ void CameraDataDialog::DrawOverlays(QImage& image) const {
     }
 }
 
-void CameraDataDialog::StampOverlays(QImage& image) {
+void CameraDataDialog::StampOverlays(QImage& image, const QRect& area) {
     int choice = 0;
     for (std::size_t i = 0; i < kOverlays.size(); ++i) {
         choice |= (this->*kOverlays[i].enabled != 0 ? 1 : 0) << i;
@@ -264,20 +273,28 @@ void CameraDataDialog::StampOverlays(QImage& image) {
         drawn.fill(Qt::black);
         DrawOverlays(drawn);
         m_overlayPixels.clear();
-        const auto* pixels = reinterpret_cast<const QRgb*>(std::as_const(drawn).bits());
-        const qsizetype count = drawn.bytesPerLine() / 4 * drawn.height();
-        for (qsizetype i = 0; i < count; ++i) {
-            if (pixels[i] != 0xFF000000u) {
-                m_overlayPixels.push_back(static_cast<std::uint32_t>(i));
+        for (int y = 0; y < drawn.height(); ++y) {
+            const auto* pixels = reinterpret_cast<const QRgb*>(drawn.constScanLine(y));
+            for (int x = 0; x < drawn.width(); ++x) {
+                if (pixels[x] != 0xFF000000u) {
+                    m_overlayPixels.push_back(static_cast<std::uint32_t>(y) << 16 |
+                                              static_cast<std::uint32_t>(x));
+                }
             }
         }
         m_overlayChoice = choice;
         m_overlaySize = image.size();
     }
-    auto* pixels = reinterpret_cast<QRgb*>(image.bits());
+    uchar* const lines = image.bits();
+    const qsizetype line = image.bytesPerLine();
+    const int left = area.left(), right = area.right(), top = area.top(), bottom = area.bottom();
     const QRgb green = kOverlayColour.rgb();
-    for (std::uint32_t i : m_overlayPixels) {
-        pixels[i] = green;
+    for (std::uint32_t pixel : m_overlayPixels) {
+        const int x = static_cast<int>(pixel & 0xFFFF);
+        const int y = static_cast<int>(pixel >> 16);
+        if (x >= left && x <= right && y >= top && y <= bottom) {
+            reinterpret_cast<QRgb*>(lines + y * line)[x] = green;
+        }
     }
 }
 
