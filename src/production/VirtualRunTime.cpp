@@ -20,20 +20,8 @@ SetClock simulatorSetClock() {
 
 } // namespace
 
-class VirtualRunTime::CameraClock final : public vx3sim::Clock {
-public:
-    explicit CameraClock(VirtualTimeSource& time) : m_time(time) {}
-    std::int64_t nowMicroseconds() override { return m_time.nowMicroseconds(); }
-    void sleepMicroseconds(std::int64_t duration) override { m_time.advanceMicroseconds(duration); }
-
-private:
-    VirtualTimeSource& m_time;
-};
-
 // Virtual time starts at the real time, so that the calibration history dates the run.
-VirtualRunTime::VirtualRunTime()
-    : m_time(QDateTime::currentMSecsSinceEpoch() * 1000),
-      m_cameraClock(std::make_unique<CameraClock>(m_time)) {}
+VirtualRunTime::VirtualRunTime() : m_time(QDateTime::currentMSecsSinceEpoch() * 1000) {}
 
 VirtualRunTime::~VirtualRunTime() {
     if (m_installed) {
@@ -47,7 +35,7 @@ bool VirtualRunTime::install() {
     if (setClock == nullptr) {
         return false;
     }
-    setClock(m_cameraClock.get());
+    setClock(&m_cameraClock);
     setTimeSource(&m_time);
     m_installed = true;
     return true;

@@ -3,9 +3,8 @@
 // takes milliseconds.
 #pragma once
 
+#include "camera/SimulatorClock.h"
 #include "framework/VirtualTimeSource.h"
-
-#include <memory>
 
 namespace halvex {
 
@@ -21,9 +20,8 @@ public:
     bool install();
 
 private:
-    class CameraClock;
     VirtualTimeSource m_time;
-    std::unique_ptr<CameraClock> m_cameraClock;
+    SimulatorClock m_cameraClock{m_time};
     bool m_installed = false;
 };
 

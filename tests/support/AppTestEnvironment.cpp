@@ -20,7 +20,7 @@ void AppTest::SetUp() {
 
     setDialogService(&dialogs);
     setTimeSource(&time);
-    m_cameraClock = std::make_unique<CameraClock>(time);
+    m_cameraClock = std::make_unique<SimulatorClock>(time);
     vx3sim::setClock(m_cameraClock.get());
     vx3sim::setDeviceLockPath("");
     vx3sim::reset();

@@ -2,8 +2,8 @@
 // a fresh camera, an empty settings store and a working folder holding the factory default.ini.
 #pragma once
 
-#include "CameraClock.h"
 #include "app/CameraDataDialog.h"
+#include "camera/SimulatorClock.h"
 #include "framework/ScriptedDialogService.h"
 #include "framework/VirtualTimeSource.h"
 
@@ -40,7 +40,7 @@ protected:
     VirtualTimeSource time;
 
 private:
-    std::unique_ptr<CameraClock> m_cameraClock;
+    std::unique_ptr<SimulatorClock> m_cameraClock;
     QTemporaryDir m_workDir;
     QString m_previousDir;
 };

@@ -1,15 +1,16 @@
-// Lets the simulated camera run on the tool's own (virtual) time source.
+// Runs the simulated camera on the tool's virtual time source, so that its frames and loops keep
+// pace with the tool's pauses.
 #pragma once
 
 #include "framework/VirtualTimeSource.h"
 
 #include <VX3Sim.h>
 
-namespace halvex::test {
+namespace halvex {
 
-class CameraClock final : public vx3sim::Clock {
+class SimulatorClock final : public vx3sim::Clock {
 public:
-    explicit CameraClock(VirtualTimeSource& time) : m_time(time) {}
+    explicit SimulatorClock(VirtualTimeSource& time) : m_time(time) {}
     std::int64_t nowMicroseconds() override { return m_time.nowMicroseconds(); }
     void sleepMicroseconds(std::int64_t duration) override { m_time.advanceMicroseconds(duration); }
 
@@ -17,4 +18,4 @@ private:
     VirtualTimeSource& m_time;
 };
 
-} // namespace halvex::test
+} // namespace halvex
