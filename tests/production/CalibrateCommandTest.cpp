@@ -246,6 +246,7 @@ protected:
     int runCommand() {
         CalibrateOptions options;
         options.settingsFile = workPath(QStringLiteral("default.ini"));
+        options.json = true;
         return CalibrateCommand(options, {.applicationDirectory = workDir(), .terminal = false})
             .run();
     }
@@ -265,7 +266,13 @@ TEST_F(CalibrateCommandTest, CameraFaultsEndWithStatus2) {
         SCOPED_TRACE(c.function);
         vx3sim::reset();
         vx3sim::failFunction(c.function, c.nth);
+        testing::internal::CaptureStdout();
         EXPECT_EQ(runCommand(), 2);
+        const QJsonDocument report = QJsonDocument::fromJson(
+            QByteArray::fromStdString(testing::internal::GetCapturedStdout()));
+        // A run the camera cuts short still reports the passes it made.
+        EXPECT_EQ(report[QStringLiteral("passes")].toArray().isEmpty(),
+                  std::string_view(c.function) != "VX3_LV_ContinueMovie");
     }
 }
 
