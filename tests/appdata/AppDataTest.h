@@ -83,12 +83,6 @@ protected:
     PropertyPage* current = nullptr;
 };
 
-inline void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // All 101 values of the store, in table order.
 inline QStringList storeValues() {
     QStringList values;

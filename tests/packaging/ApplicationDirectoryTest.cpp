@@ -79,11 +79,7 @@ TEST_F(ApplicationDirectoryTest, FirstStartSeedsTheUserFolderOnceWithAWritableCo
               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
 
     // The technician's edits survive every later start.
-    {
-        QFile file(seeded);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("[FrameSpeed]\r\nFrameSpeed=15\r\n");
-    }
+    test::writeFile(seeded, "[FrameSpeed]\r\nFrameSpeed=15\r\n");
     options = start({});
     ASSERT_TRUE(options);
     EXPECT_EQ(test::fileBytes(seeded), QByteArray("[FrameSpeed]\r\nFrameSpeed=15\r\n"));
