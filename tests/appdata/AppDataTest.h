@@ -83,13 +83,4 @@ protected:
     PropertyPage* current = nullptr;
 };
 
-// All 101 values of the store, in table order.
-inline QStringList storeValues() {
-    QStringList values;
-    for (int i = 0; i < SettingsStore::Count; ++i) {
-        values << settingsStore().at(i);
-    }
-    return values;
-}
-
 } // namespace halvex::test

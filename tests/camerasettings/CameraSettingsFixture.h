@@ -56,9 +56,6 @@ protected:
 
     static void click(Dialog& page, int id) { QTest::mouseClick(page.control(id), Qt::LeftButton); }
 
-    static int callCount(const std::string& function) {
-        return static_cast<int>(std::ranges::count(calls(), function));
-    }
     static void setRegister(std::uint8_t address, std::uint8_t value) {
         VX3_EST_SetAdrsData(address, 1, &value);
         vx3sim::clearLog();
