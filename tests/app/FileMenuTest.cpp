@@ -1,5 +1,6 @@
 // File and Window menus of the main window: New, Save and the two screen layouts.
 #include "AppTestEnvironment.h"
+#include "FileBytes.h"
 #include "app/CameraDataDialog.h"
 #include "framework/MenuBar.h"
 #include "resources/ResourceIds.h"
@@ -167,11 +168,7 @@ TEST_F(FileMenuTest, NewAndLoadLeaveWhiteBalanceManualOnKnownSensorsOnly) {
 // The sequential-capture window opens only while live view is idle, with the settings file in use.
 TEST_F(FileMenuTest, SequentialScreenOpensWhileIdleWithTheSettingsFileInUse) {
     const QString site = workPath(QStringLiteral("site.ini"));
-    {
-        QFile file(site);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("[CaptureScreenParameter]\r\nAutosavePrefix=\"Zq7\"\r\n");
-    }
+    writeFile(site, "[CaptureScreenParameter]\r\nAutosavePrefix=\"Zq7\"\r\n");
     CurrentIniPath = site;
     int opened = 0;
     QStringList shownTexts;

@@ -63,15 +63,6 @@ TEST_F(RegisterCommandTest, SetRegisterWritesTheMaskedValue) {
     }
 }
 
-TEST_F(RegisterCommandTest, GetRegisterMasksWithoutShifting) {
-    poke(0x06, 0x2C);
-    const std::pair<const char*, int> cases[] = {
-        {"06,04,04", 4}, {"06,04", 0}, {"06,04,", 4}, {"06,F0,00", 0x20}, {"", 0}};
-    for (const auto& [command, expected] : cases) {
-        EXPECT_EQ(access.GetRegister(QString::fromLatin1(command)), expected) << command;
-    }
-}
-
 TEST(RegisterCommandText, DataFieldAndTwoDigitForm) {
     EXPECT_EQ(ToTwoDigits(QStringLiteral("5")), QStringLiteral("05"));
     EXPECT_EQ(ToTwoDigits(QString()), QStringLiteral("00"));

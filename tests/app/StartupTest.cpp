@@ -17,10 +17,6 @@ namespace {
 
 class StartupTest : public AppTest {
 protected:
-    static bool called(const std::string& name) {
-        const auto names = calls();
-        return std::find(names.begin(), names.end(), name) != names.end();
-    }
     // The register writes of the sensor set-up and its two library commands with their argument,
     // in order.
     static std::vector<std::string> setupTrace() {
@@ -139,7 +135,7 @@ TEST_F(StartupTest, CancelledLoadAsksUntilAFileIsLoadedOrTheUserEnds) {
     dialogs.messageAnswers = {MessageResult::Yes};
     window = std::make_unique<CameraDataDialog>();
     EXPECT_FALSE(window->initialize());
-    EXPECT_TRUE(called("VX3_UnmountCamera"));
+    EXPECT_EQ(callCount("VX3_UnmountCamera"), 1);
     EXPECT_TRUE(CurrentIniPath.isEmpty());
 }
 
@@ -160,7 +156,7 @@ TEST_F(StartupTest, WholeRunThroughTheApplicationObject) {
     HalvexApp app;
     EXPECT_FALSE(app.InitInstance());
     EXPECT_TRUE(sawMainWindow);
-    EXPECT_TRUE(called("VX3_UnmountCamera"));
+    EXPECT_EQ(callCount("VX3_UnmountCamera"), 1);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -56,8 +56,16 @@ std::vector<const QWidget*> shownControls(const Dialog& dialog) {
     return shown;
 }
 
-// The room a control leaves for its caption, and the caption; no room for controls without one.
-std::pair<QString, int> captionAndRoom(const QWidget* control) {
+// What the technician reads on a control: its caption, the room the control leaves for it (none
+// without a caption), and what of the control can be seen: a label's text, the line of a check box
+// or radio button (centred in its rectangle), a group box's title (its frame is checked apart) and
+// the rest whole.
+struct Look {
+    QString caption;
+    int room = 0;
+    QRect visible;
+};
+Look look(const QWidget* control) {
     const auto contents = [control](QStyle::SubElement element) {
         QStyleOptionButton option;
         option.initFrom(control);
@@ -65,22 +73,34 @@ std::pair<QString, int> captionAndRoom(const QWidget* control) {
         return control->style()->subElementRect(element, &option, control).width();
     };
     const auto plain = [](QString text) { return text.remove(QLatin1Char('&')); };
+    const QFontMetrics metrics = control->fontMetrics();
+    const QRect rect = control->geometry();
+    const int line = std::min(metrics.height(), rect.height());
+    const QRect centredLine(rect.x(), rect.y() + (rect.height() - line) / 2, rect.width(), line);
     if (const auto* label = qobject_cast<const QLabel*>(control); label && !label->wordWrap()) {
-        return {label->text(), control->width()};
+        const int width = std::min(metrics.horizontalAdvance(label->text()), rect.width());
+        const int left = (label->alignment() & Qt::AlignHCenter) != 0
+                             ? rect.x() + (rect.width() - width) / 2
+                             : rect.x();
+        return {label->text(), rect.width(), {left, rect.y(), width, line}};
     }
     if (const auto* radio = qobject_cast<const QRadioButton*>(control)) {
-        return {plain(radio->text()), contents(QStyle::SE_RadioButtonContents)};
+        return {plain(radio->text()), contents(QStyle::SE_RadioButtonContents), centredLine};
     }
     if (const auto* check = qobject_cast<const QCheckBox*>(control)) {
-        return {plain(check->text()), contents(QStyle::SE_CheckBoxContents)};
+        return {plain(check->text()), contents(QStyle::SE_CheckBoxContents), centredLine};
     }
     if (const auto* button = qobject_cast<const QPushButton*>(control)) {
-        return {plain(button->text()), contents(QStyle::SE_PushButtonContents)};
+        return {plain(button->text()), contents(QStyle::SE_PushButtonContents), rect};
     }
     if (const auto* box = qobject_cast<const QGroupBox*>(control)) {
-        return {box->title(), control->width() - 10};
+        // The title starts 7 pixels in, with a blank pixel either side.
+        return {box->title(),
+                rect.width() - 10,
+                {rect.x() + 6, rect.y(), metrics.horizontalAdvance(box->title()) + 2,
+                 metrics.height()}};
     }
-    return {{}, 0};
+    return {{}, 0, rect};
 }
 
 // Whole tabs, inside the tab bar, with no scroll arrows.
@@ -107,9 +127,9 @@ TEST_F(WindowLookTest, EveryCaptionFitsItsControl) {
         EXPECT_EQ(QFontInfo(dialog.font()).family(), QStringLiteral("Liberation Sans"));
         EXPECT_EQ(dialog.font().pixelSize(), 11);
         for (const QWidget* control : shownControls(dialog)) {
-            const auto [text, room] = captionAndRoom(control);
-            EXPECT_LE(control->fontMetrics().horizontalAdvance(text), room)
-                << dialog.windowTitle().toStdString() << ": " << text.toStdString();
+            const Look seen = look(control);
+            EXPECT_LE(control->fontMetrics().horizontalAdvance(seen.caption), seen.room)
+                << dialog.windowTitle().toStdString() << ": " << seen.caption.toStdString();
         }
     };
     expectFit(*window); // the Maintenance Screen shows every control of the main window
@@ -121,31 +141,6 @@ TEST_F(WindowLookTest, EveryCaptionFitsItsControl) {
     ASSERT_TRUE(appData.initialize());
     appData.show();
     expectTabsWhole(*appData.sheet());
-}
-
-// What of a control can be seen: a label's text, the line of a check box or radio button (centred
-// in its rectangle) and the rest whole. A group box is its title here; its frame is checked apart.
-QRect visibleRect(const QWidget* control) {
-    const QFontMetrics metrics = control->fontMetrics();
-    const QRect rect = control->geometry();
-    if (const auto* label = qobject_cast<const QLabel*>(control); label && !label->wordWrap()) {
-        const int width = std::min(metrics.horizontalAdvance(label->text()), rect.width());
-        const int left = (label->alignment() & Qt::AlignHCenter) != 0
-                             ? rect.x() + (rect.width() - width) / 2
-                             : rect.x();
-        return {left, rect.y(), width, std::min(metrics.height(), rect.height())};
-    }
-    if (qobject_cast<const QAbstractButton*>(control) &&
-        !qobject_cast<const QPushButton*>(control)) {
-        const int line = std::min(metrics.height(), rect.height());
-        return {rect.x(), rect.y() + (rect.height() - line) / 2, rect.width(), line};
-    }
-    if (const auto* box = qobject_cast<const QGroupBox*>(control)) {
-        // The title starts 7 pixels in, with a blank pixel either side.
-        return {rect.x() + 6, rect.y(), metrics.horizontalAdvance(box->title()) + 2,
-                metrics.height()};
-    }
-    return rect;
 }
 
 // Controls overlap only where a group box's frame holds one wholly, by more than the pixel that
@@ -168,8 +163,7 @@ void expectNoOverlaps(const Dialog& dialog, std::pair<QWidget*, QWidget*> allowe
     };
     const auto describe = [](const QWidget* control) {
         return QStringLiteral("%1 \"%2\" at %3,%4")
-            .arg(QString::fromLatin1(control->metaObject()->className()),
-                 captionAndRoom(control).first)
+            .arg(QString::fromLatin1(control->metaObject()->className()), look(control).caption)
             .arg(control->x())
             .arg(control->y())
             .toStdString();
@@ -183,7 +177,7 @@ void expectNoOverlaps(const Dialog& dialog, std::pair<QWidget*, QWidget*> allowe
                 (first == allowed.second && second == allowed.first)) {
                 continue;
             }
-            if (overlap(visibleRect(first), visibleRect(second)) || crossesFrame(first, second) ||
+            if (overlap(look(first).visible, look(second).visible) || crossesFrame(first, second) ||
                 crossesFrame(second, first)) {
                 ADD_FAILURE() << dialog.windowTitle().toStdString() << ": " << describe(first)
                               << " overlaps " << describe(second);

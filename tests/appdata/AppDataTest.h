@@ -3,6 +3,7 @@
 #pragma once
 
 #include "AppTestEnvironment.h"
+#include "FileBytes.h"
 #include "TechnicianHands.h"
 #include "appdata/ApplicationDataDialog.h"
 #include "framework/MenuBar.h"
@@ -81,26 +82,5 @@ protected:
     std::unique_ptr<ApplicationDataDialog> window;
     PropertyPage* current = nullptr;
 };
-
-// The whole content of a file, or "<missing>".
-inline QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-inline void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-// All 101 values of the store, in table order.
-inline QStringList storeValues() {
-    QStringList values;
-    for (int i = 0; i < SettingsStore::Count; ++i) {
-        values << settingsStore().at(i);
-    }
-    return values;
-}
 
 } // namespace halvex::test

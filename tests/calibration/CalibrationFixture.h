@@ -86,9 +86,7 @@ protected:
         return list;
     }
     // Frames drawn: one continued movie each.
-    static int continues() {
-        return static_cast<int>(std::ranges::count(calls(), "VX3_LV_ContinueMovie"));
-    }
+    static int continues() { return callCount("VX3_LV_ContinueMovie"); }
     // The gains the panel shows, in decimal and in two upper-case hex digits, within the camera's
     // range.
     std::pair<int, int> shownGains() const {

@@ -1,7 +1,5 @@
-// The record of calibration runs in calibration-history.csv, and the frame as a front end without
-// a window measures it.
+// The record of calibration runs in calibration-history.csv.
 #include "CalibrationFixture.h"
-#include "calibration/FrameImage.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,19 +59,6 @@ TEST_F(CalibrationRecordTest, AFailedWriteIsReportedAndTheRunGoesOn) {
     expectIdle();
     EXPECT_TRUE(dialogs.messages.empty());
     shownGains();
-}
-
-// Without overlays the live area shows exactly the frame the library delivered.
-TEST_F(CalibrationRecordTest, TheFrameImageIsWhatTheLiveAreaShows) {
-    startLiveView();
-    window->m_bOverlayOn = 0;
-    const std::vector<std::uint8_t> frame(window->m_pFrameBuffer.get(),
-                                          window->m_pFrameBuffer.get() +
-                                              CameraDataDialog::FrameBufferBytes);
-    window->fireTimer(CameraDataDialog::LiveViewTimerId);
-    const QImage image = FrameImage(*window->m_pImageInfo, frame.data());
-    EXPECT_EQ(image.size(), QSize(640, 480));
-    EXPECT_EQ(image, window->LiveImage().convertToFormat(image.format()));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
-// The measurement of the sampling block and the manual adjustment's arithmetic, without a window.
+// The frame image and the measurement of its sampling block, and the manual adjustment's
+// arithmetic, without a window.
 #include "calibration/ColourMeasurement.h"
+#include "calibration/FrameImage.h"
 
 #include <QImage>
 #include <QPainter>
@@ -31,6 +33,18 @@ TEST(ColourMeasurementTest, AdjustStepIsTwoFifthsOfTheDifferenceAndAtLeastTwo) {
     for (const auto& [a, b, step] : cases) {
         EXPECT_EQ(AdjustStep(a, b), step) << int(a) << " " << int(b);
     }
+}
+
+// What a front end without a window measures: the delivered frame, a bottom-up bitmap of blue,
+// green and red bytes, each row padded to four bytes.
+TEST(ColourMeasurementTest, FrameImageShowsTheBottomRowLast) {
+    const std::uint8_t frame[] = {1, 2, 3, 0, 4, 5, 6, 0};
+    BITMAPINFOHEADER info{};
+    info.biWidth = 1;
+    info.biHeight = 2;
+    const QImage image = FrameImage(info, frame);
+    EXPECT_EQ(image.pixel(0, 0), qRgb(6, 5, 4));
+    EXPECT_EQ(image.pixel(0, 1), qRgb(3, 2, 1));
 }
 
 TEST(ColourMeasurementTest, MeasuresTheBlockInsideTheZoneOneFrame) {

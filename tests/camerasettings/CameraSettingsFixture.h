@@ -3,6 +3,7 @@
 #pragma once
 
 #include "AppTestEnvironment.h"
+#include "FileBytes.h"
 #include "TechnicianHands.h"
 #include "app/CameraDataDialog.h"
 #include "camerasettings/CCameraSetting1.h"
@@ -10,7 +11,6 @@
 #include "framework/PropertySheet.h"
 #include "settings/SettingsStore.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace halvex::test {
@@ -56,9 +56,6 @@ protected:
 
     static void click(Dialog& page, int id) { QTest::mouseClick(page.control(id), Qt::LeftButton); }
 
-    static int callCount(const std::string& function) {
-        return static_cast<int>(std::ranges::count(calls(), function));
-    }
     static void setRegister(std::uint8_t address, std::uint8_t value) {
         VX3_EST_SetAdrsData(address, 1, &value);
         vx3sim::clearLog();
@@ -67,18 +64,13 @@ protected:
     // A settings file in the working folder: the factory file with some lines replaced.
     QString writeVariant(const QString& name,
                          const std::vector<std::pair<QByteArray, QByteArray>>& replacements) {
-        QFile file(factoryIniPath());
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        QByteArray bytes = file.readAll();
-        file.close();
+        QByteArray bytes = fileBytes(factoryIniPath());
         for (const auto& [from, to] : replacements) {
             EXPECT_TRUE(bytes.contains(from)) << from.constData();
             bytes.replace(from, to);
         }
-        file.setFileName(workPath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(bytes);
-        return file.fileName();
+        writeFile(workPath(name), bytes);
+        return workPath(name);
     }
 };
 

@@ -129,10 +129,7 @@ INSTANTIATE_TEST_SUITE_P(BothSensors, SheetTest, kBothSensors, sensorName);
 using UnknownSensorTest = CameraSettingsTest;
 
 TEST_P(UnknownSensorTest, ControlsStayUsableAndOnlyTheLibrarysStepsRun) {
-    QStringList stored;
-    for (int i = 0; i < SettingsStore::Count; ++i) {
-        stored << settingsStore().at(i);
-    }
+    const QStringList stored = storeValues();
     for (int id : {Page1Id::SaturationEdit, Page1Id::GammaSlider, Page1Id::BiasRedDefault,
                    Page1Id::Auto, Page1Id::GammaDefault, Page1Id::WhiteBalanceDefault,
                    Page1Id::Level95, Page1Id::Curve05}) {
@@ -169,9 +166,7 @@ TEST_P(UnknownSensorTest, ControlsStayUsableAndOnlyTheLibrarysStepsRun) {
     click(page2(), Page2Id::FrameSpeedDefault); // no factory rate: the camera's is shown
     EXPECT_EQ(calls(), std::vector<std::string>{"VX3_LV_GetFrameRate"});
     EXPECT_EQ(edit(page2(), Page2Id::FrameSpeedEdit)->text(), QStringLiteral("20"));
-    for (int i = 0; i < SettingsStore::Count; ++i) {
-        EXPECT_EQ(settingsStore().at(i), stored[i]) << i;
-    }
+    EXPECT_EQ(storeValues(), stored);
     EXPECT_TRUE(dialogs.messages.empty());
 }
 

@@ -1,9 +1,9 @@
 // The runner of the camera fault matrix: every cell of every stage, and each stage's table
 // against the library functions the stage really calls.
 #include "FaultStages.h"
+#include "FileBytes.h"
 #include "app/CameraDataDialog.h"
 
-#include <QFile>
 #include <set>
 
 #if defined(__has_feature)
@@ -15,11 +15,6 @@
 
 namespace halvex::test {
 namespace {
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 struct CellParam {
     const FaultStage* stage;
@@ -49,7 +44,7 @@ class FaultCellTest : public FaultMatrix, public ::testing::WithParamInterface<C
 // LeakSanitizer) nothing leaked.
 TEST_P(FaultCellTest, Cell) {
     const auto& [stage, cell] = GetParam();
-    const QByteArray settingsBefore = contents(iniPath());
+    const QByteArray settingsBefore = fileBytes(iniPath());
     if (stage->prepare) {
         stage->prepare(*this);
     }
@@ -90,7 +85,7 @@ TEST_P(FaultCellTest, Cell) {
     EXPECT_EQ(VX3_LV_IsMovieRunning(), 0);
     window.reset();
 
-    EXPECT_EQ(contents(iniPath()), settingsBefore);
+    EXPECT_EQ(fileBytes(iniPath()), settingsBefore);
 #ifdef HALVEX_LEAK_CHECK
     EXPECT_EQ(__lsan_do_recoverable_leak_check(), 0) << "leaks reported above";
 #endif

@@ -1,5 +1,6 @@
 // Choice of the application directory: --appdir, HALVEX_APPDIR, or the technician's own folder
 // under the XDG data home, created and seeded once with the factory default.ini.
+#include "FileBytes.h"
 #include "app/CommandLine.h"
 
 #include <QDir>
@@ -11,11 +12,6 @@ namespace halvex {
 namespace {
 
 const QString kFactoryIni = QStringLiteral(HALVEX_SOURCE_DIR "/data/default.ini");
-
-QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class ApplicationDirectoryTest : public ::testing::Test {
 protected:
@@ -77,20 +73,16 @@ TEST_F(ApplicationDirectoryTest, FirstStartSeedsTheUserFolderOnceWithAWritableCo
     EXPECT_EQ(options->applicationDirectory, userFolder());
     EXPECT_TRUE(diagnostics.isEmpty()) << diagnostics.toStdString();
     const QString seeded = userFolder() + QStringLiteral("/default.ini");
-    EXPECT_EQ(contents(seeded), contents(kFactoryIni));
+    EXPECT_EQ(test::fileBytes(seeded), test::fileBytes(kFactoryIni));
     const QFile::Permissions ownerGroupOther(0x7077);
     EXPECT_EQ(QFile::permissions(seeded) & ownerGroupOther,
               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
 
     // The technician's edits survive every later start.
-    {
-        QFile file(seeded);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write("[FrameSpeed]\r\nFrameSpeed=15\r\n");
-    }
+    test::writeFile(seeded, "[FrameSpeed]\r\nFrameSpeed=15\r\n");
     options = start({});
     ASSERT_TRUE(options);
-    EXPECT_EQ(contents(seeded), QByteArray("[FrameSpeed]\r\nFrameSpeed=15\r\n"));
+    EXPECT_EQ(test::fileBytes(seeded), QByteArray("[FrameSpeed]\r\nFrameSpeed=15\r\n"));
 
     // Seeded once: a default.ini the technician removed is not brought back.
     ASSERT_TRUE(QFile::remove(seeded));

@@ -1,6 +1,7 @@
 // The main window's start-up with what the command line chose: --settings with a good file, and
 // another application directory. A file that cannot be read is the command line's own part.
 #include "AppTestEnvironment.h"
+#include "FileBytes.h"
 #include "app/CameraDataDialog.h"
 #include "app/CommandLine.h"
 #include "framework/MenuBar.h"
@@ -17,12 +18,9 @@ class StartupOptionsTest : public AppTest {
 protected:
     // Writes the factory file with its frame speed changed.
     QString writeFactoryWithFrameSpeed(const QString& name, const char* speed) {
-        QFile factory(factoryIniPath());
-        EXPECT_TRUE(factory.open(QIODevice::ReadOnly));
-        QFile file(workPath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(factory.readAll().replace("FrameSpeed=30", QByteArray("FrameSpeed=") + speed));
-        return file.fileName();
+        writeFile(workPath(name), fileBytes(factoryIniPath())
+                                      .replace("FrameSpeed=30", QByteArray("FrameSpeed=") + speed));
+        return workPath(name);
     }
     // Starts the main window as main() does with these arguments (application directory: the
     // working folder unless they name another).

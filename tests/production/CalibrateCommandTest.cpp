@@ -2,6 +2,7 @@
 // and plot; camera faults injected into the command in-process.
 #include "production/CalibrateCommand.h"
 #include "AppTestEnvironment.h"
+#include "FileBytes.h"
 
 #include <QFile>
 #include <QImage>
@@ -17,11 +18,6 @@
 
 namespace halvex::test {
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 QString factoryIni() {
     return QStringLiteral(HALVEX_SOURCE_DIR "/data/default.ini");
@@ -161,7 +157,7 @@ TEST_F(CalibrateProgramTest, WriteSettingsChangesOnlyTheSensorsWhiteBalanceLines
         {"OV7620", "[WhiteBalance2]\r\nBlue=8c\r\nRed=30\r\n",
          "[WhiteBalance2]\r\nBlue=97\r\nRed=2e\r\n"},
     };
-    const QByteArray factory = readAll(ini());
+    const QByteArray factory = fileBytes(ini());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.sensor);
         QFile::remove(path("default.bak"));
@@ -174,27 +170,27 @@ TEST_F(CalibrateProgramTest, WriteSettingsChangesOnlyTheSensorsWhiteBalanceLines
                 {QStringLiteral("VX3SIM_SENSOR=") + QLatin1String(c.sensor)})
                 .status,
             0);
-        EXPECT_EQ(readAll(ini()), expected);
-        EXPECT_EQ(readAll(path("default.bak")), factory);
+        EXPECT_EQ(fileBytes(ini()), expected);
+        EXPECT_EQ(fileBytes(path("default.bak")), factory);
     }
 }
 
 TEST_F(CalibrateProgramTest, FailedRunLeavesTheSettingsFileAlone) {
-    const QByteArray factory = readAll(ini());
+    const QByteArray factory = fileBytes(ini());
     const Outcome outcome = run({QStringLiteral("--write-settings"), ini()},
                                 {QStringLiteral("VX3SIM_BAD_UNIT=dark-target")});
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.lastError,
               QStringLiteral("halvex-calibrate: calibration failed (green-out-of-limits): The "
                              "average value of the green component is out of range."));
-    EXPECT_EQ(readAll(ini()), factory);
+    EXPECT_EQ(fileBytes(ini()), factory);
     EXPECT_FALSE(QFile::exists(path("default.bak")));
 }
 
 TEST_F(CalibrateProgramTest, TraceAndPlotHoldEveryPass) {
     const Outcome outcome = runJson(
         {QStringLiteral("--trace"), path("run.csv"), QStringLiteral("--plot"), path("run.png")});
-    const QList<QByteArray> lines = readAll(path("run.csv")).trimmed().split('\n');
+    const QList<QByteArray> lines = fileBytes(path("run.csv")).trimmed().split('\n');
     EXPECT_EQ(lines.first(), "pass,seconds,r,g,b,blue,red,match,rb,bg,rg");
     EXPECT_EQ(lines.size() - 1, outcome.report[QStringLiteral("passes")].toArray().size());
     EXPECT_EQ(lines.at(1).split(',').size(), 11);
@@ -250,6 +246,7 @@ protected:
     int runCommand() {
         CalibrateOptions options;
         options.settingsFile = workPath(QStringLiteral("default.ini"));
+        options.json = true;
         return CalibrateCommand(options, {.applicationDirectory = workDir(), .terminal = false})
             .run();
     }
@@ -269,7 +266,13 @@ TEST_F(CalibrateCommandTest, CameraFaultsEndWithStatus2) {
         SCOPED_TRACE(c.function);
         vx3sim::reset();
         vx3sim::failFunction(c.function, c.nth);
+        testing::internal::CaptureStdout();
         EXPECT_EQ(runCommand(), 2);
+        const QJsonDocument report = QJsonDocument::fromJson(
+            QByteArray::fromStdString(testing::internal::GetCapturedStdout()));
+        // A run the camera cuts short still reports the passes it made.
+        EXPECT_EQ(report[QStringLiteral("passes")].toArray().isEmpty(),
+                  std::string_view(c.function) != "VX3_LV_ContinueMovie");
     }
 }
 

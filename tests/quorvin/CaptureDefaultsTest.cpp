@@ -1,11 +1,11 @@
 // Reading the capture defaults from a settings file as the host writes it or a technician edits
 // it, in the private-profile dialect.
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "CaptureDefaults.h"
+#include "FileBytes.h"
 #include "ProfileReader.h"
 
 using quorvin::ImageFormat;
@@ -43,10 +43,7 @@ TEST(CaptureDefaults, ComeFromTheCaptureSectionOrFallBackWithANote) {
          tiff ? ImageFormat::Tiff : ImageFormat::Bmp, tiff ? "" : "TIFF files cannot"}};
     const QString ini = dir.filePath(QStringLiteral("default.ini"));
     for (const auto& c : cases) {
-        QFile file(ini);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(c.content);
-        file.close();
+        halvex::test::writeFile(ini, c.content);
         const quorvin::CaptureDefaults d = quorvin::CaptureDefaults::read(ini);
         EXPECT_EQ(d.folder, c.folder) << c.content.constData();
         EXPECT_EQ(d.prefix, c.prefix) << c.content.constData();

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <algorithm>
 
 namespace halvex::test {
 
@@ -70,6 +71,10 @@ std::vector<std::string> AppTest::calls() {
     return names;
 }
 
+int AppTest::callCount(const std::string& function) {
+    return static_cast<int>(std::ranges::count(calls(), function));
+}
+
 std::vector<std::pair<int, int>> AppTest::registerWrites() {
     std::vector<std::pair<int, int>> writes;
     for (const vx3sim::LogEntry& entry : vx3sim::log()) {
@@ -78,6 +83,14 @@ std::vector<std::pair<int, int>> AppTest::registerWrites() {
         }
     }
     return writes;
+}
+
+QStringList AppTest::storeValues() {
+    QStringList values;
+    for (int i = 0; i < SettingsStore::Count; ++i) {
+        values << settingsStore().at(i);
+    }
+    return values;
 }
 
 void MainWindowTest::SetUp() {

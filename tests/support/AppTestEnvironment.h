@@ -8,6 +8,7 @@
 #include "framework/VirtualTimeSource.h"
 
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <VX3Sim.h>
 #include <gtest/gtest.h>
@@ -33,8 +34,12 @@ protected:
 
     // The library calls the camera saw, in order, by name.
     static std::vector<std::string> calls();
+    // How many times the camera saw the library function called.
+    static int callCount(const std::string& function);
     // The register writes the camera saw, as (address, value).
     static std::vector<std::pair<int, int>> registerWrites();
+    // All values of the settings store, in table order.
+    static QStringList storeValues();
 
     ScriptedDialogService dialogs;
     VirtualTimeSource time;
