@@ -144,24 +144,10 @@ void Dialog::build() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    if (m_template.menuId != 0) {
-        m_menu = new MenuBar(
-            menuTemplate(m_template.menuId),
-            [this](int id) {
-                const auto it = m_commands.find(id);
-                if (it != m_commands.end()) {
-                    dispatchHandler(it->second);
-                }
-            },
-            this);
-        layout->setMenuBar(m_menu);
-    }
     m_client = new QWidget(this);
     layout->addWidget(m_client);
     m_controls.build(m_template, m_client);
-
-    const int menuHeight = m_menu != nullptr ? m_menu->sizeHint().height() : 0;
-    resize(duToPixelsX(m_template.width), duToPixelsY(m_template.height) + menuHeight);
+    resize(duToPixelsX(m_template.width), duToPixelsY(m_template.height));
 
     // The standard buttons end the window as Enter and Escape would.
     if (auto* ok = m_controls.as<QAbstractButton>(IDOK)) {
@@ -172,10 +158,35 @@ void Dialog::build() {
     }
 }
 
+MenuBar* Dialog::menu() {
+    // Built on first use rather than with the window: a menu bar asks the style for the icon of
+    // its overflow button, which loads every image-format plug-in, and a start-up that shows other
+    // windows first (or ends the window) should not wait for that.
+    if (m_menu == nullptr && m_template.menuId != 0) {
+        m_menu = new MenuBar(
+            menuTemplate(m_template.menuId),
+            [this](int id) {
+                const auto it = m_commands.find(id);
+                if (it != m_commands.end()) {
+                    dispatchHandler(it->second);
+                }
+            },
+            this);
+        // The client area keeps its size; the window grows by the menu bar.
+        const int menuHeight = m_menu->sizeHint().height();
+        static_cast<QVBoxLayout*>(layout())->setMenuBar(m_menu);
+        resize(width(), height() + menuHeight);
+    }
+    return m_menu;
+}
+
 bool Dialog::initialize() {
     if (!m_built) {
         m_built = true;
         dispatchHandler([this] { onInitDialog(); });
+    }
+    if (!m_ended) {
+        menu();
     }
     return !m_ended;
 }
@@ -224,6 +235,7 @@ void Dialog::requestClose() {
 }
 
 void Dialog::setWindowSizePixels(int width, int height) {
+    menu(); // the size given includes it
     setFixedSize(width, height);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();

@@ -61,7 +61,8 @@ public:
     ControlSet& controls() { return m_controls; }
     const ControlSet& controls() const { return m_controls; }
     QWidget* control(int id) const { return m_controls.control(id); }
-    MenuBar* menu() const { return m_menu; }
+    // The window's menu bar (built on first use), or null when its template has none.
+    MenuBar* menu();
     // The area that holds the controls; client coordinates are relative to it.
     QWidget* clientArea() const { return m_client; }
 

@@ -7,6 +7,8 @@
 #include "resources/ResourceIds.h"
 #include "settings/SettingsStore.h"
 
+#include <QLayout>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QSignalBlocker>
 #include <QTest>
@@ -54,6 +56,13 @@ TEST_F(StartupTest, ReachesTheRunningMainWindow) {
     EXPECT_EQ(window->control(MainId::Start)->geometry(), QRect(140, 485, 160, 45));
     EXPECT_EQ(window->control(MainId::Message)->geometry(), QRect(400, 535, 395, 20));
     EXPECT_EQ(window->m_progress->geometry().size(), QSize(280, 19));
+    // The menu bar exists once start-up is done; the window (800 x 600) holds it above the
+    // controls.
+    const auto* menuBar = window->findChild<QMenuBar*>();
+    ASSERT_NE(menuBar, nullptr);
+    window->layout()->activate();
+    EXPECT_EQ(window->clientArea()->geometry(),
+              QRect(0, menuBar->height(), 800, 600 - menuBar->height()));
 
     // The device information was shown once, before the settings file was asked for.
     EXPECT_EQ(dialogs.modalRuns,
