@@ -12,7 +12,6 @@
 #include "resources/ResourceIds.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
@@ -34,13 +33,6 @@ protected:
         window->ShowMaintenanceLayout();
     }
 };
-
-TEST_F(WindowLookTest, MainWindowKeepsItsSize) {
-    window->resize(1000, 700);
-    QApplication::processEvents();
-    EXPECT_EQ(window->size(), QSize(800, 600));
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
-}
 
 // The controls a dialog shows (the settings sheet aside).
 std::vector<const QWidget*> shownControls(const Dialog& dialog) {
