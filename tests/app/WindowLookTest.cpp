@@ -1,5 +1,5 @@
 // The windows as the technician sees them: fixed frames, captions that fit, controls that do not
-// cover one another, Get RGB over the live image, titles on group box lines, read-only boxes that
+// cover one another, titles on group box lines, read-only boxes that
 // look read-only, the wait cursor, file dialog filters and the logo.
 #include "AppTestEnvironment.h"
 #include "app/AboutDialog.h"
@@ -12,17 +12,14 @@
 #include "resources/ResourceIds.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QCheckBox>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTabBar>
-#include <QTest>
 #include <QToolButton>
 #include <array>
 
@@ -36,13 +33,6 @@ protected:
         window->ShowMaintenanceLayout();
     }
 };
-
-TEST_F(WindowLookTest, MainWindowKeepsItsSize) {
-    window->resize(1000, 700);
-    QApplication::processEvents();
-    EXPECT_EQ(window->size(), QSize(800, 600));
-    EXPECT_EQ(window->minimumSize(), window->maximumSize());
-}
 
 // The controls a dialog shows (the settings sheet aside).
 std::vector<const QWidget*> shownControls(const Dialog& dialog) {
@@ -220,21 +210,6 @@ TEST_F(WindowLookTest, GroupBoxTitlesSitOnTheFrameLine) {
     for (int id : {1234, 1235, 1236}) {
         EXPECT_GT(window->control(id)->y(), ratio->y() + line) << id;
     }
-}
-
-TEST_F(WindowLookTest, GetRgbStaysClickableOverTheLiveImage) {
-    click(MainId::Start);
-    QWidget* getRgb = window->control(MainId::GetRgb);
-    ASSERT_EQ(window->clientArea()->childAt(getRgb->geometry().center()), getRgb);
-    // A frame of one colour, white where the button covers it: only the frame's pixels count.
-    QImage& frame = window->LiveArea()->surface();
-    frame.fill(qRgb(40, 80, 120));
-    QPainter(&frame).fillRect(getRgb->geometry(), Qt::white);
-    QTest::mouseClick(getRgb, Qt::LeftButton);
-    EXPECT_TRUE(window->controls()
-                    .text(MainId::Message)
-                    .startsWith(QStringLiteral(" Blue = 120    Red = 40    Green = 80    ")))
-        << window->controls().text(MainId::Message).toStdString();
 }
 
 TEST_F(WindowLookTest, ReadOnlyBoxesShowTheWindowBackground) {

@@ -1,6 +1,8 @@
 // "Get Manual Adj. Values", "Get RGB" and the panel's edit handlers.
 #include "CalibrationFixture.h"
+#include "framework/SurfaceWidget.h"
 
+#include <QPainter>
 #include <QRegularExpression>
 #include <QWindow>
 
@@ -45,32 +47,9 @@ protected:
     int passes = 0;
 };
 
-TEST_F(ManualAdjustmentTest, ConvergesByTheTolerance) {
-    click(MainId::Start);
-    bool topmost = false;
-    time.onSleep = [&](int) {
-        topmost = window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
-    };
-    const double before = seconds();
-    run();
-    time.onSleep = nullptr;
-
-    EXPECT_TRUE(dialogs.messages.empty()) << qPrintable(dialogs.messageTexts().join(u'|'));
-    EXPECT_TRUE(topmost);
-    EXPECT_LT(seconds() - before, 100.0);
-    EXPECT_GE(passes, 1);
-    const auto [blue, red] = shownGains();
-    EXPECT_EQ(vx3sim::peekRegister(0x01), blue);
-    EXPECT_EQ(vx3sim::peekRegister(0x02), red);
-    const auto m = kMeasurement.match(window->m_strMessage);
-    ASSERT_TRUE(m.hasMatch());
-    const int g = m.captured(3).toInt();
-    EXPECT_LE(std::abs(m.captured(1).toInt() - g), 2); // the last pass met the tolerance
-    EXPECT_LE(std::abs(m.captured(2).toInt() - g), 2);
-    expectFinished();
-}
-
-// White balance is made manual on both sensors only; a tolerance of 255 ends the first pass.
+// White balance is made manual on both sensors only; a tolerance of 255 ends the first pass. The
+// window stays on top while the procedure runs and the camera keeps the gains it shows. How the
+// passes converge on a nominal unit is the calibrate command's part.
 TEST_F(ManualAdjustmentTest, StartsFromTheInitialValuesWithWhiteBalanceManual) {
     for (const auto& [sensor, automatic] :
          {std::pair{"OV7610", 0}, {"OV7620", 0}, {"VX-PROTO", 0x04}}) {
@@ -83,7 +62,9 @@ TEST_F(ManualAdjustmentTest, StartsFromTheInitialValuesWithWhiteBalanceManual) {
         type(1209, QStringLiteral("40"));
         type(1214, QStringLiteral("255"));
         std::vector<int> atFirstPause; // COMA's white balance bit, blue, red
+        bool topmost = false;
         time.onSleep = [&](int) {
+            topmost = window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
             if (atFirstPause.empty()) {
                 atFirstPause = {vx3sim::peekRegister(0x12) & 0x04, vx3sim::peekRegister(0x01),
                                 vx3sim::peekRegister(0x02)};
@@ -97,6 +78,10 @@ TEST_F(ManualAdjustmentTest, StartsFromTheInitialValuesWithWhiteBalanceManual) {
             EXPECT_EQ(atFirstPause[1] << 8 | atFirstPause[2], 120 << 8 | 40);
         }
         EXPECT_EQ(passes, 1);
+        EXPECT_TRUE(topmost);
+        EXPECT_TRUE(dialogs.messages.empty());
+        const auto [blue, red] = shownGains();
+        EXPECT_EQ(vx3sim::peekRegister(0x01) << 8 | vx3sim::peekRegister(0x02), blue << 8 | red);
         expectFinished();
     }
 }
@@ -256,11 +241,18 @@ TEST_F(ManualAdjustmentTest, GetRgbMeasuresWhatTheLiveAreaShows) {
                              "R/G = 0.00"));
     EXPECT_EQ(shown(MainId::Status), text::LiveImage);
 
-    startLiveView();
-    click(MainId::GetRgb);
-    const auto m = kMeasurement.match(shown(MainId::Message));
-    ASSERT_TRUE(m.hasMatch()) << qPrintable(shown(MainId::Message));
-    EXPECT_GT(m.captured(3).toInt(), 100);
+    // The button stays clickable over the live image. A frame of one colour, white where the
+    // button covers it: only the frame's pixels count.
+    click(MainId::Start);
+    QWidget* getRgb = window->control(MainId::GetRgb);
+    ASSERT_EQ(window->clientArea()->childAt(getRgb->geometry().center()), getRgb);
+    QImage& frame = window->LiveArea()->surface();
+    frame.fill(qRgb(40, 80, 120));
+    QPainter(&frame).fillRect(getRgb->geometry(), Qt::white);
+    QTest::mouseClick(getRgb, Qt::LeftButton);
+    EXPECT_TRUE(shown(MainId::Message)
+                    .startsWith(QStringLiteral(" Blue = 120    Red = 40    Green = 80    ")))
+        << qPrintable(shown(MainId::Message));
     EXPECT_EQ(window->m_bZone1FieldDisplay, 1);
 
     click(MainId::Stop);
