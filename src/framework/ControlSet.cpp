@@ -4,8 +4,8 @@
 #include "controls/ValueSlider.h"
 #include "framework/DialogStyle.h"
 #include "framework/DialogUnits.h"
-#include "framework/RadioGroupKeys.h"
 #include "framework/EditRules.h"
+#include "framework/RadioGroupKeys.h"
 #include "framework/SurfaceWidget.h"
 #include "resources/Bitmaps.h"
 
