@@ -272,13 +272,18 @@ void ColourCalibration::Record(CalibrationPass pass) {
     m_frontEnd.passRecorded(pass);
 }
 
-CalibrationResult ColourCalibration::GetAutoAdjValues() {
-    if (!BeginRun(CalibrationProcedure::Automatic)) {
-        RunAutomatic();
+CalibrationResult ColourCalibration::Run(CalibrationProcedure procedure,
+                                         CalibrationVerdict (ColourCalibration::*steps)()) {
+    if (!BeginRun(procedure)) {
+        (this->*steps)();
         return {};
     }
     const RunScope scope(m_run);
-    return EndRun(RunAutomatic());
+    return EndRun((this->*steps)());
+}
+
+CalibrationResult ColourCalibration::GetAutoAdjValues() {
+    return Run(CalibrationProcedure::Automatic, &ColourCalibration::RunAutomatic);
 }
 
 CalibrationVerdict ColourCalibration::RunAutomatic() {
@@ -396,12 +401,7 @@ void ColourCalibration::UppercaseHexValues() {
 }
 
 CalibrationResult ColourCalibration::GetManualAdjValues() {
-    if (!BeginRun(CalibrationProcedure::Manual)) {
-        RunManual();
-        return {};
-    }
-    const RunScope scope(m_run);
-    return EndRun(RunManual());
+    return Run(CalibrationProcedure::Manual, &ColourCalibration::RunManual);
 }
 
 CalibrationVerdict ColourCalibration::RunManual() {

@@ -56,6 +56,9 @@ private:
     // Starts the record of a run the technician started; false inside a nested run.
     bool BeginRun(CalibrationProcedure procedure);
     CalibrationResult EndRun(CalibrationVerdict verdict);
+    // A procedure's steps as the technician's run, or, inside a run (a Retry), as part of it.
+    CalibrationResult Run(CalibrationProcedure procedure,
+                          CalibrationVerdict (ColourCalibration::*steps)());
     // The initial values of the run's first (outermost) start.
     void TakeInitialGains(WhiteBalanceValue gains);
 
