@@ -139,7 +139,6 @@ void CameraDataDialog::doDataExchange(DataExchange& dx) {
 }
 
 bool CameraDataDialog::onInitDialog() {
-    Dialog::onInitDialog();
     m_hIcon = applicationIcon();
     setWindowIcon(m_hIcon);
 
@@ -151,6 +150,9 @@ bool CameraDataDialog::onInitDialog() {
     }
     SendSensorSetup(m_registerAccess);
     ShowDeviceInformation();
+    // Only now are the window's own controls built and filled: the device information is the
+    // first window the technician sees, and it should not wait for them.
+    Dialog::onInitDialog();
 
     ApplicationDirectory = m_startup.applicationDirectory;
     m_strIniPath = ApplicationDirectory;

@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -41,6 +42,23 @@ QLineEdit* makeEdit(const ControlTemplate& t, QWidget* parent) {
     return edit;
 }
 
+// Makes a label's text selectable with the mouse once the pointer first enters it. Selection needs
+// the label's rich-text machinery, whose first use would delay the window's first appearance by
+// about 10 ms; the pointer always enters before it can select.
+class SelectableOnEnter final : public QObject {
+public:
+    explicit SelectableOnEnter(QLabel* label) : QObject(label) { label->installEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Enter) {
+            static_cast<QLabel*>(watched)->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+};
+
 QLabel* makeLabel(const ControlTemplate& t, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(t.text), parent);
     label->setAlignment((has(t, ControlStyle::Centered) ? Qt::AlignHCenter : Qt::AlignLeft) |
@@ -50,7 +68,7 @@ QLabel* makeLabel(const ControlTemplate& t, QWidget* parent) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         label->setWordWrap(true);
         label->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        new SelectableOnEnter(label);
     }
     return label;
 }

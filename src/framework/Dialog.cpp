@@ -135,19 +135,33 @@ Dialog::Dialog(const DialogTemplate& dialogTemplate, QWidget* parent)
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8(m_template.caption));
     setFont(dialogFont(m_template.fontName, m_template.fontPointSize));
-    build();
+    resize(duToPixelsX(m_template.width), duToPixelsY(m_template.height));
 }
 
 Dialog::~Dialog() = default;
 
+ControlSet& Dialog::builtControls() const {
+    if (!m_controlsBuilt) {
+        // The controls belong to the window as its users see it, built or not yet: building them
+        // late changes nothing a caller holding a const window could observe.
+        const_cast<Dialog*>(this)->build();
+    }
+    return const_cast<ControlSet&>(m_controls);
+}
+
+QWidget* Dialog::clientArea() const {
+    builtControls();
+    return m_client;
+}
+
 void Dialog::build() {
+    m_controlsBuilt = true;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     m_client = new QWidget(this);
     layout->addWidget(m_client);
     m_controls.build(m_template, m_client);
-    resize(duToPixelsX(m_template.width), duToPixelsY(m_template.height));
 
     // The standard buttons end the window as Enter and Escape would.
     if (auto* ok = m_controls.as<QAbstractButton>(IDOK)) {
@@ -156,6 +170,9 @@ void Dialog::build() {
     if (auto* cancel = m_controls.as<QAbstractButton>(IDCANCEL)) {
         connect(cancel, &QAbstractButton::clicked, this, [this] { reject(); });
     }
+    for (Route& route : std::exchange(m_routesBeforeBuild, {})) {
+        connectRoute(std::move(route));
+    }
 }
 
 MenuBar* Dialog::menu() {
@@ -163,6 +180,7 @@ MenuBar* Dialog::menu() {
     // its overflow button, which loads every image-format plug-in, and a start-up that shows other
     // windows first (or ends the window) should not wait for that.
     if (m_menu == nullptr && m_template.menuId != 0) {
+        builtControls(); // the menu bar goes into the layout the controls' area sits in
         m_menu = new MenuBar(
             menuTemplate(m_template.menuId),
             [this](int id) {
@@ -181,11 +199,12 @@ MenuBar* Dialog::menu() {
 }
 
 bool Dialog::initialize() {
-    if (!m_built) {
-        m_built = true;
+    if (!m_initialized) {
+        m_initialized = true;
         dispatchHandler([this] { onInitDialog(); });
     }
     if (!m_ended) {
+        builtControls();
         menu();
     }
     return !m_ended;
@@ -219,7 +238,7 @@ void Dialog::endDialog(int result) {
 
 bool Dialog::updateData(bool saveAndValidate) {
     const QScopedValueRollback exchanging(m_exchanging, true);
-    DataExchange dx(m_controls, saveAndValidate, this);
+    DataExchange dx(builtControls(), saveAndValidate, this);
     try {
         doDataExchange(dx);
     } catch (const DataExchangeFailure&) {
@@ -331,11 +350,20 @@ void Dialog::routeNotification(Notify notify, int id, std::function<void()> hand
             handler();
         }
     };
-    QWidget* widget = m_controls.control(id);
+    if (m_controlsBuilt) {
+        connectRoute(Route{notify, id, std::move(handler)});
+    } else {
+        m_routesBeforeBuild.push_back(Route{notify, id, std::move(handler)});
+    }
+}
+
+void Dialog::connectRoute(Route route) {
+    QWidget* widget = m_controls.control(route.id);
     if (widget == nullptr) {
         return;
     }
-    switch (notify) {
+    auto& handler = route.handler;
+    switch (route.notify) {
     case Notify::Clicked:
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             connect(button, &QAbstractButton::clicked, this,
@@ -346,7 +374,7 @@ void Dialog::routeNotification(Notify notify, int id, std::function<void()> hand
     case Notify::EditChange:
         if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
             auto* watcher = watcherOf<EditWatcher>(edit);
-            (notify == Notify::EditUpdate ? watcher->update : watcher->change)
+            (route.notify == Notify::EditUpdate ? watcher->update : watcher->change)
                 .push_back(std::move(handler));
         }
         break;
@@ -357,7 +385,7 @@ void Dialog::routeNotification(Notify notify, int id, std::function<void()> hand
     case Notify::Scroll:
         if (auto* slider = qobject_cast<QSlider*>(widget)) {
             auto* watcher = watcherOf<SliderWatcher>(slider);
-            (notify == Notify::Scroll ? watcher->scroll : watcher->release)
+            (route.notify == Notify::Scroll ? watcher->scroll : watcher->release)
                 .push_back(std::move(handler));
         }
         break;
@@ -370,6 +398,13 @@ void Dialog::routeNotification(Notify notify, int id, std::function<void()> hand
     case Notify::Command:
         break;
     }
+}
+
+void Dialog::setVisible(bool visible) {
+    if (visible) {
+        builtControls();
+    }
+    QDialog::setVisible(visible);
 }
 
 void Dialog::accept() {

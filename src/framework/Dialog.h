@@ -46,7 +46,7 @@ public:
     explicit Dialog(const DialogTemplate& dialogTemplate, QWidget* parent = nullptr);
     ~Dialog() override;
 
-    // Builds the controls and runs onInitDialog. false when the window ended during it.
+    // Runs onInitDialog and makes sure the controls exist. false when the window ended during it.
     bool initialize();
     // The modal run: initialise, then (unless already ended) the window's own message loop.
     int runModal();
@@ -58,13 +58,15 @@ public:
     // Exchanges all bound members with the controls. false when a value failed its check.
     bool updateData(bool saveAndValidate = true);
 
-    ControlSet& controls() { return m_controls; }
-    const ControlSet& controls() const { return m_controls; }
-    QWidget* control(int id) const { return m_controls.control(id); }
+    // The controls are built on first use (or when the window is shown), so that a window whose
+    // start-up shows other windows first does not keep them waiting for its own controls.
+    ControlSet& controls() { return builtControls(); }
+    const ControlSet& controls() const { return builtControls(); }
+    QWidget* control(int id) const { return builtControls().control(id); }
     // The window's menu bar (built on first use), or null when its template has none.
     MenuBar* menu();
     // The area that holds the controls; client coordinates are relative to it.
-    QWidget* clientArea() const { return m_client; }
+    QWidget* clientArea() const;
 
     // Sends the window a close request, as the close box does.
     void requestClose();
@@ -100,24 +102,35 @@ protected:
     }
     void routeNotification(Notify notify, int id, std::function<void()> handler);
 
+    void setVisible(bool visible) override;
     void accept() override;
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
 private:
+    struct Route {
+        Notify notify;
+        int id;
+        std::function<void()> handler;
+    };
+
+    ControlSet& builtControls() const;
     void build();
+    void connectRoute(Route route);
 
     const DialogTemplate& m_template;
     ControlSet m_controls;
     QWidget* m_client = nullptr;
     MenuBar* m_menu = nullptr;
     std::map<int, std::function<void()>> m_commands;
+    std::vector<Route> m_routesBeforeBuild;
     std::map<int, int> m_timers; // our id -> Qt's id
     // While busy: each control and the cursor of its own that the wait cursor replaced.
     std::vector<std::pair<QPointer<QWidget>, std::optional<QCursor>>> m_cursorsBeforeWait;
     bool m_waitCursor = false;
-    bool m_built = false;
+    bool m_controlsBuilt = false;
+    bool m_initialized = false;
     bool m_ended = false;
     bool m_inModalLoop = false;
     // Set while members and controls are exchanged: the controls' notifications are not

@@ -7,6 +7,8 @@
 #include "resources/ResourceIds.h"
 #include "settings/SettingsStore.h"
 
+#include <QApplication>
+#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -43,9 +45,19 @@ protected:
 TEST_F(StartupTest, ReachesTheRunningMainWindow) {
     std::vector<std::size_t> fileDialogsBeforeModalRuns;
     QString deviceText;
+    QString selected;
     dialogs.onRunModal = [&](Dialog& dialog) {
         fileDialogsBeforeModalRuns.push_back(dialogs.fileDialogs.size());
         deviceText += dialog.controls().text(MainId::DeviceText);
+        // The technician can select the text (to copy it) once the pointer is over it.
+        auto* field = dialog.controls().as<QLabel>(MainId::DeviceText);
+        if (field == nullptr) {
+            return 1;
+        }
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(field, &enter);
+        field->setSelection(0, 11);
+        selected += field->selectedText();
         return 1;
     };
     auto window = startMainWindow();
@@ -71,6 +83,7 @@ TEST_F(StartupTest, ReachesTheRunningMainWindow) {
               std::vector<QString>{QStringLiteral("Corvane Halvex Application")});
     EXPECT_EQ(fileDialogsBeforeModalRuns, std::vector<std::size_t>{0});
     EXPECT_TRUE(deviceText.startsWith("USB Version = 92\nProduct ID = 33\n"));
+    EXPECT_EQ(selected, QStringLiteral("USB Version"));
     EXPECT_TRUE(deviceText.endsWith("Halvex Application = Ver. 2.02.01\n"));
     ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
     EXPECT_EQ(dialogs.fileDialogs[0].title, QStringLiteral("Load Ini File"));
