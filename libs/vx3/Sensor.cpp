@@ -30,6 +30,9 @@ void Sensor::powerOn(const SensorModel& model, const Unit& unit, std::int64_t no
 
 void Sensor::advanceTo(std::int64_t now) {
     const std::int64_t last = m_frames.indexAt(now);
+    if (last <= m_loopFrame) {
+        return; // no frame has ended since the last step (the scene need not even be metered)
+    }
     const SceneLight scene = Scene::meteredLight();
     const SceneLight light{scene.red * m_response.red, scene.green * m_response.green,
                            scene.blue * m_response.blue};
@@ -43,7 +46,7 @@ void Sensor::advanceTo(std::int64_t now) {
         }
         quiet = m_registers == before ? quiet + 1 : 0;
     }
-    m_loopFrame = std::max(m_loopFrame, last);
+    m_loopFrame = last;
 }
 
 ImageSettings Sensor::imageSettings() const {
