@@ -233,30 +233,18 @@ TEST_F(WindowTest, LoadReplacesTheEditsAndEndsWithoutAsking) {
 }
 
 // The main window, Window > Application Data Setting Screen.
-class OpenFromMainWindowTest : public AppTest {
-protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        main = startMainWindow();
-        main->ShowMaintenanceLayout();
-    }
-    void TearDown() override {
-        dialogs.onRunModal = nullptr;
-        main.reset();
-        AppTest::TearDown();
-    }
-    std::unique_ptr<CameraDataDialog> main;
-};
+using OpenFromMainWindowTest = MainWindowTest;
 
 // Closing on the same file leaves the main window as it was; loading another file there brings
 // back the camera data layout.
 TEST_F(OpenFromMainWindowTest, OnlyLoadingAnotherFileBringsBackTheCameraDataLayout) {
+    window->ShowMaintenanceLayout();
     dialogs.modalRuns.clear();
-    main->menu()->choose(MenuId::ApplicationDataScreen);
+    window->menu()->choose(MenuId::ApplicationDataScreen);
     EXPECT_EQ(dialogs.modalRuns, std::vector<QString>{kTitle});
-    EXPECT_EQ(main->m_pAppDataDialog, nullptr);
-    EXPECT_TRUE(main->controls().isVisible(MainId::OverlayGroup));
-    EXPECT_EQ(main->m_bOverlayOn, 1);
+    EXPECT_EQ(window->m_pAppDataDialog, nullptr);
+    EXPECT_TRUE(window->controls().isVisible(MainId::OverlayGroup));
+    EXPECT_EQ(window->m_bOverlayOn, 1);
 
     const QString other = workPath(QStringLiteral("other.ini"));
     ASSERT_TRUE(QFile::copy(factoryIniPath(), other));
@@ -265,14 +253,14 @@ TEST_F(OpenFromMainWindowTest, OnlyLoadingAnotherFileBringsBackTheCameraDataLayo
         dynamic_cast<ApplicationDataDialog&>(dialog).menu()->choose(AppDataId::FileLoad);
         return 0;
     };
-    main->menu()->choose(MenuId::ApplicationDataScreen);
+    window->menu()->choose(MenuId::ApplicationDataScreen);
     EXPECT_EQ(CurrentIniPath, other);
-    EXPECT_FALSE(main->controls().isVisible(MainId::OverlayGroup));
-    EXPECT_FALSE(main->controls().isVisible(MainId::CrossHairs));
-    EXPECT_EQ(main->m_bOverlayOn, 0);
-    EXPECT_EQ(main->windowTitle(),
+    EXPECT_FALSE(window->controls().isVisible(MainId::OverlayGroup));
+    EXPECT_FALSE(window->controls().isVisible(MainId::CrossHairs));
+    EXPECT_EQ(window->m_bOverlayOn, 0);
+    EXPECT_EQ(window->windowTitle(),
               QStringLiteral("Corvane Halvex Application (Maintenance Screen)"));
-    EXPECT_EQ(main->m_strIniPath, workPath(QStringLiteral("default.ini")));
+    EXPECT_EQ(window->m_strIniPath, workPath(QStringLiteral("default.ini")));
 }
 
 } // namespace
