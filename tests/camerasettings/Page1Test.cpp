@@ -100,9 +100,8 @@ TEST_P(Page1Test, LeavingABoxOrReleasingASliderSendsTheValue) {
     }
 }
 
-// Every gesture on a slider sends its value exactly once, also where the thumb cannot move; a value
-// the program puts into the slider afterwards (typing into the box) sends nothing.
-TEST_P(Page1Test, EverySliderGestureSendsOnceAndTypingNever) {
+// Every gesture on a slider sends its value exactly once, also where the thumb cannot move.
+TEST_P(Page1Test, EverySliderGestureSendsOnce) {
     QSlider* saturation = slider(page1(), Page1Id::SaturationSlider);
     QTest::mouseClick(saturation, Qt::LeftButton, {}, {2, saturation->height() / 2});
     drag(saturation, 100);
@@ -115,10 +114,6 @@ TEST_P(Page1Test, EverySliderGestureSendsOnceAndTypingNever) {
         QTest::keyClick(saturation, key);
         EXPECT_EQ(registerWrites(), (std::vector<std::pair<int, int>>{{0x03, value}})) << key;
     }
-    vx3sim::clearLog();
-    typeInto(edit(page1(), Page1Id::SaturationEdit), QStringLiteral("50"));
-    EXPECT_EQ(slider(page1(), Page1Id::SaturationSlider)->value(), 50);
-    EXPECT_EQ(callCount("VX3_EST_SetAdrsData"), 0);
 }
 
 // Which failure shows which text is the fault matrix's part; here, how the boxes look.
@@ -127,9 +122,7 @@ TEST_P(Page1Test, LibraryFailuresOfBothPagesShowExclamationBoxes) {
     drag(slider(page1(), Page1Id::RedSlider), 70);
     vx3sim::failFunction("VX3_LV_GetFrameRate");
     drag(slider(page2(), Page2Id::FrameSpeedSlider), 20);
-    ASSERT_EQ(dialogs.messageTexts(),
-              (QStringList{QStringLiteral("Command failed."),
-                           QStringLiteral("Get frame rate command failed.")}));
+    ASSERT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
     for (const MessageRequest& box : dialogs.messages) {
         EXPECT_EQ(box.icon, MessageIcon::Exclamation);
