@@ -21,8 +21,8 @@ TEST_P(Page2Test, ListsShowTheStoredStates) {
     }
     EXPECT_EQ(edit(page, Page2Id::FrameSpeedEdit)->text(), QStringLiteral("30"));
     EXPECT_EQ(list(page, Page2Id::SuperGainList)->toolTip(),
-              ov7610() ? QStringLiteral("0E,80,00: register 0x0E, mask 0x80")
-                       : QStringLiteral("74,60,20: register 0x74, mask 0x60"));
+              ov7610() ? "0E,80,00: register 0x0E, mask 0x80"
+                       : "74,60,20: register 0x74, mask 0x60");
 }
 
 // A choice sends the command of that state, then the list shows the state read back.

@@ -86,8 +86,7 @@ TEST_P(SheetTest, DefaultButtonsReadDefaultIniEvenWithAnotherFileLoaded) {
     ASSERT_EQ(edit(page1(), Page1Id::ContrastEdit)->text(), QStringLiteral("32"));
 
     click(page1(), Page1Id::ContrastDefault);
-    EXPECT_EQ(entry("Contrast", "Contrast"),
-              ov7610() ? QStringLiteral("05,FF,80") : QStringLiteral("64,FE,80"));
+    EXPECT_EQ(entry("Contrast", "Contrast"), ov7610() ? "05,FF,80" : "64,FE,80");
     EXPECT_EQ(edit(page1(), Page1Id::ContrastEdit)->text(), QStringLiteral("128"));
     EXPECT_TRUE(dialogs.messages.empty());
 }
