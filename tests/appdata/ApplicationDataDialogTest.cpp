@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QTest>
+#include <array>
 
 namespace halvex::test {
 namespace {
@@ -118,15 +119,12 @@ TEST_F(WindowTest, FileDialogsAskForAnIniFileInTheApplicationDirectoryAndACancel
         window->menu()->choose(command);
         ASSERT_EQ(dialogs.fileDialogs.size(), 1u) << title;
         const FileDialogRequest& request = dialogs.fileDialogs[0];
-        EXPECT_EQ(request.save, save);
-        EXPECT_EQ(request.title, QLatin1String(title));
-        EXPECT_EQ(request.filter, kIniFilter);
-        EXPECT_EQ(request.initialDirectory, workDir());
-        EXPECT_EQ(request.initialName, QLatin1String(initialName));
-        EXPECT_EQ(request.defaultExtension, QStringLiteral("ini"));
-        EXPECT_EQ(request.overwritePrompt, save);
-        EXPECT_TRUE(request.pathMustExist);
-        EXPECT_EQ(request.fileMustExist, !save);
+        EXPECT_EQ((QStringList{request.title, request.filter, request.initialDirectory,
+                               request.initialName, request.defaultExtension}),
+                  (QStringList{title, kIniFilter, workDir(), initialName, "ini"}));
+        EXPECT_EQ((std::array{request.save, request.overwritePrompt, request.pathMustExist,
+                              request.fileMustExist}),
+                  (std::array{save, save, true, !save}));
     }
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_FALSE(window->hasEnded());
@@ -134,27 +132,17 @@ TEST_F(WindowTest, FileDialogsAskForAnIniFileInTheApplicationDirectoryAndACancel
     EXPECT_EQ(CurrentIniPath, iniPath());
 }
 
-// Save to a new file only reports success and puts the file in use; a save onto the file in use
-// makes its backup first; a refused save reports the failure.
+// A save onto the file in use makes its backup first; a refused save reports the failure.
 TEST_F(WindowTest, SaveReportsSuccessOrFailureAndBacksUpTheFileItOverwrites) {
-    const QString path = workPath(QStringLiteral("site.ini"));
-    window = openWindow();
-    saveAs(path);
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{kMessage4});
-    EXPECT_EQ(fileBytes(workPath(QStringLiteral("site.bak"))), QByteArray("<missing>"));
-    EXPECT_EQ(CurrentIniPath, path);
-    EXPECT_EQ(SettingsFile().ReadValue("Version", "Version", path), QStringLiteral("2.2.1"));
-
-    const QByteArray before = fileBytes(path);
+    const QByteArray before = fileBytes(iniPath());
     showPage(CaptureScreenPage);
     choose(AppDataId::AutoExposure, QStringLiteral("OFF"));
-    dialogs.messages.clear();
-    saveAs(path);
+    saveAs(iniPath());
     EXPECT_EQ(dialogs.messageTexts(), (QStringList{kMessage2, kMessage4}));
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::Information);
-    EXPECT_EQ(fileBytes(workPath(QStringLiteral("site.bak"))), before);
-    EXPECT_TRUE(fileBytes(path).contains("AutoExposure=OFF"));
+    EXPECT_EQ(fileBytes(workPath(QStringLiteral("default.bak"))), before);
+    EXPECT_TRUE(fileBytes(iniPath()).contains("AutoExposure=OFF"));
     EXPECT_EQ(SettingsChanged, 0);
 
     // A refused save shows the failure in an error box owned by the window and clears the change.
@@ -179,6 +167,7 @@ TEST_F(WindowTest, SaveReportsSuccessOrFailureAndBacksUpTheFileItOverwrites) {
     EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
+// A save to a new file only reports success and puts the file in use.
 TEST_F(WindowTest, NewAfterAnEditStillAsksAndASaveWritesTheDefaultValues) {
     showPage(LibraryScreenPage);
     typeInto(AppDataId::LoadFilename, QStringLiteral("edited.jpg"));
@@ -191,6 +180,7 @@ TEST_F(WindowTest, NewAfterAnEditStillAsksAndASaveWritesTheDefaultValues) {
     EXPECT_EQ(SettingsFile().ReadValue("LibraryScreenParameter", "LoadFilename", path),
               QStringLiteral("Library.jpg"));
     EXPECT_EQ(CurrentIniPath, path);
+    EXPECT_EQ(fileBytes(workPath(QStringLiteral("kept.bak"))), QByteArray("<missing>"));
     EXPECT_TRUE(window->hasEnded());
 }
 
