@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QTest>
+#include <array>
 
 namespace halvex::test {
 namespace {
@@ -57,17 +58,15 @@ TEST_F(ProcessingScreenTest, MalformedValuesAreShownAsTheyReadAndOnlyTheColourNa
         setStored(line.split('=')[0], line.split('=')[1]);
     }
     open();
-    EXPECT_EQ(text(TextSize), "0");
-    EXPECT_EQ(text(TextStyle), "");
-    EXPECT_EQ(text(TextUnderline), "on");
-    EXPECT_EQ(text(TextColor), "BLUE"); // zz, 100 and ff read as 0, 0, 255
-    EXPECT_EQ(list(ProcessingId::Scale)->currentIndex(), -1);
-    EXPECT_EQ(list(Rotate)->currentIndex(), -1);
-    EXPECT_EQ(list(Flip)->currentIndex(), 0); // no number reads as 0
-    EXPECT_EQ(list(CalendarSelect)->currentIndex(), -1);
-    EXPECT_EQ(text(HueText), "abc");
-    EXPECT_EQ(slider(HueSlider)->value(), 0);
-    EXPECT_EQ(slider(GammaSlider)->value(), 255);
+    // zz, 100 and ff read as 0, 0, 255: blue.
+    EXPECT_EQ((QStringList{text(TextSize), text(TextStyle), text(TextUnderline), text(TextColor),
+                           text(HueText)}),
+              (QStringList{"0", "", "on", "BLUE", "abc"}));
+    // Flip: no number reads as 0.
+    EXPECT_EQ((std::array{list(ProcessingId::Scale)->currentIndex(), list(Rotate)->currentIndex(),
+                          list(Flip)->currentIndex(), list(CalendarSelect)->currentIndex(),
+                          slider(HueSlider)->value(), slider(GammaSlider)->value()}),
+              (std::array{-1, -1, 0, -1, 0, 255}));
     EXPECT_EQ(previewColour(), QColor(255, 0, 128));
     EXPECT_TRUE(edit(TextTypeface)->isReadOnly());
 
@@ -111,11 +110,10 @@ TEST_F(ProcessingScreenTest, FontDialogStartsFromTheShownFontAndItsAnswerIsStore
 
     ASSERT_EQ(dialogs.fontDialogs.size(), 1u);
     const auto& [initial, initialColour] = dialogs.fontDialogs.front();
-    EXPECT_EQ(initial.faceName, "Arial");
-    EXPECT_EQ(initial.height, 16); // 12 points
-    EXPECT_EQ(initial.weight, 400);
-    EXPECT_FALSE(initial.italic);
-    EXPECT_FALSE(initial.underline);
+    // Arial of 12 points, regular.
+    EXPECT_EQ(std::tuple(initial.faceName, initial.height, initial.weight, initial.italic,
+                         initial.underline),
+              std::tuple(QStringLiteral("Arial"), 16, 400, false, false));
     EXPECT_EQ(initialColour, QColor(255, 255, 255));
     EXPECT_EQ(fontKeys(), (QStringList{"Courier New", "95", "3", "ON", "RED", "ff", "0", "0"}));
     const QStringList shown{text(TextTypeface), text(TextSize), text(TextStyle),

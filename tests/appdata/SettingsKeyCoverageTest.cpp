@@ -46,10 +46,6 @@ std::string keyName(const KeyCase& c) {
     return c.section.toStdString() + "_" + line.left(line.indexOf('=')).toStdString();
 }
 
-void PrintTo(const KeyCase& c, std::ostream* out) {
-    *out << keyName(c);
-}
-
 // The rows of settings-keys.txt, one per key in the order Save writes them: section, change,
 // page, control id, input, saved lines and "sequence", tab-separated, with "\n" between lines.
 std::vector<KeyCase> keyCases() {
@@ -103,8 +99,7 @@ protected:
         const QString input = QString::fromLatin1(c.input);
         if (onCamera()) {
             main->m_pSheet->setActivePage(c.page - Camera1);
-            current = c.page == Camera1 ? static_cast<PropertyPage*>(main->m_pPage1.get())
-                                        : static_cast<PropertyPage*>(main->m_pPage2.get());
+            current = main->m_pSheet->activePage();
         } else {
             showPage(c.page);
         }
