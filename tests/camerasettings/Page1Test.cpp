@@ -123,24 +123,22 @@ TEST_P(Page1Test, LibraryFailuresOfBothPagesShowExclamationBoxes) {
     }
 }
 
+// Each radio sends its command (the OV7620's also clears every other owned bit of COMA) and, in
+// automatic mode, the gains cannot be edited.
 TEST_P(Page1Test, AutoAndManualSwitchTheSensorAndTheControls) {
     setRegister(0x12, 0x63);
-    click(page1(), Auto);
-    // The OV7620 command also clears every other owned bit of COMA.
-    EXPECT_EQ(registerWrites(), (std::vector<std::pair<int, int>>{{0x12, ov7610() ? 0x67 : 0x24}}));
-    CCameraSetting1& page = page1();
-    EXPECT_TRUE(page.controls().isChecked(Auto));
-    EXPECT_FALSE(page.controls().isEnabled(BlueSlider));
-    EXPECT_FALSE(page.controls().isEnabled(WhiteBalanceDefault));
-    EXPECT_TRUE(edit(page, RedEdit)->isReadOnly());
-
-    vx3sim::clearLog();
-    click(page, Manual);
-    EXPECT_EQ(registerWrites().front(), (std::pair{0x12, ov7610() ? 0x63 : 0x20}));
-    EXPECT_TRUE(page.controls().isChecked(Manual));
-    EXPECT_TRUE(page.controls().isEnabled(RedSlider));
-    EXPECT_TRUE(page.controls().isEnabled(WhiteBalanceDefault));
-    EXPECT_FALSE(edit(page, BlueEdit)->isReadOnly());
+    for (const auto& [radio, coma] :
+         {std::pair{Auto, ov7610() ? 0x67 : 0x24}, {Manual, ov7610() ? 0x63 : 0x20}}) {
+        vx3sim::clearLog();
+        click(page1(), radio);
+        EXPECT_EQ(registerWrites(), (std::vector<std::pair<int, int>>{{0x12, coma}}));
+        const bool manual = radio == Manual;
+        CCameraSetting1& page = page1();
+        EXPECT_TRUE(page.controls().isChecked(radio));
+        EXPECT_EQ(page.controls().isEnabled(manual ? RedSlider : BlueSlider), manual);
+        EXPECT_EQ(page.controls().isEnabled(WhiteBalanceDefault), manual);
+        EXPECT_EQ(edit(page, manual ? BlueEdit : RedEdit)->isReadOnly(), !manual);
+    }
 }
 
 TEST_P(Page1Test, InAutomaticModeTheGainsAndEntriesStay) {

@@ -35,20 +35,18 @@ TEST_P(SheetTest, Page2IsInitialisedOnItsFirstSelectionWithTheFrameSpeedReadAgai
     window->m_pSheet->tabBar()->setCurrentIndex(1);                     // a click on the tab
     CCameraSetting2& page = *window->m_pPage2;
     EXPECT_EQ(edit(page, Page2Id::FrameSpeedEdit)->text(), QStringLiteral("12"));
-    EXPECT_EQ(slider(page, Page2Id::FrameSpeedSlider)->minimum(), 1);
-    EXPECT_EQ(slider(page, Page2Id::FrameSpeedSlider)->maximum(), 30);
-    EXPECT_EQ(slider(page, Page2Id::FrameSpeedSlider)->value(), 12);
+    const QSlider* speed = slider(page, Page2Id::FrameSpeedSlider);
+    EXPECT_EQ(std::tuple(speed->minimum(), speed->maximum(), speed->value()),
+              std::tuple(1, 30, 12));
     // Placed at its design size, as page 1 was before the sheet took its final size.
     EXPECT_EQ(page.geometry(), QRect(0, 0, 145, 600));
 }
 
 // Load and New rebuild both pages from their file, page 1 active.
 TEST_P(SheetTest, LoadAndNewRebuildBothPages) {
-    const QByteArray saturation = "[" + section("Saturation").toLatin1() + "]\r\nSaturation=03,FF,";
-    const QByteArray frameSpeed = "[" + section("FrameSpeed").toLatin1() + "]\r\nFrameSpeed=";
     dialogs.fileAnswers.push_back(
-        writeVariant(QStringLiteral("site.ini"), {{saturation + "80", saturation + "40"},
-                                                  {frameSpeed + "30", frameSpeed + "15"}}));
+        writeVariant(QStringLiteral("site.ini"), {{"Saturation=03,FF,80", "Saturation=03,FF,40"},
+                                                  {"FrameSpeed=30", "FrameSpeed=15"}}));
     page2();
     window->ShowMaintenanceLayout();
     window->menu()->choose(MenuId::FileLoad);
@@ -72,9 +70,7 @@ TEST_P(SheetTest, TheLayoutsOnlyHideAndShowTheSheetAndShutDownDestroysIt) {
     EXPECT_TRUE(sheet->isVisible());
     window->menu()->choose(MenuId::FileExit);
     EXPECT_TRUE(window->hasEnded());
-    EXPECT_EQ(window->m_pSheet, nullptr);
-    EXPECT_EQ(window->m_pPage1, nullptr);
-    EXPECT_EQ(window->m_pPage2, nullptr);
+    EXPECT_TRUE(!window->m_pSheet && !window->m_pPage1 && !window->m_pPage2);
 }
 
 TEST_P(SheetTest, DefaultButtonsReadDefaultIniEvenWithAnotherFileLoaded) {
