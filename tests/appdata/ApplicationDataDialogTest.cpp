@@ -45,10 +45,10 @@ TEST_F(WindowTest, OpensAt800By600WithThePaddedTabsInOrder) {
 
     PropertySheet* sheet = window->sheet();
     ASSERT_EQ(sheet->count(), 4);
-    EXPECT_EQ(sheet->tabText(0), QStringLiteral("                 Parameter                   "));
-    EXPECT_EQ(sheet->tabText(1), QStringLiteral("          Capture Screen            "));
-    EXPECT_EQ(sheet->tabText(2), QStringLiteral("            Library Screen            "));
-    EXPECT_EQ(sheet->tabText(3), QStringLiteral("         Processing Screen           "));
+    EXPECT_EQ(sheet->tabText(0), "                 Parameter                   ");
+    EXPECT_EQ(sheet->tabText(1), "          Capture Screen            ");
+    EXPECT_EQ(sheet->tabText(2), "            Library Screen            ");
+    EXPECT_EQ(sheet->tabText(3), "         Processing Screen           ");
     EXPECT_EQ(sheet->activeIndex(), 0);
     EXPECT_TRUE(sheet->isVisible());
     // The sheet stands in the middle of the window, whole.
@@ -154,8 +154,8 @@ TEST_F(WindowTest, SaveReportsSuccessOrFailureAndBacksUpTheFileItOverwrites) {
     dialogs.messages.clear();
     saveAs(workPath(QStringLiteral("refused.ini")));
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Save ini file command failed."));
-    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Error"));
+    EXPECT_EQ(dialogs.messages[0].text, "Save ini file command failed.");
+    EXPECT_EQ(dialogs.messages[0].caption, "Error");
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
     EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(dialogs.messageOwners[0], window.get());
@@ -178,7 +178,7 @@ TEST_F(WindowTest, NewAfterAnEditStillAsksAndASaveWritesTheDefaultValues) {
 
     EXPECT_EQ(dialogs.messageTexts(), (QStringList{kMessage14, kMessage4}));
     EXPECT_EQ(SettingsFile().ReadValue("LibraryScreenParameter", "LoadFilename", path),
-              QStringLiteral("Library.jpg"));
+              "Library.jpg");
     EXPECT_EQ(CurrentIniPath, path);
     EXPECT_EQ(fileBytes(workPath(QStringLiteral("kept.bak"))), QByteArray("<missing>"));
     EXPECT_TRUE(window->hasEnded());
@@ -203,8 +203,8 @@ TEST_F(WindowTest, NewWithoutTheDefaultFileClosesThenShowsMessage3) {
     EXPECT_TRUE(endedBeforeMessage3);
     EXPECT_EQ(CurrentIniPath, iniPath());
     // The store keeps its values and the edit made before.
-    EXPECT_EQ(settingsStore().value(u"UserFolder", u"UserMakeFolder"), QStringLiteral("OFF"));
-    EXPECT_EQ(settingsStore().value(u"Version", u"Version"), QStringLiteral("2.2.1"));
+    EXPECT_EQ(settingsStore().value(u"UserFolder", u"UserMakeFolder"), "OFF");
+    EXPECT_EQ(settingsStore().value(u"Version", u"Version"), "2.2.1");
 }
 
 TEST_F(WindowTest, LoadReplacesTheEditsAndEndsWithoutAsking) {
@@ -218,7 +218,7 @@ TEST_F(WindowTest, LoadReplacesTheEditsAndEndsWithoutAsking) {
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(window->hasEnded());
     EXPECT_EQ(CurrentIniPath, path);
-    EXPECT_EQ(settingsStore().value(u"Version", u"Version"), QStringLiteral("3.0"));
+    EXPECT_EQ(settingsStore().value(u"Version", u"Version"), "3.0");
     EXPECT_EQ(settingsStore().value(u"LibraryScreenParameter", u"LoadFilename"), QString());
 }
 
@@ -248,8 +248,7 @@ TEST_F(OpenFromMainWindowTest, OnlyLoadingAnotherFileBringsBackTheCameraDataLayo
     EXPECT_FALSE(window->controls().isVisible(MainId::OverlayGroup));
     EXPECT_FALSE(window->controls().isVisible(MainId::CrossHairs));
     EXPECT_EQ(window->m_bOverlayOn, 0);
-    EXPECT_EQ(window->windowTitle(),
-              QStringLiteral("Corvane Halvex Application (Maintenance Screen)"));
+    EXPECT_EQ(window->windowTitle(), "Corvane Halvex Application (Maintenance Screen)");
     EXPECT_EQ(window->m_strIniPath, workPath(QStringLiteral("default.ini")));
 }
 

@@ -60,7 +60,7 @@ TEST(FontColourTest, CellHeightRoundsUpOnlyAboveOneHalf) {
     // A face name is cut to the 31 characters a font description holds.
     const QString face = QStringLiteral("A typeface name far longer than thirty-one");
     EXPECT_EQ(fontDescriptionFromShown(face, QStringLiteral("10"), QString(), QString()).faceName,
-              QStringLiteral("A typeface name far longer than"));
+              "A typeface name far longer than");
 }
 
 // The font dialog's answer: a face left as the dialog offered it (the desktop's stand-in for a face

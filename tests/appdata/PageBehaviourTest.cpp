@@ -73,8 +73,8 @@ TEST_F(PageTest, ClearingTheVersionBringsThePreviousVersionBack) {
     typeInto(Version, QString());
     EXPECT_EQ(SettingsChanged, 1);
     leave(Version);
-    EXPECT_EQ(edit(Version)->text(), QStringLiteral("2.2.1"));
-    EXPECT_EQ(stored("Version", "Version"), QStringLiteral("2.2.1"));
+    EXPECT_EQ(edit(Version)->text(), "2.2.1");
+    EXPECT_EQ(stored("Version", "Version"), "2.2.1");
     EXPECT_EQ(edit(Version)->maxLength(), 50);
 }
 
@@ -118,7 +118,7 @@ TEST_F(PageTest, AFileLackingKeysOrHoldingGarbageShowsEmptyChoicesAndIsSavedAsIt
     for (int id : {UserMakeFolder, DefaultFolderErase, SizeCheck, Autosave}) {
         EXPECT_EQ(list(id)->currentIndex(), -1) << id;
     }
-    EXPECT_EQ(edit(ScaleCorrect)->text(), QStringLiteral("0"));
+    EXPECT_EQ(edit(ScaleCorrect)->text(), "0");
     EXPECT_EQ(slider(ScaleCorrectSlider)->value(), 1);
 
     showPage(CaptureScreenPage);
@@ -128,9 +128,9 @@ TEST_F(PageTest, AFileLackingKeysOrHoldingGarbageShowsEmptyChoicesAndIsSavedAsIt
     }
     EXPECT_EQ(list(ImageSizeDefault)->currentIndex(), -1); // 7 is no entry
     EXPECT_EQ(list(CaptureScale)->currentIndex(), -1);
-    EXPECT_EQ(edit(ManualExposure)->text(), QStringLiteral("abc"));
+    EXPECT_EQ(edit(ManualExposure)->text(), "abc");
     EXPECT_EQ(slider(ManualExposureSlider)->value(), 0);
-    EXPECT_EQ(edit(AutosavePrefix)->text(), QStringLiteral("TOOLONG"));
+    EXPECT_EQ(edit(AutosavePrefix)->text(), "TOOLONG");
     EXPECT_EQ(edit(AutosaveLocation)->text(), QString());
 
     showPage(LibraryScreenPage);
@@ -158,7 +158,7 @@ TEST_F(PageTest, AFileLackingKeysOrHoldingGarbageShowsEmptyChoicesAndIsSavedAsIt
         QTest::keyClick(prefix, key);
         EXPECT_EQ(stored("CaptureScreenParameter", "AutosavePrefix"), text);
     }
-    EXPECT_EQ(prefix->text(), QStringLiteral("TOOLx"));
+    EXPECT_EQ(prefix->text(), "TOOLx");
 }
 
 } // namespace

@@ -60,8 +60,7 @@ TEST_P(Page1Test, TypingClampsTheTextAndStoresTheDataFieldOnly) {
         EXPECT_EQ(slider(page1(), sliderId)->value(), position);
     }
     EXPECT_EQ(callCount("VX3_EST_SetAdrsData"), 0);
-    EXPECT_EQ(slider(page1(), SaturationSlider)->toolTip(),
-              QStringLiteral("03,FF,ff: register 0x03, mask 0xFF"));
+    EXPECT_EQ(slider(page1(), SaturationSlider)->toolTip(), "03,FF,ff: register 0x03, mask 0xFF");
 }
 
 // A box left or a slider let go sends its value (the gains through the library's white
@@ -148,11 +147,11 @@ TEST_P(Page1Test, InAutomaticModeTheGainsAndEntriesStay) {
 
     drag(slider(page1(), RedSlider), 50);
     EXPECT_EQ(page1().m_nRed, 50);
-    EXPECT_EQ(entry("WhiteBalance", "Red"), QStringLiteral("30"));
+    EXPECT_EQ(entry("WhiteBalance", "Red"), "30");
 
     click(page1(), WhiteBalanceDefault);
-    EXPECT_EQ(entry("WhiteBalance", "Blue"), QStringLiteral("8c")); // the factory value
-    EXPECT_EQ(edit(page1(), BlueEdit)->text(), QStringLiteral("16"));
+    EXPECT_EQ(entry("WhiteBalance", "Blue"), "8c"); // the factory value
+    EXPECT_EQ(edit(page1(), BlueEdit)->text(), "16");
     EXPECT_EQ(callCount("VX3_WB_SetWbVal"), 0);
 }
 
@@ -168,9 +167,9 @@ TEST_P(Page1Test, GammaDefaultRestoresTheSensorsGammaEntries) {
     typeAndLeave(edit(page1(), GammaEdit), QStringLiteral("10"));
     click(page1(), GammaDefault);
     EXPECT_EQ(entry("Gamma", "Gamma3"), ov7610() ? "72,FF,80" : "62,FE,80");
-    EXPECT_EQ(edit(page1(), GammaEdit)->text(), QStringLiteral("128"));
+    EXPECT_EQ(edit(page1(), GammaEdit)->text(), "128");
     if (ov7610()) {
-        EXPECT_EQ(entry("Gamma", "Gamma1"), QStringLiteral("71,03,00"));
+        EXPECT_EQ(entry("Gamma", "Gamma1"), "71,03,00");
         EXPECT_TRUE(page1().controls().isChecked(Level95));
         EXPECT_TRUE(page1().controls().isChecked(Curve045));
     }
@@ -193,8 +192,8 @@ TEST_P(Page1Test, ReadTakesTheCamerasValuesIntoPageAndStore) {
     EXPECT_EQ(taken, (QStringList{"03,FF,40", "06,FF,ab", "50", "60", "15", "64", "171", "80"}));
     EXPECT_TRUE(page1().controls().isChecked(Manual));
     if (ov7610()) {
-        EXPECT_EQ(entry("Gamma", "Gamma1"), QStringLiteral("71,03,02"));
-        EXPECT_EQ(entry("Gamma", "Gamma2"), QStringLiteral("71,04,00"));
+        EXPECT_EQ(entry("Gamma", "Gamma1"), "71,03,02");
+        EXPECT_EQ(entry("Gamma", "Gamma2"), "71,04,00");
         EXPECT_TRUE(page1().controls().isChecked(Level85));
         EXPECT_TRUE(page1().controls().isChecked(Curve05));
     }

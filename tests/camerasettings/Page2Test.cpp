@@ -32,18 +32,18 @@ TEST_P(Page2Test, ChoosingAStateSendsItsCommand) {
     ASSERT_EQ(registerWrites().size(), 1u);
     EXPECT_EQ(registerWrites()[0].first, address);
     EXPECT_EQ(vx3sim::peekRegister(static_cast<std::uint8_t>(address)) & bits, bits);
-    EXPECT_EQ(list(page2(), SuperGainList)->currentText(), QStringLiteral("ON"));
+    EXPECT_EQ(list(page2(), SuperGainList)->currentText(), "ON");
     vx3sim::clearLog();
     choose(list(page2(), AecList), 0);
     choose(list(page2(), AecList), 1);
     EXPECT_EQ(entry("AECSpeed", "AECSpeed"), ov7610() ? "2D,80,80" : "2D,FF,FF");
     EXPECT_EQ(registerWrites().size(), 2u);
     EXPECT_EQ(registerWrites()[1].first, 0x2D);
-    EXPECT_EQ(list(page2(), AecList)->currentText(), QStringLiteral("HIGH"));
+    EXPECT_EQ(list(page2(), AecList)->currentText(), "HIGH");
 
     click(page2(), SuperGainDefault);
     EXPECT_EQ(entry("SuperGain", "Gain"), ov7610() ? "0E,80,00" : "74,60,20");
-    EXPECT_EQ(list(page2(), SuperGainList)->currentText(), QStringLiteral("OFF"));
+    EXPECT_EQ(list(page2(), SuperGainList)->currentText(), "OFF");
 }
 
 TEST_P(Page2Test, FrameSpeedIsSetWhenTheBoxIsLeft) {
@@ -66,7 +66,7 @@ TEST_P(Page2Test, FrameSpeedIsSetWhenTheBoxIsLeft) {
         EXPECT_EQ(entry("FrameSpeed", "FrameSpeed"), QLatin1String(shown));
     }
     click(page2(), FrameSpeedDefault);
-    EXPECT_EQ(entry("FrameSpeed", "FrameSpeed"), QStringLiteral("30"));
+    EXPECT_EQ(entry("FrameSpeed", "FrameSpeed"), "30");
     EXPECT_EQ(slider(page2(), FrameSpeedSlider)->value(), 30);
 }
 
@@ -83,7 +83,7 @@ TEST_P(Page2Test, DirectSetupWritesAndReadsAnyRegister) {
         click(page2(), button);
         EXPECT_EQ(edit(page2(), Output)->text(), QLatin1String(output));
     }
-    EXPECT_EQ(input->text(), QStringLiteral("1D,FF,"));
+    EXPECT_EQ(input->text(), "1D,FF,");
     EXPECT_EQ(vx3sim::peekRegister(0x14) & 0x04, 0x04);
 
     vx3sim::clearLog();
