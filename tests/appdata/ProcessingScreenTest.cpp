@@ -37,15 +37,8 @@ protected:
             current->controls().as<QLabel>(InformationColorPreview)->grab().toImage();
         return shown.pixelColor(shown.width() / 2, shown.height() / 2);
     }
-    // Stored values of the text font, in the order of the settings file.
-    static QStringList fontKeys() {
-        QStringList values;
-        for (const char* key : {"TextTypeface", "TextSize", "TextStyle", "TextUnderline",
-                                "TextColor", "TextColorR", "TextColorG", "TextColorB"}) {
-            values << stored(key);
-        }
-        return values;
-    }
+    // Stored values of the text font, TextTypeface to TextColorB, in the order of the file.
+    static QStringList fontKeys() { return storeValues().mid(41, 8); }
 };
 
 TEST_F(ProcessingScreenTest, MalformedValuesAreShownAsTheyReadAndOnlyTheColourNameIsRewritten) {
