@@ -127,14 +127,11 @@ protected:
         if (c.change == C::Colour) {
             dialogs.colourAnswers.push_back(colour(0));
         } else if (c.change == C::Font) {
-            const FontDescription font{QString::fromLatin1(parts[0]),
-                                       0,
-                                       parts[2].toInt(),
-                                       false,
-                                       parts[3] == "1",
-                                       false,
-                                       parts[1].toInt()};
-            dialogs.fontAnswers.push_back({true, font, colour(4)});
+            FontDialogResult answer{true, {QString::fromLatin1(parts[0])}, colour(4)};
+            answer.font.pointSizeTenths = parts[1].toInt();
+            answer.font.weight = parts[2].toInt();
+            answer.font.underline = parts[3] == "1";
+            dialogs.fontAnswers.push_back(answer);
         }
     }
 
