@@ -190,10 +190,8 @@ TEST_F(WindowTest, NewWithoutTheDefaultFileClosesThenShowsMessage3) {
     choose(AppDataId::UserMakeFolder, QStringLiteral("OFF"));
     bool endedBeforeMessage3 = false;
     dialogs.messageAnswers = {MessageResult::No};
-    dialogs.onMessage = [&](const MessageRequest& request) {
-        if (request.text == kMessage3) {
-            endedBeforeMessage3 = window->hasEnded();
-        }
+    dialogs.onMessage = [&](const MessageRequest& box) {
+        endedBeforeMessage3 = endedBeforeMessage3 || (box.text == kMessage3 && window->hasEnded());
     };
     window->menu()->choose(AppDataId::FileNew);
 
