@@ -69,10 +69,10 @@ TEST_F(WindowTest, OpensAt800By600WithThePaddedTabsInOrder) {
 // cancelled here).
 TEST_F(WindowTest, ClosingAsksOnlyAfterAnEditAndSavesNothingUnconfirmed) {
     const QByteArray before = fileBytes(iniPath());
-    for (const auto& [how, edited, answer] : {std::tuple{0, false, MessageResult::Yes},
-                                              {0, true, MessageResult::No},
-                                              {1, true, MessageResult::Yes},
-                                              {2, true, MessageResult::No}}) {
+    using Case = std::tuple<int, bool, MessageResult>;
+    for (const auto& [how, edited, answer] :
+         {Case{0, false, MessageResult::Yes}, Case{0, true, MessageResult::No},
+          Case{1, true, MessageResult::Yes}, Case{2, true, MessageResult::No}}) {
         SCOPED_TRACE(how);
         window = openWindow();
         showPage(LibraryScreenPage);
