@@ -1,10 +1,8 @@
 // The application-data window: its frame and tabs, New, Load, Save, Exit and the close request,
 // and how the main window opens it.
 #include "AppDataTest.h"
-#include "app/CameraDataDialog.h"
 
 #include <QAction>
-#include <QTest>
 #include <array>
 
 namespace halvex::test {

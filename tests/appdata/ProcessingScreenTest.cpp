@@ -5,7 +5,6 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QTest>
 #include <array>
 
 namespace halvex::test {

@@ -2,12 +2,8 @@
 // real widgets and saving changes exactly that key's line of the file, and keys without an editor
 // pass a load and a save unchanged.
 #include "AppDataTest.h"
-#include "app/CameraDataDialog.h"
-#include "camerasettings/CCameraSetting1.h"
-#include "camerasettings/CCameraSetting2.h"
 
 #include <QAbstractButton>
-#include <QTest>
 
 namespace halvex::test {
 namespace {

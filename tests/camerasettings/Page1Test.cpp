@@ -2,8 +2,6 @@
 // entries and the register traffic of the simulated camera.
 #include "CameraSettingsFixture.h"
 
-#include "resources/ResourceIds.h"
-
 namespace halvex::test {
 namespace {
 

@@ -2,8 +2,6 @@
 // Direct Setup.
 #include "CameraSettingsFixture.h"
 
-#include "resources/ResourceIds.h"
-
 namespace halvex::test {
 namespace {
 

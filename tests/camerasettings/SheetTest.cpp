@@ -3,10 +3,8 @@
 #include "CameraSettingsFixture.h"
 
 #include "framework/MenuBar.h"
-#include "resources/ResourceIds.h"
 
 #include <QTabBar>
-#include <array>
 
 namespace halvex::test {
 namespace {
