@@ -133,10 +133,6 @@ TEST_F(PageTest, AFileLackingKeysOrHoldingGarbageShowsEmptyChoicesAndIsSavedAsIt
     EXPECT_EQ(edit(AutosavePrefix)->text(), "TOOLONG");
     EXPECT_EQ(edit(AutosaveLocation)->text(), QString());
 
-    showPage(LibraryScreenPage);
-    EXPECT_EQ(edit(LoadLocation)->text(), QString());
-    showPage(ProcessingScreenPage);
-    EXPECT_EQ(list(ProcessingId::Rotate)->currentIndex(), 0);
 
     // Showing is no edit: the store keeps every value, garbage included, through a save too; only
     // the text colour's name follows its (missing, so black) components.
