@@ -1,10 +1,9 @@
 // The application-data window: its frame and tabs, New, Load, Save, Exit and the close request,
 // and how the main window opens it.
 #include "AppDataTest.h"
-#include "app/CameraDataDialog.h"
 
 #include <QAction>
-#include <QTest>
+#include <array>
 
 namespace halvex::test {
 namespace {
@@ -44,12 +43,11 @@ TEST_F(WindowTest, OpensAt800By600WithThePaddedTabsInOrder) {
 
     PropertySheet* sheet = window->sheet();
     ASSERT_EQ(sheet->count(), 4);
-    EXPECT_EQ(sheet->tabText(0), QStringLiteral("                 Parameter                   "));
-    EXPECT_EQ(sheet->tabText(1), QStringLiteral("          Capture Screen            "));
-    EXPECT_EQ(sheet->tabText(2), QStringLiteral("            Library Screen            "));
-    EXPECT_EQ(sheet->tabText(3), QStringLiteral("         Processing Screen           "));
+    EXPECT_EQ(sheet->tabText(0), "                 Parameter                   ");
+    EXPECT_EQ(sheet->tabText(1), "          Capture Screen            ");
+    EXPECT_EQ(sheet->tabText(2), "            Library Screen            ");
+    EXPECT_EQ(sheet->tabText(3), "         Processing Screen           ");
     EXPECT_EQ(sheet->activeIndex(), 0);
-    EXPECT_TRUE(sheet->isVisible());
     // The sheet stands in the middle of the window, whole.
     const QRect area = window->clientArea()->rect();
     EXPECT_TRUE(area.contains(sheet->geometry()));
@@ -68,10 +66,10 @@ TEST_F(WindowTest, OpensAt800By600WithThePaddedTabsInOrder) {
 // cancelled here).
 TEST_F(WindowTest, ClosingAsksOnlyAfterAnEditAndSavesNothingUnconfirmed) {
     const QByteArray before = fileBytes(iniPath());
-    for (const auto& [how, edited, answer] : {std::tuple{0, false, MessageResult::Yes},
-                                              {0, true, MessageResult::No},
-                                              {1, true, MessageResult::Yes},
-                                              {2, true, MessageResult::No}}) {
+    using Case = std::tuple<int, bool, MessageResult>;
+    for (const auto& [how, edited, answer] :
+         {Case{0, false, MessageResult::Yes}, Case{0, true, MessageResult::No},
+          Case{1, true, MessageResult::Yes}, Case{2, true, MessageResult::No}}) {
         SCOPED_TRACE(how);
         window = openWindow();
         showPage(LibraryScreenPage);
@@ -118,15 +116,12 @@ TEST_F(WindowTest, FileDialogsAskForAnIniFileInTheApplicationDirectoryAndACancel
         window->menu()->choose(command);
         ASSERT_EQ(dialogs.fileDialogs.size(), 1u) << title;
         const FileDialogRequest& request = dialogs.fileDialogs[0];
-        EXPECT_EQ(request.save, save);
-        EXPECT_EQ(request.title, QLatin1String(title));
-        EXPECT_EQ(request.filter, kIniFilter);
-        EXPECT_EQ(request.initialDirectory, workDir());
-        EXPECT_EQ(request.initialName, QLatin1String(initialName));
-        EXPECT_EQ(request.defaultExtension, QStringLiteral("ini"));
-        EXPECT_EQ(request.overwritePrompt, save);
-        EXPECT_TRUE(request.pathMustExist);
-        EXPECT_EQ(request.fileMustExist, !save);
+        EXPECT_EQ((QStringList{request.title, request.filter, request.initialDirectory,
+                               request.initialName, request.defaultExtension}),
+                  (QStringList{title, kIniFilter, workDir(), initialName, "ini"}));
+        EXPECT_EQ((std::array{request.save, request.overwritePrompt, request.pathMustExist,
+                              request.fileMustExist}),
+                  (std::array{save, save, true, !save}));
     }
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_FALSE(window->hasEnded());
@@ -134,27 +129,17 @@ TEST_F(WindowTest, FileDialogsAskForAnIniFileInTheApplicationDirectoryAndACancel
     EXPECT_EQ(CurrentIniPath, iniPath());
 }
 
-// Save to a new file only reports success and puts the file in use; a save onto the file in use
-// makes its backup first; a refused save reports the failure.
+// A save onto the file in use makes its backup first; a refused save reports the failure.
 TEST_F(WindowTest, SaveReportsSuccessOrFailureAndBacksUpTheFileItOverwrites) {
-    const QString path = workPath(QStringLiteral("site.ini"));
-    window = openWindow();
-    saveAs(path);
-    EXPECT_EQ(dialogs.messageTexts(), QStringList{kMessage4});
-    EXPECT_EQ(fileBytes(workPath(QStringLiteral("site.bak"))), QByteArray("<missing>"));
-    EXPECT_EQ(CurrentIniPath, path);
-    EXPECT_EQ(SettingsFile().ReadValue("Version", "Version", path), QStringLiteral("2.2.1"));
-
-    const QByteArray before = fileBytes(path);
+    const QByteArray before = fileBytes(iniPath());
     showPage(CaptureScreenPage);
     choose(AppDataId::AutoExposure, QStringLiteral("OFF"));
-    dialogs.messages.clear();
-    saveAs(path);
+    saveAs(iniPath());
     EXPECT_EQ(dialogs.messageTexts(), (QStringList{kMessage2, kMessage4}));
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(dialogs.messages[1].icon, MessageIcon::Information);
-    EXPECT_EQ(fileBytes(workPath(QStringLiteral("site.bak"))), before);
-    EXPECT_TRUE(fileBytes(path).contains("AutoExposure=OFF"));
+    EXPECT_EQ(fileBytes(workPath(QStringLiteral("default.bak"))), before);
+    EXPECT_TRUE(fileBytes(iniPath()).contains("AutoExposure=OFF"));
     EXPECT_EQ(SettingsChanged, 0);
 
     // A refused save shows the failure in an error box owned by the window and clears the change.
@@ -166,8 +151,8 @@ TEST_F(WindowTest, SaveReportsSuccessOrFailureAndBacksUpTheFileItOverwrites) {
     dialogs.messages.clear();
     saveAs(workPath(QStringLiteral("refused.ini")));
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Save ini file command failed."));
-    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Error"));
+    EXPECT_EQ(dialogs.messages[0].text, "Save ini file command failed.");
+    EXPECT_EQ(dialogs.messages[0].caption, "Error");
     EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Stop);
     EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::Ok);
     EXPECT_EQ(dialogs.messageOwners[0], window.get());
@@ -179,6 +164,7 @@ TEST_F(WindowTest, SaveReportsSuccessOrFailureAndBacksUpTheFileItOverwrites) {
     EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
+// A save to a new file only reports success and puts the file in use.
 TEST_F(WindowTest, NewAfterAnEditStillAsksAndASaveWritesTheDefaultValues) {
     showPage(LibraryScreenPage);
     typeInto(AppDataId::LoadFilename, QStringLiteral("edited.jpg"));
@@ -189,8 +175,9 @@ TEST_F(WindowTest, NewAfterAnEditStillAsksAndASaveWritesTheDefaultValues) {
 
     EXPECT_EQ(dialogs.messageTexts(), (QStringList{kMessage14, kMessage4}));
     EXPECT_EQ(SettingsFile().ReadValue("LibraryScreenParameter", "LoadFilename", path),
-              QStringLiteral("Library.jpg"));
+              "Library.jpg");
     EXPECT_EQ(CurrentIniPath, path);
+    EXPECT_EQ(fileBytes(workPath(QStringLiteral("kept.bak"))), QByteArray("<missing>"));
     EXPECT_TRUE(window->hasEnded());
 }
 
@@ -200,10 +187,8 @@ TEST_F(WindowTest, NewWithoutTheDefaultFileClosesThenShowsMessage3) {
     choose(AppDataId::UserMakeFolder, QStringLiteral("OFF"));
     bool endedBeforeMessage3 = false;
     dialogs.messageAnswers = {MessageResult::No};
-    dialogs.onMessage = [&](const MessageRequest& request) {
-        if (request.text == kMessage3) {
-            endedBeforeMessage3 = window->hasEnded();
-        }
+    dialogs.onMessage = [&](const MessageRequest& box) {
+        endedBeforeMessage3 = endedBeforeMessage3 || (box.text == kMessage3 && window->hasEnded());
     };
     window->menu()->choose(AppDataId::FileNew);
 
@@ -213,8 +198,8 @@ TEST_F(WindowTest, NewWithoutTheDefaultFileClosesThenShowsMessage3) {
     EXPECT_TRUE(endedBeforeMessage3);
     EXPECT_EQ(CurrentIniPath, iniPath());
     // The store keeps its values and the edit made before.
-    EXPECT_EQ(settingsStore().value(u"UserFolder", u"UserMakeFolder"), QStringLiteral("OFF"));
-    EXPECT_EQ(settingsStore().value(u"Version", u"Version"), QStringLiteral("2.2.1"));
+    EXPECT_EQ(settingsStore().value(u"UserFolder", u"UserMakeFolder"), "OFF");
+    EXPECT_EQ(settingsStore().value(u"Version", u"Version"), "2.2.1");
 }
 
 TEST_F(WindowTest, LoadReplacesTheEditsAndEndsWithoutAsking) {
@@ -228,35 +213,23 @@ TEST_F(WindowTest, LoadReplacesTheEditsAndEndsWithoutAsking) {
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(window->hasEnded());
     EXPECT_EQ(CurrentIniPath, path);
-    EXPECT_EQ(settingsStore().value(u"Version", u"Version"), QStringLiteral("3.0"));
+    EXPECT_EQ(settingsStore().value(u"Version", u"Version"), "3.0");
     EXPECT_EQ(settingsStore().value(u"LibraryScreenParameter", u"LoadFilename"), QString());
 }
 
 // The main window, Window > Application Data Setting Screen.
-class OpenFromMainWindowTest : public AppTest {
-protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        main = startMainWindow();
-        main->ShowMaintenanceLayout();
-    }
-    void TearDown() override {
-        dialogs.onRunModal = nullptr;
-        main.reset();
-        AppTest::TearDown();
-    }
-    std::unique_ptr<CameraDataDialog> main;
-};
+using OpenFromMainWindowTest = MainWindowTest;
 
 // Closing on the same file leaves the main window as it was; loading another file there brings
 // back the camera data layout.
 TEST_F(OpenFromMainWindowTest, OnlyLoadingAnotherFileBringsBackTheCameraDataLayout) {
+    window->ShowMaintenanceLayout();
     dialogs.modalRuns.clear();
-    main->menu()->choose(MenuId::ApplicationDataScreen);
+    window->menu()->choose(MenuId::ApplicationDataScreen);
     EXPECT_EQ(dialogs.modalRuns, std::vector<QString>{kTitle});
-    EXPECT_EQ(main->m_pAppDataDialog, nullptr);
-    EXPECT_TRUE(main->controls().isVisible(MainId::OverlayGroup));
-    EXPECT_EQ(main->m_bOverlayOn, 1);
+    EXPECT_EQ(window->m_pAppDataDialog, nullptr);
+    EXPECT_TRUE(window->controls().isVisible(MainId::OverlayGroup));
+    EXPECT_EQ(window->m_bOverlayOn, 1);
 
     const QString other = workPath(QStringLiteral("other.ini"));
     ASSERT_TRUE(QFile::copy(factoryIniPath(), other));
@@ -265,14 +238,13 @@ TEST_F(OpenFromMainWindowTest, OnlyLoadingAnotherFileBringsBackTheCameraDataLayo
         dynamic_cast<ApplicationDataDialog&>(dialog).menu()->choose(AppDataId::FileLoad);
         return 0;
     };
-    main->menu()->choose(MenuId::ApplicationDataScreen);
+    window->menu()->choose(MenuId::ApplicationDataScreen);
     EXPECT_EQ(CurrentIniPath, other);
-    EXPECT_FALSE(main->controls().isVisible(MainId::OverlayGroup));
-    EXPECT_FALSE(main->controls().isVisible(MainId::CrossHairs));
-    EXPECT_EQ(main->m_bOverlayOn, 0);
-    EXPECT_EQ(main->windowTitle(),
-              QStringLiteral("Corvane Halvex Application (Maintenance Screen)"));
-    EXPECT_EQ(main->m_strIniPath, workPath(QStringLiteral("default.ini")));
+    EXPECT_FALSE(window->controls().isVisible(MainId::OverlayGroup));
+    EXPECT_FALSE(window->controls().isVisible(MainId::CrossHairs));
+    EXPECT_EQ(window->m_bOverlayOn, 0);
+    EXPECT_EQ(window->windowTitle(), "Corvane Halvex Application (Maintenance Screen)");
+    EXPECT_EQ(window->m_strIniPath, workPath(QStringLiteral("default.ini")));
 }
 
 } // namespace

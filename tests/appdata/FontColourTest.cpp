@@ -8,19 +8,15 @@ namespace halvex {
 namespace {
 
 TEST(FontColourTest, StylesAndTheirNamesAndAttributes) {
-    struct Case {
-        const char *code, *name;
-        int weight;
-        bool italic;
-    };
-    for (const Case& c : {Case{"0", "REGULAR", 400, false}, Case{"1", "BOLD", 700, false},
-                          Case{"2", "ITALIC", 400, true}, Case{"3", "BOLDITALIC", 700, true}}) {
-        const QString name = QString::fromLatin1(c.name);
-        EXPECT_EQ(styleNameFromCode(QString::fromLatin1(c.code)), name);
-        EXPECT_EQ(styleCodeFromName(name), QString::fromLatin1(c.code));
-        EXPECT_EQ(styleNameFromAttributes(c.weight, c.italic), name);
-        EXPECT_EQ(attributesFromStyleName(name).weight, c.weight) << c.name;
-        EXPECT_EQ(attributesFromStyleName(name).italic, c.italic) << c.name;
+    using Case = std::tuple<const char*, const char*, int, bool>;
+    for (const auto& [code, name, weight, italic] :
+         {Case{"0", "REGULAR", 400, false}, Case{"1", "BOLD", 700, false},
+          Case{"2", "ITALIC", 400, true}, Case{"3", "BOLDITALIC", 700, true}}) {
+        EXPECT_EQ(styleNameFromCode(QLatin1String(code)), QLatin1String(name));
+        EXPECT_EQ(styleCodeFromName(QLatin1String(name)), QLatin1String(code));
+        EXPECT_EQ(styleNameFromAttributes(weight, italic), QLatin1String(name));
+        EXPECT_EQ(attributesFromStyleName(QLatin1String(name)).weight, weight) << name;
+        EXPECT_EQ(attributesFromStyleName(QLatin1String(name)).italic, italic) << name;
     }
     EXPECT_EQ(styleNameFromCode(QStringLiteral(" 1")), QString());
     EXPECT_EQ(styleCodeFromName(QStringLiteral("Bold")), QString());
@@ -28,11 +24,8 @@ TEST(FontColourTest, StylesAndTheirNamesAndAttributes) {
 }
 
 TEST(FontColourTest, TheSixteenColourNamesMatchAllThreeComponents) {
-    struct Case {
-        int red, green, blue;
-        const char* name;
-    };
-    for (const Case& c :
+    using Case = std::tuple<int, int, int, const char*>;
+    for (const auto& [red, green, blue, name] :
          {Case{0, 0, 0, "BLACK"}, Case{128, 0, 0, "MAROON"}, Case{0, 128, 0, "GREEN"},
           Case{128, 128, 0, "OLIVE"}, Case{0, 0, 128, "NAVY"}, Case{128, 0, 128, "PURPLE"},
           Case{0, 128, 128, "TEAL"}, Case{128, 128, 128, "GRAY"}, Case{192, 192, 192, "SILVER"},
@@ -40,23 +33,20 @@ TEST(FontColourTest, TheSixteenColourNamesMatchAllThreeComponents) {
           Case{0, 0, 255, "BLUE"}, Case{255, 0, 255, "FUSCHIA"}, Case{0, 255, 255, "AQUA"},
           Case{255, 255, 255, "WHITE"}, Case{128, 128, 129, ""}, Case{254, 0, 0, ""},
           Case{0, 0, 1, ""}}) {
-        EXPECT_EQ(colourName(makeColourRef(c.red, c.green, c.blue)), QString::fromLatin1(c.name))
-            << c.red << "," << c.green << "," << c.blue;
+        EXPECT_EQ(colourName(makeColourRef(red, green, blue)), QLatin1String(name))
+            << red << "," << green << "," << blue;
     }
 }
 
 // Read in base sixteen as one byte: blanks, a sign and 0x may lead; digits stop at the first other
 // character; nothing readable counts as 0; above ff only the low byte is kept.
 TEST(FontColourTest, StoredComponentsAreReadInBaseSixteenAsOneByte) {
-    struct Case {
-        const char* text;
-        int component;
-    };
-    for (const Case& c :
+    using Case = std::pair<const char*, int>;
+    for (const auto& [text, component] :
          {Case{"ff", 255}, Case{"FF", 255}, Case{"c8", 200}, Case{" 80", 128}, Case{"0x1f", 31},
           Case{"+a", 10}, Case{"", 0}, Case{"zz", 0}, Case{"1z", 1}, Case{"0x", 0}, Case{"100", 0},
           Case{"1ff", 255}, Case{"-1", 255}, Case{"fffffffffff", 255}, Case{"-fffffffffff", 0}}) {
-        EXPECT_EQ(componentFromHex(QString::fromLatin1(c.text)), c.component) << c.text;
+        EXPECT_EQ(componentFromHex(QLatin1String(text)), component) << text;
     }
     EXPECT_EQ(colourFromHex(QStringLiteral("c"), QStringLiteral("c8"), QStringLiteral("ff")),
               0x00FFC80Cu);
@@ -70,7 +60,7 @@ TEST(FontColourTest, CellHeightRoundsUpOnlyAboveOneHalf) {
     // A face name is cut to the 31 characters a font description holds.
     const QString face = QStringLiteral("A typeface name far longer than thirty-one");
     EXPECT_EQ(fontDescriptionFromShown(face, QStringLiteral("10"), QString(), QString()).faceName,
-              QStringLiteral("A typeface name far longer than"));
+              "A typeface name far longer than");
 }
 
 // The font dialog's answer: a face left as the dialog offered it (the desktop's stand-in for a face

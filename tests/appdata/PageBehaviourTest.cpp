@@ -15,12 +15,8 @@ QString stored(const char* section, const char* key) {
 // Leaving a factor's box corrects the text, stores a hundred times the factor and moves the
 // slider; typing alone marks the change but neither stores nor moves the slider.
 TEST_F(PageTest, LeavingAFactorsBoxCorrectsStoresAndMovesTheSlider) {
-    struct Case {
-        int edit, slider;
-        const char *typed, *shown;
-        int position;
-        const char *key, *stored;
-    } const cases[] = {
+    // Box, slider, typed, shown, the slider's position, the key and its stored value.
+    const std::tuple<int, int, const char*, const char*, int, const char*, const char*> cases[] = {
         {ScaleCorrect, ScaleCorrectSlider, "25", "10", 1000, "ScaleCorrectData", "1000.00"},
         {ScaleCorrect, ScaleCorrectSlider, "0", "0.1", 10, "ScaleCorrectData", "10.00"},
         {ScaleCorrect, ScaleCorrectSlider, "", "0.1", 10, "ScaleCorrectData", "10.00"},
@@ -30,19 +26,19 @@ TEST_F(PageTest, LeavingAFactorsBoxCorrectsStoresAndMovesTheSlider) {
          "ScaleOpticalCorrectData", "10000.00"},
     };
     showPage(ParameterPage);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
+    for (const auto& [box, thumb, typed, shown, position, key, value] : cases) {
+        SCOPED_TRACE(typed);
         SettingsChanged = 0;
-        const QString before = stored("ScaleCorrectData", c.key);
-        const int position = slider(c.slider)->value();
-        typeInto(c.edit, QString::fromLatin1(c.typed));
+        const QString before = stored("ScaleCorrectData", key);
+        const int positionBefore = slider(thumb)->value();
+        typeInto(box, QLatin1String(typed));
         EXPECT_EQ(SettingsChanged, 1);
-        EXPECT_EQ(stored("ScaleCorrectData", c.key), before);
-        EXPECT_EQ(slider(c.slider)->value(), position);
-        leave(c.edit);
-        EXPECT_EQ(edit(c.edit)->text(), QString::fromLatin1(c.shown));
-        EXPECT_EQ(slider(c.slider)->value(), c.position);
-        EXPECT_EQ(stored("ScaleCorrectData", c.key), QString::fromLatin1(c.stored));
+        EXPECT_EQ(stored("ScaleCorrectData", key), before);
+        EXPECT_EQ(slider(thumb)->value(), positionBefore);
+        leave(box);
+        EXPECT_EQ(edit(box)->text(), QLatin1String(shown));
+        EXPECT_EQ(slider(thumb)->value(), position);
+        EXPECT_EQ(stored("ScaleCorrectData", key), QLatin1String(value));
     }
 }
 
@@ -77,32 +73,30 @@ TEST_F(PageTest, ClearingTheVersionBringsThePreviousVersionBack) {
     typeInto(Version, QString());
     EXPECT_EQ(SettingsChanged, 1);
     leave(Version);
-    EXPECT_EQ(edit(Version)->text(), QStringLiteral("2.2.1"));
-    EXPECT_EQ(stored("Version", "Version"), QStringLiteral("2.2.1"));
+    EXPECT_EQ(edit(Version)->text(), "2.2.1");
+    EXPECT_EQ(stored("Version", "Version"), "2.2.1");
     EXPECT_EQ(edit(Version)->maxLength(), 50);
 }
 
 // Manual Exposure: the slider follows the typing in the canonical form of the number; leaving the
 // box with a text that is no level from 1 to 255 puts the slider's position back.
 TEST_F(PageTest, ManualExposureTypedAndLeft) {
-    struct Case {
-        const char *typed, *shownWhileTyping;
-        int slider;
-        const char* stored;
-    };
+    using Case = std::tuple<const char*, const char*, int, const char*>;
     showPage(CaptureScreenPage);
     leave(ManualExposure);
     EXPECT_EQ(SettingsChanged, 0); // leaving an unchanged box is no edit
-    for (const Case& c : {Case{"300", "300", 255, "255"}, Case{"007", "7", 7, "7"},
-                          Case{"0", "0", 0, "0"}, Case{"", "0", 0, "0"}, Case{"1", "1", 1, "1"}}) {
+    for (const auto& [typed, shownWhileTyping, position, value] :
+         {Case{"300", "300", 255, "255"}, Case{"007", "7", 7, "7"}, Case{"0", "0", 0, "0"},
+          Case{"", "0", 0, "0"}, Case{"1", "1", 1, "1"}}) {
+        SCOPED_TRACE(typed);
         drag(ManualExposureSlider, 128);
-        typeInto(ManualExposure, QString::fromLatin1(c.typed));
-        EXPECT_EQ(edit(ManualExposure)->text(), c.shownWhileTyping) << c.typed;
-        EXPECT_EQ(slider(ManualExposureSlider)->value(), c.slider) << c.typed;
-        EXPECT_EQ(stored("CaptureScreenParameter", "ManualExposure"), "128") << c.typed;
+        typeInto(ManualExposure, QLatin1String(typed));
+        EXPECT_EQ(edit(ManualExposure)->text(), shownWhileTyping);
+        EXPECT_EQ(slider(ManualExposureSlider)->value(), position);
+        EXPECT_EQ(stored("CaptureScreenParameter", "ManualExposure"), "128");
         leave(ManualExposure);
-        EXPECT_EQ(edit(ManualExposure)->text(), c.stored) << c.typed;
-        EXPECT_EQ(stored("CaptureScreenParameter", "ManualExposure"), c.stored) << c.typed;
+        EXPECT_EQ(edit(ManualExposure)->text(), value);
+        EXPECT_EQ(stored("CaptureScreenParameter", "ManualExposure"), value);
     }
 }
 
@@ -124,7 +118,7 @@ TEST_F(PageTest, AFileLackingKeysOrHoldingGarbageShowsEmptyChoicesAndIsSavedAsIt
     for (int id : {UserMakeFolder, DefaultFolderErase, SizeCheck, Autosave}) {
         EXPECT_EQ(list(id)->currentIndex(), -1) << id;
     }
-    EXPECT_EQ(edit(ScaleCorrect)->text(), QStringLiteral("0"));
+    EXPECT_EQ(edit(ScaleCorrect)->text(), "0");
     EXPECT_EQ(slider(ScaleCorrectSlider)->value(), 1);
 
     showPage(CaptureScreenPage);
@@ -134,15 +128,11 @@ TEST_F(PageTest, AFileLackingKeysOrHoldingGarbageShowsEmptyChoicesAndIsSavedAsIt
     }
     EXPECT_EQ(list(ImageSizeDefault)->currentIndex(), -1); // 7 is no entry
     EXPECT_EQ(list(CaptureScale)->currentIndex(), -1);
-    EXPECT_EQ(edit(ManualExposure)->text(), QStringLiteral("abc"));
+    EXPECT_EQ(edit(ManualExposure)->text(), "abc");
     EXPECT_EQ(slider(ManualExposureSlider)->value(), 0);
-    EXPECT_EQ(edit(AutosavePrefix)->text(), QStringLiteral("TOOLONG"));
+    EXPECT_EQ(edit(AutosavePrefix)->text(), "TOOLONG");
     EXPECT_EQ(edit(AutosaveLocation)->text(), QString());
 
-    showPage(LibraryScreenPage);
-    EXPECT_EQ(edit(LoadLocation)->text(), QString());
-    showPage(ProcessingScreenPage);
-    EXPECT_EQ(list(ProcessingId::Rotate)->currentIndex(), 0);
 
     // Showing is no edit: the store keeps every value, garbage included, through a save too; only
     // the text colour's name follows its (missing, so black) components.
@@ -164,7 +154,7 @@ TEST_F(PageTest, AFileLackingKeysOrHoldingGarbageShowsEmptyChoicesAndIsSavedAsIt
         QTest::keyClick(prefix, key);
         EXPECT_EQ(stored("CaptureScreenParameter", "AutosavePrefix"), text);
     }
-    EXPECT_EQ(prefix->text(), QStringLiteral("TOOLx"));
+    EXPECT_EQ(prefix->text(), "TOOLx");
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QTest>
+#include <array>
 
 namespace halvex::test {
 namespace {
@@ -36,15 +36,8 @@ protected:
             current->controls().as<QLabel>(InformationColorPreview)->grab().toImage();
         return shown.pixelColor(shown.width() / 2, shown.height() / 2);
     }
-    // Stored values of the text font, in the order of the settings file.
-    static QStringList fontKeys() {
-        QStringList values;
-        for (const char* key : {"TextTypeface", "TextSize", "TextStyle", "TextUnderline",
-                                "TextColor", "TextColorR", "TextColorG", "TextColorB"}) {
-            values << stored(key);
-        }
-        return values;
-    }
+    // Stored values of the text font, TextTypeface to TextColorB, in the order of the file.
+    static QStringList fontKeys() { return storeValues().mid(41, 8); }
 };
 
 TEST_F(ProcessingScreenTest, MalformedValuesAreShownAsTheyReadAndOnlyTheColourNameIsRewritten) {
@@ -57,17 +50,15 @@ TEST_F(ProcessingScreenTest, MalformedValuesAreShownAsTheyReadAndOnlyTheColourNa
         setStored(line.split('=')[0], line.split('=')[1]);
     }
     open();
-    EXPECT_EQ(text(TextSize), "0");
-    EXPECT_EQ(text(TextStyle), "");
-    EXPECT_EQ(text(TextUnderline), "on");
-    EXPECT_EQ(text(TextColor), "BLUE"); // zz, 100 and ff read as 0, 0, 255
-    EXPECT_EQ(list(ProcessingId::Scale)->currentIndex(), -1);
-    EXPECT_EQ(list(Rotate)->currentIndex(), -1);
-    EXPECT_EQ(list(Flip)->currentIndex(), 0); // no number reads as 0
-    EXPECT_EQ(list(CalendarSelect)->currentIndex(), -1);
-    EXPECT_EQ(text(HueText), "abc");
-    EXPECT_EQ(slider(HueSlider)->value(), 0);
-    EXPECT_EQ(slider(GammaSlider)->value(), 255);
+    // zz, 100 and ff read as 0, 0, 255: blue.
+    EXPECT_EQ((QStringList{text(TextSize), text(TextStyle), text(TextUnderline), text(TextColor),
+                           text(HueText)}),
+              (QStringList{"0", "", "on", "BLUE", "abc"}));
+    // Flip: no number reads as 0.
+    EXPECT_EQ((std::array{list(ProcessingId::Scale)->currentIndex(), list(Rotate)->currentIndex(),
+                          list(Flip)->currentIndex(), list(CalendarSelect)->currentIndex(),
+                          slider(HueSlider)->value(), slider(GammaSlider)->value()}),
+              (std::array{-1, -1, 0, -1, 0, 255}));
     EXPECT_EQ(previewColour(), QColor(255, 0, 128));
     EXPECT_TRUE(edit(TextTypeface)->isReadOnly());
 
@@ -84,13 +75,9 @@ TEST_F(ProcessingScreenTest, AnySliderGestureStoresAllTwelveLevels) {
     setStored("Sharpness", "300");
     open();
     QTest::keyClick(slider(BlackBalanceLimitSlider), Qt::Key_Right);
-    for (const auto& [key, value] : {std::pair{"BlackBalanceLimit", "65"},
-                                     {"Gamma", "0"},
-                                     {"Sharpness", "255"},
-                                     {"Hue", "128"},
-                                     {"BlackBalanceTarget", "16"}}) {
-        EXPECT_EQ(stored(key), value) << key;
-    }
+    EXPECT_EQ((QStringList{stored("BlackBalanceLimit"), stored("Gamma"), stored("Sharpness"),
+                           stored("Hue"), stored("BlackBalanceTarget")}),
+              (QStringList{"65", "0", "255", "128", "16"}));
     EXPECT_EQ(text(SharpnessText), "255");
     EXPECT_EQ(SettingsChanged, 1);
     // A gesture at the slider's end moves nothing and still stores; typing alone stores nothing.
@@ -111,11 +98,10 @@ TEST_F(ProcessingScreenTest, FontDialogStartsFromTheShownFontAndItsAnswerIsStore
 
     ASSERT_EQ(dialogs.fontDialogs.size(), 1u);
     const auto& [initial, initialColour] = dialogs.fontDialogs.front();
-    EXPECT_EQ(initial.faceName, "Arial");
-    EXPECT_EQ(initial.height, 16); // 12 points
-    EXPECT_EQ(initial.weight, 400);
-    EXPECT_FALSE(initial.italic);
-    EXPECT_FALSE(initial.underline);
+    // Arial of 12 points, regular.
+    EXPECT_EQ(std::tuple(initial.faceName, initial.height, initial.weight, initial.italic,
+                         initial.underline),
+              std::tuple(QStringLiteral("Arial"), 16, 400, false, false));
     EXPECT_EQ(initialColour, QColor(255, 255, 255));
     EXPECT_EQ(fontKeys(), (QStringList{"Courier New", "95", "3", "ON", "RED", "ff", "0", "0"}));
     const QStringList shown{text(TextTypeface), text(TextSize), text(TextStyle),

@@ -5,13 +5,11 @@
 #include "AppTestEnvironment.h"
 #include "FileBytes.h"
 #include "TechnicianHands.h"
-#include "app/CameraDataDialog.h"
 #include "camerasettings/CCameraSetting1.h"
 #include "camerasettings/CCameraSetting2.h"
 #include "framework/PropertySheet.h"
+#include "resources/ResourceIds.h"
 #include "settings/SettingsStore.h"
-
-#include <QTest>
 
 namespace halvex::test {
 

@@ -3,10 +3,8 @@
 #include "CameraSettingsFixture.h"
 
 #include "framework/MenuBar.h"
-#include "resources/ResourceIds.h"
 
 #include <QTabBar>
-#include <array>
 
 namespace halvex::test {
 namespace {
@@ -21,8 +19,8 @@ TEST_P(SheetTest, SitsInTheRightHandStripWithPage1Active) {
     PropertySheet& sheet = *window->m_pSheet;
     EXPECT_EQ(sheet.parentWidget(), window->clientArea());
     EXPECT_TRUE(sheet.isVisible());
-    EXPECT_EQ(sheet.tabText(0), QStringLiteral("    Page 1    "));
-    EXPECT_EQ(sheet.tabText(1), QStringLiteral("   Page 2   "));
+    EXPECT_EQ(sheet.tabText(0), "    Page 1    ");
+    EXPECT_EQ(sheet.tabText(1), "   Page 2   ");
     EXPECT_EQ(sheet.activePage(), window->m_pPage1.get());
     EXPECT_EQ(sheet.pos(), QPoint(635, -3));
     EXPECT_EQ(page1().size(), QSize(144, 526));
@@ -31,36 +29,34 @@ TEST_P(SheetTest, SitsInTheRightHandStripWithPage1Active) {
 
 TEST_P(SheetTest, Page2IsInitialisedOnItsFirstSelectionWithTheFrameSpeedReadAgain) {
     settingsStore().setValue(section("FrameSpeed"), u"FrameSpeed", QStringLiteral("12"));
-    EXPECT_EQ(window->m_pPage2->m_strFrameSpeed, QStringLiteral("30")); // taken when built
-    window->m_pSheet->tabBar()->setCurrentIndex(1);                     // a click on the tab
+    EXPECT_EQ(window->m_pPage2->m_strFrameSpeed, "30"); // taken when built
+    window->m_pSheet->tabBar()->setCurrentIndex(1);     // a click on the tab
     CCameraSetting2& page = *window->m_pPage2;
-    EXPECT_EQ(edit(page, Page2Id::FrameSpeedEdit)->text(), QStringLiteral("12"));
-    EXPECT_EQ(slider(page, Page2Id::FrameSpeedSlider)->minimum(), 1);
-    EXPECT_EQ(slider(page, Page2Id::FrameSpeedSlider)->maximum(), 30);
-    EXPECT_EQ(slider(page, Page2Id::FrameSpeedSlider)->value(), 12);
+    EXPECT_EQ(edit(page, Page2Id::FrameSpeedEdit)->text(), "12");
+    const QSlider* speed = slider(page, Page2Id::FrameSpeedSlider);
+    EXPECT_EQ(std::tuple(speed->minimum(), speed->maximum(), speed->value()),
+              std::tuple(1, 30, 12));
     // Placed at its design size, as page 1 was before the sheet took its final size.
     EXPECT_EQ(page.geometry(), QRect(0, 0, 145, 600));
 }
 
 // Load and New rebuild both pages from their file, page 1 active.
 TEST_P(SheetTest, LoadAndNewRebuildBothPages) {
-    const QByteArray saturation = "[" + section("Saturation").toLatin1() + "]\r\nSaturation=03,FF,";
-    const QByteArray frameSpeed = "[" + section("FrameSpeed").toLatin1() + "]\r\nFrameSpeed=";
     dialogs.fileAnswers.push_back(
-        writeVariant(QStringLiteral("site.ini"), {{saturation + "80", saturation + "40"},
-                                                  {frameSpeed + "30", frameSpeed + "15"}}));
+        writeVariant(QStringLiteral("site.ini"), {{"Saturation=03,FF,80", "Saturation=03,FF,40"},
+                                                  {"FrameSpeed=30", "FrameSpeed=15"}}));
     page2();
     window->ShowMaintenanceLayout();
     window->menu()->choose(MenuId::FileLoad);
     EXPECT_TRUE(window->m_pSheet->isVisible());
     EXPECT_EQ(window->m_pSheet->activeIndex(), 0);
-    EXPECT_EQ(edit(page1(), Page1Id::SaturationEdit)->text(), QStringLiteral("64"));
-    EXPECT_EQ(edit(page2(), Page2Id::FrameSpeedEdit)->text(), QStringLiteral("15"));
+    EXPECT_EQ(edit(page1(), Page1Id::SaturationEdit)->text(), "64");
+    EXPECT_EQ(edit(page2(), Page2Id::FrameSpeedEdit)->text(), "15");
 
     window->menu()->choose(MenuId::FileNew);
     EXPECT_EQ(window->m_pSheet->activeIndex(), 0);
-    EXPECT_EQ(edit(page1(), Page1Id::SaturationEdit)->text(), QStringLiteral("128"));
-    EXPECT_EQ(edit(page2(), Page2Id::FrameSpeedEdit)->text(), QStringLiteral("30"));
+    EXPECT_EQ(edit(page1(), Page1Id::SaturationEdit)->text(), "128");
+    EXPECT_EQ(edit(page2(), Page2Id::FrameSpeedEdit)->text(), "30");
 }
 
 TEST_P(SheetTest, TheLayoutsOnlyHideAndShowTheSheetAndShutDownDestroysIt) {
@@ -72,9 +68,7 @@ TEST_P(SheetTest, TheLayoutsOnlyHideAndShowTheSheetAndShutDownDestroysIt) {
     EXPECT_TRUE(sheet->isVisible());
     window->menu()->choose(MenuId::FileExit);
     EXPECT_TRUE(window->hasEnded());
-    EXPECT_EQ(window->m_pSheet, nullptr);
-    EXPECT_EQ(window->m_pPage1, nullptr);
-    EXPECT_EQ(window->m_pPage2, nullptr);
+    EXPECT_TRUE(!window->m_pSheet && !window->m_pPage1 && !window->m_pPage2);
 }
 
 TEST_P(SheetTest, DefaultButtonsReadDefaultIniEvenWithAnotherFileLoaded) {
@@ -83,12 +77,11 @@ TEST_P(SheetTest, DefaultButtonsReadDefaultIniEvenWithAnotherFileLoaded) {
                                                   {"Contrast=64,FE,80", "Contrast=64,FE,20"}});
     dialogs.fileAnswers.push_back(other);
     window->menu()->choose(MenuId::FileLoad);
-    ASSERT_EQ(edit(page1(), Page1Id::ContrastEdit)->text(), QStringLiteral("32"));
+    ASSERT_EQ(edit(page1(), Page1Id::ContrastEdit)->text(), "32");
 
     click(page1(), Page1Id::ContrastDefault);
-    EXPECT_EQ(entry("Contrast", "Contrast"),
-              ov7610() ? QStringLiteral("05,FF,80") : QStringLiteral("64,FE,80"));
-    EXPECT_EQ(edit(page1(), Page1Id::ContrastEdit)->text(), QStringLiteral("128"));
+    EXPECT_EQ(entry("Contrast", "Contrast"), ov7610() ? "05,FF,80" : "64,FE,80");
+    EXPECT_EQ(edit(page1(), Page1Id::ContrastEdit)->text(), "128");
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
@@ -109,17 +102,15 @@ TEST_P(SheetTest, MissingFactoryValueShowsMessage3OncePerKeyAndKeepsTheValue) {
     EXPECT_EQ(dialogs.messageTexts(), QStringList{kMessage3});
     EXPECT_EQ(dialogs.messages[0].modality, Modality::System);
     // The button still sends the entry it kept.
-    EXPECT_EQ(entry("AWBSpeed", "AWBSpeed"), QStringLiteral("20,02,00"));
-    EXPECT_EQ(list(page2(), Page2Id::AwbList)->currentText(), QStringLiteral("LOW"));
+    EXPECT_EQ(entry("AWBSpeed", "AWBSpeed"), "20,02,00");
+    EXPECT_EQ(list(page2(), Page2Id::AwbList)->currentText(), "LOW");
 }
 
 TEST_P(SheetTest, Page1GivesFactoryValuesInTwoDigitFormPage2AsStored) {
     writeVariant(QStringLiteral("default.ini"), {{"Blue=8c", "Blue=8"}});
     const QString wb = section("WhiteBalance");
-    EXPECT_EQ(page1().ReadCameraDefault(wb, QStringLiteral("Blue"), QString()),
-              QStringLiteral("08"));
-    EXPECT_EQ(page2().ReadCameraDefault(wb, QStringLiteral("Blue"), QString()),
-              QStringLiteral("8"));
+    EXPECT_EQ(page1().ReadCameraDefault(wb, QStringLiteral("Blue"), QString()), "08");
+    EXPECT_EQ(page2().ReadCameraDefault(wb, QStringLiteral("Blue"), QString()), "8");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothSensors, SheetTest, kBothSensors, sensorName);
@@ -148,9 +139,9 @@ TEST_P(UnknownSensorTest, ControlsStayUsableAndOnlyTheLibrarysStepsRun) {
     choose(list(page2(), Page2Id::SuperGainList), 1);
     click(page2(), Page2Id::AwbDefault);
     EXPECT_TRUE(vx3sim::log().empty());
-    EXPECT_EQ(edit(page1(), Page1Id::SaturationEdit)->text(), QStringLiteral("50"));
-    EXPECT_EQ(edit(page1(), Page1Id::ContrastEdit)->text(), QStringLiteral("60"));
-    EXPECT_EQ(list(page2(), Page2Id::SuperGainList)->currentText(), QStringLiteral("ON"));
+    EXPECT_EQ(edit(page1(), Page1Id::SaturationEdit)->text(), "50");
+    EXPECT_EQ(edit(page1(), Page1Id::ContrastEdit)->text(), "60");
+    EXPECT_EQ(list(page2(), Page2Id::SuperGainList)->currentText(), "ON");
 
     // The gains the page has go back to the camera; the library's mode and gains are read.
     click(page1(), Page1Id::WhiteBalanceDefault);
@@ -159,13 +150,13 @@ TEST_P(UnknownSensorTest, ControlsStayUsableAndOnlyTheLibrarysStepsRun) {
               (std::vector<std::string>{"VX3_WB_GetMode", "VX3_WB_SetWbVal", "VX3_WB_GetWbVal",
                                         "VX3_WB_GetWbVal", "VX3_WB_GetMode"}));
     EXPECT_EQ(vx3sim::peekRegister(0x01), 100);
-    EXPECT_EQ(edit(page1(), Page1Id::BlueEdit)->text(), QStringLiteral("100"));
+    EXPECT_EQ(edit(page1(), Page1Id::BlueEdit)->text(), "100");
 
     drag(slider(page2(), Page2Id::FrameSpeedSlider), 20);
     vx3sim::clearLog();
     click(page2(), Page2Id::FrameSpeedDefault); // no factory rate: the camera's is shown
     EXPECT_EQ(calls(), std::vector<std::string>{"VX3_LV_GetFrameRate"});
-    EXPECT_EQ(edit(page2(), Page2Id::FrameSpeedEdit)->text(), QStringLiteral("20"));
+    EXPECT_EQ(edit(page2(), Page2Id::FrameSpeedEdit)->text(), "20");
     EXPECT_EQ(storeValues(), stored);
     EXPECT_TRUE(dialogs.messages.empty());
 }
