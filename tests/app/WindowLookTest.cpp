@@ -21,7 +21,6 @@
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QToolButton>
-#include <array>
 
 namespace halvex::test {
 namespace {
@@ -109,30 +108,6 @@ void expectTabsWhole(const QTabWidget& sheet) {
     }
 }
 
-constexpr std::array kTemplates{107, 108, 109, 110, 111, 112, 114, 142, 158};
-
-TEST_F(WindowLookTest, EveryCaptionFitsItsControl) {
-    const auto expectFit = [](const Dialog& dialog) {
-        // "Arial" 8 and "MS Sans Serif" 8 both as Liberation Sans of 11 pixels, whatever the dpi.
-        EXPECT_EQ(QFontInfo(dialog.font()).family(), QStringLiteral("Liberation Sans"));
-        EXPECT_EQ(dialog.font().pixelSize(), 11);
-        for (const QWidget* control : shownControls(dialog)) {
-            const Look seen = look(control);
-            EXPECT_LE(control->fontMetrics().horizontalAdvance(seen.caption), seen.room)
-                << dialog.windowTitle().toStdString() << ": " << seen.caption.toStdString();
-        }
-    };
-    expectFit(*window); // the Maintenance Screen shows every control of the main window
-    for (int id : kTemplates) {
-        expectFit(Dialog(dialogTemplate(id)));
-    }
-    expectTabsWhole(*window->m_pSheet);
-    ApplicationDataDialog appData(window.get());
-    ASSERT_TRUE(appData.initialize());
-    appData.show();
-    expectTabsWhole(*appData.sheet());
-}
-
 // Controls overlap only where a group box's frame holds one wholly, by more than the pixel that
 // rounding dialog units may give; the main window's Get RGB sits on the live area on purpose.
 void expectNoOverlaps(const Dialog& dialog, std::pair<QWidget*, QWidget*> allowed = {}) {
@@ -176,13 +151,33 @@ void expectNoOverlaps(const Dialog& dialog, std::pair<QWidget*, QWidget*> allowe
     }
 }
 
-TEST_F(WindowLookTest, NoShownControlOverlapsAnother) {
+// "Arial" 8 and "MS Sans Serif" 8 both show as Liberation Sans of 11 pixels, whatever the dpi.
+void expectFit(const Dialog& dialog) {
+    EXPECT_EQ(QFontInfo(dialog.font()).family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(dialog.font().pixelSize(), 11);
+    for (const QWidget* control : shownControls(dialog)) {
+        const Look seen = look(control);
+        EXPECT_LE(control->fontMetrics().horizontalAdvance(seen.caption), seen.room)
+            << dialog.windowTitle().toStdString() << ": " << seen.caption.toStdString();
+    }
+}
+
+// The Maintenance Screen shows every control of the main window.
+TEST_F(WindowLookTest, CaptionsFitAndNoShownControlOverlapsAnother) {
+    expectFit(*window);
     expectNoOverlaps(*window, {window->control(MainId::GetRgb), window->control(MainId::LiveArea)});
     window->ShowCameraDataLayout();
     expectNoOverlaps(*window);
-    for (int id : kTemplates) {
-        expectNoOverlaps(Dialog(dialogTemplate(id)));
+    for (int id : {107, 108, 109, 110, 111, 112, 114, 142, 158}) {
+        const Dialog dialog(dialogTemplate(id));
+        expectFit(dialog);
+        expectNoOverlaps(dialog);
     }
+    expectTabsWhole(*window->m_pSheet);
+    ApplicationDataDialog appData(window.get());
+    ASSERT_TRUE(appData.initialize());
+    appData.show();
+    expectTabsWhole(*appData.sheet());
 }
 
 TEST_F(WindowLookTest, GroupBoxTitlesSitOnTheFrameLine) {
