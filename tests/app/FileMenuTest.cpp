@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QTimer>
-#include <algorithm>
 #include <array>
 
 namespace halvex::test {
@@ -129,40 +128,6 @@ TEST_F(FileMenuTest, SaveAsTakesTheFileOnlyOnceSaved) {
         QStringLiteral("30"));
     EXPECT_EQ(CurrentIniPath, path);
     EXPECT_EQ(window->m_strIniFileName, QStringLiteral("site.ini"));
-}
-
-// New and Load put white balance back to manual on the known sensors and leave register 12
-// unwritten on any other.
-TEST_F(FileMenuTest, NewAndLoadLeaveWhiteBalanceManualOnKnownSensorsOnly) {
-    const QString defaultIni = workPath(QStringLiteral("default.ini"));
-    const QString other = workPath(QStringLiteral("other.ini"));
-    ASSERT_TRUE(QFile::copy(defaultIni, other));
-    window.reset();
-    for (const char* sensor : {"OV7610", "OV7620", "VX-PROTO"}) {
-        for (const int command : {MenuId::FileNew, MenuId::FileLoad}) {
-            SCOPED_TRACE(std::string(sensor) + (command == MenuId::FileNew ? " New" : " Load"));
-            const bool reset = std::string(sensor) != "VX-PROTO";
-            vx3sim::reset();
-            vx3sim::setCameraVersion(sensor);
-            dialogs.fileAnswers.clear();
-            auto main = startMainWindow();
-            const auto automatic = static_cast<std::uint8_t>(vx3sim::peekRegister(0x12) | 0x04);
-            VX3_EST_SetAdrsData(0x12, 1, &automatic);
-            vx3sim::clearLog();
-            dialogs.fileAnswers = {other};
-            main->menu()->choose(command);
-            EXPECT_EQ(CurrentIniPath, command == MenuId::FileNew ? defaultIni : other);
-            EXPECT_EQ(main->m_strIniFileName, command == MenuId::FileNew
-                                                  ? QStringLiteral("default.ini")
-                                                  : QStringLiteral("other.ini"));
-            EXPECT_EQ(vx3sim::peekRegister(0x12) & 0x04, reset ? 0 : 0x04);
-            const auto writes = registerWrites();
-            EXPECT_EQ(std::count_if(writes.begin(), writes.end(),
-                                    [](const auto& write) { return write.first == 0x12; }),
-                      reset ? 1 : 0);
-            main->requestClose();
-        }
-    }
 }
 
 // The sequential-capture window opens only while live view is idle, with the settings file in use.

@@ -8,6 +8,7 @@
 #include "settings/SettingsStore.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
@@ -106,11 +107,15 @@ TEST_F(StartupTest, ReachesTheRunningMainWindow) {
               (std::vector<QString>{"Corvane Halvex Application", "About Halvex Application"}));
 }
 
-TEST_F(StartupTest, SensorSetUpFollowsTheSensor) {
+// The set-up at start, and the white balance put back to manual (register 12) by New and Load on
+// the two known sensors only.
+TEST_F(StartupTest, SensorCommandsFollowTheSensor) {
     // (address, mask, value) of the gain, gamma and white-balance period commands; every other
     // sensor is set up as the OV7620. The library turns white balance manual through register 12.
     const int ov7610[3][3] = {{0x2d, 0x10, 0x00}, {0x14, 0x04, 0x04}, {0x38, 0x0b, 0x0b}};
     const int ov7620[3][3] = {{0x2d, 0xff, 0x05}, {0x14, 0x84, 0x84}, {0x70, 0x8b, 0x8b}};
+    const QString other = workPath(QStringLiteral("other.ini"));
+    ASSERT_TRUE(QFile::copy(workPath(QStringLiteral("default.ini")), other));
     for (const char* version : {"OV7610", "OV7620", "VX-PROTO"}) {
         SCOPED_TRACE(version);
         const auto& written = std::string(version) == "OV7610" ? ov7610 : ov7620;
@@ -134,6 +139,20 @@ TEST_F(StartupTest, SensorSetUpFollowsTheSensor) {
                 << std::hex << address;
         }
         EXPECT_EQ(vx3sim::peekRegister(0x12) & 0x04, 0);
+
+        const bool known = std::string(version) != "VX-PROTO";
+        dialogs.fileAnswers = {other};
+        for (const int command : {MenuId::FileNew, MenuId::FileLoad}) {
+            const auto automatic = static_cast<std::uint8_t>(vx3sim::peekRegister(0x12) | 0x04);
+            VX3_EST_SetAdrsData(0x12, 1, &automatic);
+            vx3sim::clearLog();
+            window->menu()->choose(command);
+            EXPECT_EQ(vx3sim::peekRegister(0x12) & 0x04, known ? 0 : 0x04) << command;
+            EXPECT_EQ(std::ranges::count(registerWrites(), 0x12, &std::pair<int, int>::first),
+                      known ? 1 : 0)
+                << command;
+        }
+        EXPECT_EQ(CurrentIniPath, other);
         window->requestClose();
     }
 }
