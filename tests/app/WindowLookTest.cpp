@@ -16,11 +16,11 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTabBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace halvex::test {
 namespace {
@@ -55,17 +55,9 @@ struct Look {
     QRect visible;
 };
 Look look(const QWidget* control) {
-    const auto contents = [control](QStyle::SubElement element) {
-        QStyleOptionButton option;
-        option.initFrom(control);
-        option.text = static_cast<const QAbstractButton*>(control)->text();
-        return control->style()->subElementRect(element, &option, control).width();
-    };
-    const auto plain = [](QString text) { return text.remove(QLatin1Char('&')); };
     const QFontMetrics metrics = control->fontMetrics();
     const QRect rect = control->geometry();
     const int line = std::min(metrics.height(), rect.height());
-    const QRect centredLine(rect.x(), rect.y() + (rect.height() - line) / 2, rect.width(), line);
     if (const auto* label = qobject_cast<const QLabel*>(control); label && !label->wordWrap()) {
         const int width = std::min(metrics.horizontalAdvance(label->text()), rect.width());
         const int left = (label->alignment() & Qt::AlignHCenter) != 0
@@ -73,14 +65,20 @@ Look look(const QWidget* control) {
                              : rect.x();
         return {label->text(), rect.width(), {left, rect.y(), width, line}};
     }
-    if (const auto* radio = qobject_cast<const QRadioButton*>(control)) {
-        return {plain(radio->text()), contents(QStyle::SE_RadioButtonContents), centredLine};
-    }
-    if (const auto* check = qobject_cast<const QCheckBox*>(control)) {
-        return {plain(check->text()), contents(QStyle::SE_CheckBoxContents), centredLine};
-    }
-    if (const auto* button = qobject_cast<const QPushButton*>(control)) {
-        return {plain(button->text()), contents(QStyle::SE_PushButtonContents), rect};
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control)) {
+        const bool radio = qobject_cast<const QRadioButton*>(control) != nullptr;
+        const bool check = qobject_cast<const QCheckBox*>(control) != nullptr;
+        QStyleOptionButton option;
+        option.initFrom(control);
+        option.text = button->text();
+        const QStyle::SubElement contents = radio   ? QStyle::SE_RadioButtonContents
+                                            : check ? QStyle::SE_CheckBoxContents
+                                                    : QStyle::SE_PushButtonContents;
+        const QRect centredLine(rect.x(), rect.y() + (rect.height() - line) / 2, rect.width(),
+                                line);
+        return {option.text.remove(QLatin1Char('&')),
+                control->style()->subElementRect(contents, &option, control).width(),
+                radio || check ? centredLine : rect};
     }
     if (const auto* box = qobject_cast<const QGroupBox*>(control)) {
         // The title starts 7 pixels in, with a blank pixel either side.
@@ -127,23 +125,19 @@ void expectNoOverlaps(const Dialog& dialog, std::pair<QWidget*, QWidget*> allowe
                !holds(inner->geometry(), box->geometry());
     };
     const auto describe = [](const QWidget* control) {
-        return QStringLiteral("%1 \"%2\" at %3,%4")
-            .arg(QString::fromLatin1(control->metaObject()->className()), look(control).caption)
-            .arg(control->x())
-            .arg(control->y())
-            .toStdString();
+        return look(control).caption.toStdString() + " at " + std::to_string(control->x()) + "," +
+               std::to_string(control->y());
     };
     const std::vector<const QWidget*> shown = shownControls(dialog);
     for (std::size_t a = 0; a < shown.size(); ++a) {
         for (std::size_t b = a + 1; b < shown.size(); ++b) {
             const QWidget* first = shown[a];
             const QWidget* second = shown[b];
-            if ((first == allowed.first && second == allowed.second) ||
-                (first == allowed.second && second == allowed.first)) {
-                continue;
-            }
-            if (overlap(look(first).visible, look(second).visible) || crossesFrame(first, second) ||
-                crossesFrame(second, first)) {
+            const bool isAllowed =
+                std::minmax(first, second, std::less<>()) ==
+                std::minmax<const QWidget*>(allowed.first, allowed.second, std::less<>());
+            if (!isAllowed && (overlap(look(first).visible, look(second).visible) ||
+                               crossesFrame(first, second) || crossesFrame(second, first))) {
                 ADD_FAILURE() << dialog.windowTitle().toStdString() << ": " << describe(first)
                               << " overlaps " << describe(second);
             }
