@@ -27,13 +27,7 @@ bool panelVisible(const CameraDataDialog& window, bool visible) {
         [&](int id) { return window.controls().isVisible(id) == visible; });
 }
 
-class FileMenuTest : public MainWindowTest {
-protected:
-    void TearDown() override {
-        SettingsFile::SetWriteRefusal({});
-        MainWindowTest::TearDown();
-    }
-};
+using FileMenuTest = MainWindowTest;
 
 // The overlay switch and the four figures.
 std::array<int, 5> overlays(const CameraDataDialog& w) {
