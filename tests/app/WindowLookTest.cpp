@@ -25,13 +25,7 @@
 namespace halvex::test {
 namespace {
 
-class WindowLookTest : public MainWindowTest {
-protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        window->ShowMaintenanceLayout();
-    }
-};
+using WindowLookTest = MainWindowTest;
 
 // The controls a dialog shows (the settings sheet aside).
 std::vector<const QWidget*> shownControls(const Dialog& dialog) {
@@ -158,6 +152,7 @@ void expectFit(const Dialog& dialog) {
 
 // The Maintenance Screen shows every control of the main window.
 TEST_F(WindowLookTest, CaptionsFitAndNoShownControlOverlapsAnother) {
+    window->ShowMaintenanceLayout();
     expectFit(*window);
     expectNoOverlaps(*window, {window->control(MainId::GetRgb), window->control(MainId::LiveArea)});
     window->ShowCameraDataLayout();
