@@ -167,7 +167,6 @@ TEST_F(StartupTest, CancelledLoadAsksUntilAFileIsLoadedOrTheUserEnds) {
     window->requestClose();
 
     vx3sim::reset();
-    vx3sim::clearLog();
     CurrentIniPath.clear();
     dialogs.fileAnswers = {std::nullopt};
     dialogs.messageAnswers = {MessageResult::Yes};
