@@ -19,17 +19,11 @@ namespace {
 const QRgb kGreen = qRgb(0, 255, 0);
 
 // The frame in the buffer as the live area must show it without overlays: a bottom-up bitmap of
-// 24-bit pixels, each row padded to four bytes.
+// 24-bit pixels, blue first, each row padded to four bytes.
 QImage frameImage(const std::uint8_t* dib, int width = 640) {
-    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
-    QImage image(width, 480, QImage::Format_RGB32);
-    for (int y = 0; y < 480; ++y) {
-        const std::uint8_t* row = dib + static_cast<std::size_t>(479 - y) * stride;
-        for (int x = 0; x < width; ++x) {
-            image.setPixel(x, y, qRgb(row[x * 3 + 2], row[x * 3 + 1], row[x * 3]));
-        }
-    }
-    return image;
+    return QImage(dib, width, 480, (width * 3 + 3) / 4 * 4, QImage::Format_BGR888)
+        .mirrored()
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 QImage shown(const CameraDataDialog& window) {
@@ -81,12 +75,8 @@ TEST_F(LiveViewTest, StartAndStopSwitchButtonsStatusAndMenu) {
 }
 
 TEST_F(LiveViewTest, OverlaysAreDrawnAtTheirFixedPlaces) {
-    struct Case {
-        int CameraDataDialog::*member;
-        std::vector<QPoint> on;
-        std::vector<QPoint> off;
-    };
-    const Case cases[] = {
+    // Each figure alone: the points it draws and points it leaves as they were.
+    const std::tuple<int CameraDataDialog::*, std::vector<QPoint>, std::vector<QPoint>> cases[] = {
         {&CameraDataDialog::m_bCrossHairs,
          {{320, 0}, {320, 479}, {0, 240}, {639, 240}},
          {{321, 10}, {10, 241}}},
@@ -102,16 +92,16 @@ TEST_F(LiveViewTest, OverlaysAreDrawnAtTheirFixedPlaces) {
     };
     window->StartLiveView();
     window->m_bOverlayOn = 1;
-    for (const Case& c : cases) {
+    for (const auto& [member, on, off] : cases) {
         window->m_bCrossHairs = window->m_bConcentricCircles = window->m_bFieldDisplay =
             window->m_bZone1FieldDisplay = 0;
-        window.get()->*c.member = 1;
+        window.get()->*member = 1;
         window->fireTimer(CameraDataDialog::LiveViewTimerId);
         const QImage image = shown(*window);
-        for (const QPoint& p : c.on) {
+        for (const QPoint& p : on) {
             EXPECT_EQ(image.pixel(p), kGreen) << p.x() << "," << p.y();
         }
-        for (const QPoint& p : c.off) {
+        for (const QPoint& p : off) {
             EXPECT_NE(image.pixel(p), kGreen) << p.x() << "," << p.y();
         }
     }
