@@ -18,8 +18,6 @@ namespace halvex::test {
 namespace {
 
 const QString kMaintenanceTitle = QStringLiteral("Corvane Halvex Application (Maintenance Screen)");
-const QString kCameraDataTitle =
-    QStringLiteral("Corvane Halvex Application (Camera Data Setting Screen)");
 
 bool panelVisible(const CameraDataDialog& window, bool visible) {
     return std::ranges::all_of(
@@ -52,7 +50,8 @@ TEST_F(FileMenuTest, ScreenLayoutsSwitchThePanelAndTheOverlays) {
     window->m_bCrossHairs = 1;
     window->m_strMessage = QStringLiteral(" Blue = 1");
     window->menu()->choose(MenuId::CameraDataScreen);
-    EXPECT_EQ(window->windowTitle(), kCameraDataTitle);
+    EXPECT_EQ(window->windowTitle(),
+              QStringLiteral("Corvane Halvex Application (Camera Data Setting Screen)"));
     EXPECT_TRUE(panelVisible(*window, false));
     EXPECT_TRUE(window->controls().isChecked(MainId::OverlayOff));
     EXPECT_EQ(overlays(*window), (std::array{0, 0, 0, 0, 0}));

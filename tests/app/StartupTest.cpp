@@ -206,13 +206,9 @@ TEST_F(StartupTest, DeviceTextListsTheCameraAndLeavesItAutomatic) {
     VX3_GC_SetAgc(0);
     VX3_EXP_SetMode(1);
     EXPECT_EQ(DeviceInfoDialog::BuildDeviceText(),
-              QStringLiteral("USB Version = 200\n"
-                             "Product ID = 7\n"
-                             "SDK Version = SDK 3.1.4\n"
-                             "Camera Version = OV7620\n"
-                             "Auto Gain Control = ON\n"
-                             "Black Balance Mode = AUTO\n"
-                             "Exposure Mode = AUTO\n"
+              QStringLiteral("USB Version = 200\nProduct ID = 7\nSDK Version = SDK 3.1.4\n"
+                             "Camera Version = OV7620\nAuto Gain Control = ON\n"
+                             "Black Balance Mode = AUTO\nExposure Mode = AUTO\n"
                              "Halvex Application = Ver. 2.02.01\n"));
 
     // Modes the camera does not report read as off and manual, without an error.
