@@ -19,7 +19,6 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTabBar>
-#include <QToolButton>
 #include <algorithm>
 
 namespace halvex::test {
@@ -84,7 +83,7 @@ Look look(const QWidget* control) {
     return {{}, 0, rect};
 }
 
-// Whole tabs, inside the tab bar, with no scroll arrows.
+// Whole tabs, inside the tab bar (so with no scroll arrows).
 void expectTabsWhole(const QTabWidget& sheet) {
     const QTabBar& bar = *sheet.tabBar();
     EXPECT_LE(bar.tabRect(bar.count() - 1).right(), bar.width() - 1);
@@ -94,9 +93,6 @@ void expectTabsWhole(const QTabWidget& sheet) {
         EXPECT_LE(bar.fontMetrics().horizontalAdvance(bar.tabText(i)) + padding,
                   bar.tabRect(i).width())
             << bar.tabText(i).toStdString();
-    }
-    for (const QToolButton* arrow : bar.findChildren<QToolButton*>()) {
-        EXPECT_TRUE(arrow->isHidden());
     }
 }
 
@@ -184,13 +180,9 @@ TEST_F(WindowLookTest, GroupBoxTitlesSitOnTheFrameLine) {
     const int textHeight = QFontMetrics(ratio->font()).height();
     EXPECT_EQ(line, textHeight / 2);
     // The title's ink reaches above the line and the column labels stay below it.
-    bool inkAboveLine = false;
-    for (int y = 0; y < line; ++y) {
-        for (int x = 0; x < image.width() / 2; ++x) {
-            inkAboveLine = inkAboveLine || image.pixel(x, y) != background;
-        }
-    }
-    EXPECT_TRUE(inkAboveLine);
+    QImage blank(image.width() / 2, line, image.format());
+    blank.fill(background);
+    EXPECT_NE(image.copy(0, 0, image.width() / 2, line), blank);
     for (int id : {1234, 1235, 1236}) {
         EXPECT_GT(window->control(id)->y(), ratio->y() + line) << id;
     }
