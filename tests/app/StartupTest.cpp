@@ -125,7 +125,6 @@ TEST_F(StartupTest, SensorCommandsFollowTheSensor) {
         }
         vx3sim::clearLog();
         auto window = startMainWindow();
-        EXPECT_EQ(SensorModel, QString::fromLatin1(version));
         EXPECT_EQ(setupTrace(), (std::vector<std::string>{"2d", "14", "VX3_SetTimeout(5000)",
                                                           &written == &ov7610 ? "38" : "70", "12",
                                                           "VX3_WB_SetMode(0)"}));
@@ -133,7 +132,6 @@ TEST_F(StartupTest, SensorCommandsFollowTheSensor) {
             EXPECT_EQ(vx3sim::peekRegister(static_cast<std::uint8_t>(address)) & mask, value)
                 << std::hex << address;
         }
-        EXPECT_EQ(vx3sim::peekRegister(0x12) & 0x04, 0);
 
         const bool known = std::string(version) != "VX-PROTO";
         dialogs.fileAnswers = {other};
