@@ -174,7 +174,8 @@ TEST_F(StartupTest, CancelledLoadAsksUntilAFileIsLoadedOrTheUserEnds) {
     EXPECT_TRUE(CurrentIniPath.isEmpty());
 }
 
-// The application runs the main window until its close box: Enter and Escape keep it open.
+// The application runs the main window until its close box: Enter and Escape keep it open. (The
+// shut-down is the fault matrix's.)
 TEST_F(StartupTest, WholeRunThroughTheApplicationObject) {
     dialogs.fileAnswers = {workPath(QStringLiteral("default.ini"))};
     bool sawMainWindow = false;
@@ -191,8 +192,6 @@ TEST_F(StartupTest, WholeRunThroughTheApplicationObject) {
     HalvexApp app;
     EXPECT_FALSE(app.InitInstance());
     EXPECT_TRUE(sawMainWindow);
-    EXPECT_EQ(callCount("VX3_UnmountCamera"), 1);
-    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(StartupTest, DeviceTextListsTheCameraAndLeavesItAutomatic) {
