@@ -90,11 +90,10 @@ TEST_F(StartupTest, ReachesTheRunningMainWindow) {
     EXPECT_TRUE(dialogs.messages.empty());
 
     // The Ratio box left as the template has it, Help items grayed; About opens from the menu.
-    const ControlSet& controls = window->controls();
-    EXPECT_TRUE(controls.isVisible(1233));
-    EXPECT_EQ(controls.text(MainId::Status), QStringLiteral("Idle state"));
-    EXPECT_EQ(controls.text(1214), QStringLiteral("2"));
-    EXPECT_EQ(controls.text(1218), QStringLiteral("1.2"));
+    EXPECT_TRUE(window->controls().isVisible(1233));
+    EXPECT_EQ(window->controls().text(MainId::Status), QStringLiteral("Idle state"));
+    EXPECT_EQ(window->controls().text(1214), QStringLiteral("2"));
+    EXPECT_EQ(window->controls().text(1218), QStringLiteral("1.2"));
     EXPECT_FALSE(window->menu()->isItemEnabled(MenuId::HelpTopics));
     EXPECT_FALSE(window->menu()->isItemEnabled(MenuId::HelpOverview));
     window->menu()->choose(MenuId::About);

@@ -171,11 +171,9 @@ TEST_F(WindowLookTest, GroupBoxTitlesSitOnTheFrameLine) {
     const QImage image = ratio->grab().toImage();
     const QRgb background = image.pixel(image.width() / 2, image.height() / 2);
     // The frame's top line, found at the right where no title is drawn.
-    int line = -1;
-    for (int y = 0; y < image.height() && line < 0; ++y) {
-        if (image.pixel(image.width() - 4, y) != background) {
-            line = y;
-        }
+    int line = 0;
+    while (line < image.height() && image.pixel(image.width() - 4, line) == background) {
+        ++line;
     }
     const int textHeight = QFontMetrics(ratio->font()).height();
     EXPECT_EQ(line, textHeight / 2);
