@@ -122,9 +122,8 @@ TEST_F(FileMenuTest, SaveAsTakesTheFileOnlyOnceSaved) {
 
 // The sequential-capture window opens only while live view is idle, with the settings file in use.
 TEST_F(FileMenuTest, SequentialScreenOpensWhileIdleWithTheSettingsFileInUse) {
-    const QString site = workPath(QStringLiteral("site.ini"));
-    writeFile(site, "[CaptureScreenParameter]\r\nAutosavePrefix=\"Zq7\"\r\n");
-    CurrentIniPath = site;
+    CurrentIniPath = workPath(QStringLiteral("site.ini"));
+    writeFile(CurrentIniPath, "[CaptureScreenParameter]\r\nAutosavePrefix=\"Zq7\"\r\n");
     QStringList shownTexts; // the boxes of every window that opens
     QTimer closer;
     QObject::connect(&closer, &QTimer::timeout, [&] {
