@@ -30,23 +30,13 @@ TEST(RegisterCommandText, FieldsParseLikeTheCLibrary) {
     }
 }
 
-class RegisterCommandTest : public AppTest {
-protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        char buffer[VX3_INIT_BUFFER_SIZE] = {};
-        ASSERT_NE(VX3_InitCamera(buffer), 0);
-    }
-    static void poke(int address, int value) {
-        const auto byte = static_cast<std::uint8_t>(value);
-        ASSERT_NE(VX3_EST_SetAdrsData(static_cast<std::uint32_t>(address), 1, &byte), 0);
-    }
-    RegisterAccess access;
-};
+using RegisterCommandTest = AppTest;
 
 // Register 06 (brightness) has no side effects, so it carries the arithmetic of every case.
 TEST_F(RegisterCommandTest, SetRegisterWritesTheMaskedValue) {
-    const std::tuple<const char*, int, int> cases[] = {
+    char buffer[VX3_INIT_BUFFER_SIZE] = {};
+    ASSERT_NE(VX3_InitCamera(buffer), 0);
+    const std::tuple<const char*, std::uint8_t, int> cases[] = {
         {"06,04,04", 0x31, 0x35}, // sets the owned bit
         {"06,04,00", 0x35, 0x31}, // clears it
         {"06,DF,04", 0xFF, 0x24}, // bit 5 kept, other owned bits cleared, bit 2 set
@@ -54,9 +44,9 @@ TEST_F(RegisterCommandTest, SetRegisterWritesTheMaskedValue) {
     };
     for (const auto& [command, before, after] : cases) {
         SCOPED_TRACE(command);
-        poke(0x06, before);
+        ASSERT_NE(VX3_EST_SetAdrsData(0x06, 1, &before), 0);
         vx3sim::clearLog();
-        access.SetRegister(QString::fromLatin1(command));
+        RegisterAccess().SetRegister(QString::fromLatin1(command));
         EXPECT_EQ(vx3sim::peekRegister(0x06), after);
         EXPECT_EQ(calls(),
                   (std::vector<std::string>{"VX3_EST_GetAdrsData", "VX3_EST_SetAdrsData"}));

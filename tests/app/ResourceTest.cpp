@@ -4,6 +4,7 @@
 #include "resources/ResourceIds.h"
 
 #include <QRect>
+#include <QStringList>
 #include <gtest/gtest.h>
 #include <set>
 #include <tuple>
@@ -12,67 +13,51 @@
 namespace halvex {
 namespace {
 
-// The controls the template does not hide.
-const std::set<int> kShown = {1131, 1132, 1000, 1182, 1183, 1184,
-                              1233, 1234, 1235, 1236, 1237, 1238};
-
-TEST(Resources, MainWindowTemplate) {
-    const DialogTemplate& main = dialogTemplate(101);
-    EXPECT_STREQ(main.caption, "Corvane Halvex Application (Camera Data Setting Screen)");
-    EXPECT_EQ(QRect(0, 0, main.width, main.height), QRect(0, 0, 531, 359));
-    EXPECT_STREQ(main.fontName, "Arial");
-    EXPECT_EQ(main.fontPointSize, 8);
-    EXPECT_EQ(main.menuId, 129);
-    const std::vector<test::GoldenControl> golden = test::goldenControls(101);
-    EXPECT_EQ(golden.size(), 67u);
-    EXPECT_EQ(main.controls.size(), golden.size());
-    test::expectControls(main, golden);
-    for (const ControlTemplate& control : main.controls) {
-        EXPECT_EQ((control.style & ControlStyle::Hidden) != 0, !kShown.contains(control.id))
+// The main window and the two small dialogs: size, font, menu and the controls written out (of
+// the main window all 67). Their captions are the titles the start-up test sees.
+TEST(Resources, DialogTemplates) {
+    const std::tuple<int, QRect, const char*, int, std::size_t> cases[] = {
+        {101, {0, 0, 531, 359}, "Arial", 129, 67},
+        {142, {0, 0, 170, 168}, "Arial", 0, 3},
+        {158, {0, 0, 240, 95}, "MS Sans Serif", 0, 3}};
+    for (const auto& [id, size, font, menu, written] : cases) {
+        SCOPED_TRACE(id);
+        const DialogTemplate& dialog = dialogTemplate(id);
+        EXPECT_EQ(QRect(0, 0, dialog.width, dialog.height), size);
+        EXPECT_STREQ(dialog.fontName, font);
+        EXPECT_EQ(dialog.fontPointSize, 8);
+        EXPECT_EQ(dialog.menuId, menu);
+        const std::vector<test::GoldenControl> golden = test::goldenControls(id);
+        EXPECT_EQ(golden.size(), written);
+        test::expectControls(dialog, golden);
+    }
+    // Only these main window controls are shown by the template.
+    const std::set<int> shown = {1131, 1132, 1000, 1182, 1183, 1184,
+                                 1233, 1234, 1235, 1236, 1237, 1238};
+    EXPECT_EQ(dialogTemplate(101).controls.size(), 67u);
+    for (const ControlTemplate& control : dialogTemplate(101).controls) {
+        EXPECT_EQ((control.style & ControlStyle::Hidden) != 0, !shown.contains(control.id))
             << control.id;
     }
 }
 
+// Popup, item and id, each grayed item marked so; the separator as "-".
 TEST(Resources, MainMenu) {
-    const MenuItemTemplate golden[] = {
-        {"&File", "&New", 32788, false},
-        {"&File", "&Load", 32790, false},
-        {"&File", "&Save", 32789, false},
-        {"&File", "E&xit", 32779, false},
-        {"&Window", "&Camera Data Setting Screen", 32796, false},
-        {"&Window", "&Maintenance Screen", 32795, false},
-        {"&Window", "&Application Data Setting Screen", 32797, false},
-        {"&Window", "Camera &Sequential Screen", 32798, false},
-        {"&Window", "&Device Information", 32799, false},
-        {"&Help", "&Help Topics", 32800, true},
-        {"&Help", "&Overview", 32802, true},
-        {"&Help", nullptr, 0, false},
-        {"&Help", "&About Halvex Application", 32803, false},
-    };
-    const MenuTemplate& menu = menuTemplate(129);
-    ASSERT_EQ(menu.items.size(), std::size(golden));
-    for (std::size_t i = 0; i < std::size(golden); ++i) {
-        const MenuItemTemplate& item = menu.items[i];
-        EXPECT_STREQ(item.popup, golden[i].popup) << i;
-        EXPECT_STREQ(item.text, golden[i].text) << i;
-        EXPECT_EQ(item.text != nullptr ? item.id : 0, golden[i].id) << i;
-        EXPECT_EQ(item.grayed, golden[i].grayed) << i;
+    QStringList items;
+    for (const MenuItemTemplate& item : menuTemplate(129).items) {
+        items << (item.text == nullptr
+                      ? QStringLiteral("%1 -").arg(item.popup)
+                      : QStringLiteral("%1 %2 %3").arg(item.popup, item.text).arg(item.id)) +
+                     (item.grayed ? " grayed" : "");
     }
-}
-
-// Their captions are the titles the start-up test sees them run under.
-TEST(Resources, DeviceInformationAndAboutDialogs) {
-    const std::tuple<int, QRect, const char*> cases[] = {{142, {0, 0, 170, 168}, "Arial"},
-                                                         {158, {0, 0, 240, 95}, "MS Sans Serif"}};
-    for (const auto& [id, size, font] : cases) {
-        const DialogTemplate& dialog = dialogTemplate(id);
-        EXPECT_EQ(QRect(0, 0, dialog.width, dialog.height), size);
-        EXPECT_STREQ(dialog.fontName, font);
-        EXPECT_EQ(dialog.menuId, 0);
-        const std::vector<test::GoldenControl> golden = test::goldenControls(id);
-        EXPECT_EQ(golden.size(), 3u);
-        test::expectControls(dialog, golden);
-    }
+    EXPECT_EQ(items, (QStringList{"&File &New 32788", "&File &Load 32790", "&File &Save 32789",
+                                  "&File E&xit 32779", "&Window &Camera Data Setting Screen 32796",
+                                  "&Window &Maintenance Screen 32795",
+                                  "&Window &Application Data Setting Screen 32797",
+                                  "&Window Camera &Sequential Screen 32798",
+                                  "&Window &Device Information 32799",
+                                  "&Help &Help Topics 32800 grayed", "&Help &Overview 32802 grayed",
+                                  "&Help -", "&Help &About Halvex Application 32803"}));
 }
 
 } // namespace
