@@ -17,12 +17,9 @@ TEST_F(AutoAdjustmentTest, SettlesInRangeOnBothSensors) {
     for (const char* sensor : {"OV7610", "OV7620"}) {
         SCOPED_TRACE(sensor);
         restart(sensor);
-        startLiveView();
         click(MainId::GetAutoAdjValues);
         EXPECT_TRUE(dialogs.messages.empty());
-        const int blue = shownGains().first;
-        EXPECT_NE(blue, 110); // the camera moved away from the initial values
-        EXPECT_EQ(window->m_wbValue.blue, blue);
+        EXPECT_NE(shownGains().first, 110); // the camera moved away from the initial values
         expectClosingState();
     }
 }
