@@ -190,29 +190,21 @@ TEST_F(CalibrateProgramTest, FailedRunLeavesTheSettingsFileAlone) {
 }
 
 TEST_F(CalibrateProgramTest, BadInputEndsWithStatus3AndNamesIt) {
-    const struct {
-        QStringList arguments;
-        const char* error;
-    } cases[] = {
-        {{QStringLiteral("--colour")}, "halvex-calibrate: Unknown option 'colour'."},
-        {{QStringLiteral("--procedure"), QStringLiteral("semi")},
-         "halvex-calibrate: --procedure 'semi' is neither manual nor auto"},
-        {{QStringLiteral("--green-max"), QStringLiteral("256")},
-         "halvex-calibrate: --green-max '256' is not a whole number from 0 to 255"},
-        {{QStringLiteral("--rb-min"), QStringLiteral("2.5")},
-         "halvex-calibrate: --rb-min '2.5' is not a number from 0.0 to 2.0"},
-        {{QStringLiteral("--blue-min"), QStringLiteral("250")},
-         "halvex-calibrate: --blue-min lies above --blue-max"},
-        {{QStringLiteral("--retries"), QStringLiteral("-1")},
-         "halvex-calibrate: --retries '-1' is not a whole number from 0 to 1000"},
-        {{QStringLiteral("--settings"), QStringLiteral("/nonexistent/default.ini")},
-         "halvex-calibrate: cannot read the settings file /nonexistent/default.ini"},
+    const std::pair<const char*, const char*> cases[] = {
+        {"--colour", "Unknown option 'colour'."},
+        {"--procedure semi", "--procedure 'semi' is neither manual nor auto"},
+        {"--green-max 256", "--green-max '256' is not a whole number from 0 to 255"},
+        {"--rb-min 2.5", "--rb-min '2.5' is not a number from 0.0 to 2.0"},
+        {"--blue-min 250", "--blue-min lies above --blue-max"},
+        {"--retries -1", "--retries '-1' is not a whole number from 0 to 1000"},
+        {"--settings /nonexistent/default.ini",
+         "cannot read the settings file /nonexistent/default.ini"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.error);
-        const Outcome outcome = run(c.arguments);
+    for (const auto& [arguments, error] : cases) {
+        SCOPED_TRACE(arguments);
+        const Outcome outcome = run(QString::fromLatin1(arguments).split(u' '));
         EXPECT_EQ(outcome.status, 3);
-        EXPECT_EQ(outcome.lastError, QLatin1String(c.error));
+        EXPECT_EQ(outcome.lastError, QLatin1String("halvex-calibrate: ") + QLatin1String(error));
     }
 }
 
