@@ -10,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
@@ -18,10 +17,6 @@
 
 namespace halvex::test {
 namespace {
-
-QString factoryIni() {
-    return QStringLiteral(HALVEX_SOURCE_DIR "/data/default.ini");
-}
 
 struct Outcome {
     int status = -1;
@@ -32,19 +27,18 @@ struct Outcome {
 // The program in a folder of its own (the application directory, with the factory default.ini,
 // and the camera's lock), started in virtual time with the given VX3SIM_ variables; arguments and
 // variables are blank-separated.
-class CalibrateProgramTest : public ::testing::Test {
+class CalibrateProgramTest : public AppTest {
 protected:
-    void SetUp() override { ASSERT_TRUE(QFile::copy(factoryIni(), ini())); }
-    QString ini() const { return m_dir.filePath(QStringLiteral("default.ini")); }
-    QString path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+    QString ini() const { return workPath(QStringLiteral("default.ini")); }
+    QString path(const char* name) const { return workPath(QString::fromLatin1(name)); }
 
     Outcome run(const QString& arguments, const QString& camera = {}) const {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"VX3SIM_SENSOR", "VX3SIM_UNIT", "VX3SIM_BAD_UNIT"}) {
             environment.remove(QString::fromLatin1(name));
         }
-        environment.insert(QStringLiteral("TMPDIR"), m_dir.path());
-        environment.insert(QStringLiteral("HALVEX_APPDIR"), m_dir.path());
+        environment.insert(QStringLiteral("TMPDIR"), workDir());
+        environment.insert(QStringLiteral("HALVEX_APPDIR"), workDir());
         for (const QString& variable : camera.split(u' ', Qt::SkipEmptyParts)) {
             environment.insert(variable.section(u'=', 0, 0), variable.section(u'=', 1));
         }
@@ -63,8 +57,6 @@ protected:
     Outcome runJson(const QString& arguments, const QString& camera = {}) const {
         return run("--json --settings " + ini() + u' ' + arguments, camera);
     }
-
-    QTemporaryDir m_dir;
 };
 
 struct UnitCase {
@@ -154,7 +146,7 @@ TEST_F(CalibrateProgramTest, WriteSettingsChangesOnlyTheSensorsWhiteBalanceLines
     for (const Case& c : cases) {
         SCOPED_TRACE(c.camera);
         QFile::remove(path("default.bak"));
-        ASSERT_TRUE(QFile::remove(ini()) && QFile::copy(factoryIni(), ini()));
+        ASSERT_TRUE(QFile::remove(ini()) && QFile::copy(factoryIniPath(), ini()));
         const Outcome outcome = run("--settings " + ini() + " --write-settings " + ini(), c.camera);
         EXPECT_EQ(outcome.status, c.status);
         EXPECT_EQ(outcome.lastError, QLatin1String(c.lastError));
