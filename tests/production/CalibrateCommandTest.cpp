@@ -190,38 +190,30 @@ TEST_F(CalibrateProgramTest, HeldCameraIsACameraFailure) {
 
 // The command in this process, on the fixture's camera and virtual time, so that a fault can be
 // injected into the camera library.
-class CalibrateCommandTest : public AppTest {
-protected:
-    int runCommand() {
-        CalibrateOptions options;
-        options.settingsFile = workPath(QStringLiteral("default.ini"));
-        options.json = true;
-        return CalibrateCommand(options, {.applicationDirectory = workDir(), .terminal = false})
-            .run();
-    }
-};
-
-TEST_F(CalibrateCommandTest, CameraFaultsEndWithStatus2) {
-    const struct {
-        const char* function;
-        int nth;
-    } cases[] = {
+TEST_F(CalibrateProgramTest, CameraFaultsEndWithStatus2) {
+    const std::pair<const char*, int> cases[] = {
+        // the function that fails, at which call
         {"VX3_GetUsbId", 1},         // identity: vendor byte
         {"VX3_EST_GetVersion", 1},   // identity: SDK version
         {"VX3_LV_ContinueMovie", 3}, // lost during the run
         {"VX3_LV_StartMovie", 1},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.function);
+    for (const auto& [function, nth] : cases) {
+        SCOPED_TRACE(function);
         vx3sim::reset();
-        vx3sim::failFunction(c.function, c.nth);
+        vx3sim::failFunction(function, nth);
+        CalibrateOptions options;
+        options.settingsFile = ini();
+        options.json = true;
         testing::internal::CaptureStdout();
-        EXPECT_EQ(runCommand(), 2);
+        EXPECT_EQ(
+            CalibrateCommand(options, {.applicationDirectory = workDir(), .terminal = false}).run(),
+            2);
         const QJsonDocument report = QJsonDocument::fromJson(
             QByteArray::fromStdString(testing::internal::GetCapturedStdout()));
         // A run the camera cuts short still reports the passes it made.
         EXPECT_EQ(report[u"passes"].toArray().isEmpty(),
-                  std::string_view(c.function) != "VX3_LV_ContinueMovie");
+                  std::string_view(function) != "VX3_LV_ContinueMovie");
     }
 }
 
