@@ -97,29 +97,21 @@ TEST_F(BlockingTest, LiveViewGoesOnWhileABoxIsOpen) {
         QCoreApplication::processEvents();
         return continues() - before;
     };
-    const std::tuple<int, const char*, int, QString> cases[] = {
-        {1192, "100", MainId::GetAutoAdjValues, text::OutOfRange}, // Retry, then Cancel
-        {1212, "10", MainId::GetManualAdjValues, text::GreenOut},
+    type(1192, QStringLiteral("100")); // Blue Max below what the lamp needs
+    dialogs.messageAnswers = {MessageResult::Retry};
+    int duringBox = -1;
+    int afterBox = 0;
+    dialogs.onMessage = [&](const MessageRequest&) { duringBox = ticksServed(); };
+    time.onSleep = [&](int) {
+        if (duringBox > 0 && afterBox == 0) {
+            afterBox = ticksServed() + 1;
+        }
     };
-    for (const auto& [box, limit, button, message] : cases) {
-        SCOPED_TRACE(limit);
-        type(box, QString::fromLatin1(limit));
-        dialogs.messages.clear();
-        dialogs.messageAnswers = {MessageResult::Retry};
-        int duringBox = -1;
-        int afterBox = 0;
-        dialogs.onMessage = [&](const MessageRequest&) { duringBox = ticksServed(); };
-        time.onSleep = [&](int) {
-            if (duringBox > 0 && afterBox == 0) {
-                afterBox = ticksServed() + 1;
-            }
-        };
-        click(button);
-        time.onSleep = nullptr;
-        EXPECT_EQ(dialogs.messageTexts().first(), message);
-        EXPECT_GT(duringBox, 0);
-        EXPECT_LE(afterBox, 1);
-    }
+    click(MainId::GetAutoAdjValues);
+    time.onSleep = nullptr;
+    EXPECT_EQ(dialogs.messageTexts().first(), text::OutOfRange);
+    EXPECT_GT(duringBox, 0);
+    EXPECT_LE(afterBox, 1);
 }
 
 } // namespace
