@@ -1,8 +1,8 @@
 // The record of calibration runs in calibration-history.csv.
 #include "CalibrationFixture.h"
+#include "FileBytes.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 
 namespace halvex::test {
@@ -11,11 +11,6 @@ namespace {
 class CalibrationRecordTest : public CalibrationTest {
 protected:
     QString historyPath() const { return workPath(QStringLiteral("calibration-history.csv")); }
-    QStringList historyLines() const {
-        QFile file(historyPath());
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        return QString::fromUtf8(file.readAll()).split(u'\n');
-    }
 };
 
 TEST_F(CalibrationRecordTest, EachRunAppendsOneLine) {
@@ -25,7 +20,7 @@ TEST_F(CalibrationRecordTest, EachRunAppendsOneLine) {
     click(MainId::GetAutoAdjValues);
     click(MainId::GetRgb); // a measurement is no run
 
-    QStringList lines = historyLines();
+    QStringList lines = QString::fromUtf8(fileBytes(historyPath())).split(u'\n');
     EXPECT_EQ(lines.takeFirst(),
               QStringLiteral("DateTime,Sensor,Procedure,InitialBlue,InitialRed,"
                              "FinalBlue,FinalRed,RatioRB,RatioBG,RatioRG,Verdict,Passes"));
