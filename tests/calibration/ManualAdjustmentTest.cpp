@@ -59,8 +59,7 @@ TEST_F(ManualAdjustmentTest, StartsFromTheInitialValuesWithWhiteBalanceManual) {
         SCOPED_TRACE(sensor);
         restart(sensor);
         click(MainId::Start);
-        const auto coma = static_cast<std::uint8_t>(vx3sim::peekRegister(0x12) | 0x04);
-        VX3_EST_SetAdrsData(0x12, 1, &coma);
+        window->m_registerAccess.SetRegister(QStringLiteral("12,04,04")); // automatic balance
         type(1210, QStringLiteral("120"));
         type(1209, QStringLiteral("40"));
         type(1214, QStringLiteral("255"));
@@ -110,8 +109,10 @@ TEST_F(ManualAdjustmentTest, APassOverAFlatColour) {
         // R/B = 1.00 equals its Min: the next pass follows.
         {{100, 100, 100}, "-1", "100", "230", 1, {50, 60}, {50, 60}, "Processing... 100.00% 100"},
     };
-    click(MainId::Start);
+    unreachableTolerance();
     type(1219, QStringLiteral("1"));
+    type(1213, QStringLiteral("0"));
+    type(1212, QStringLiteral("255"));
     const auto showFlat = [this](std::array<std::uint8_t, 3> bgr) {
         for (int pixel = 0; pixel < 640 * 480; ++pixel) {
             std::copy(bgr.begin(), bgr.end(), window->m_pFrameBuffer.get() + 3 * pixel);
@@ -119,10 +120,6 @@ TEST_F(ManualAdjustmentTest, APassOverAFlatColour) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bgr[0] + 1000 * c.bgr[2] + 1000000 * c.state);
-        type(1213, QStringLiteral("0"));
-        type(1212, QStringLiteral("255"));
-        window->m_strTolerance = QStringLiteral("-1");
-        window->updateData(false);
         dialogs.messages.clear();
         std::vector<std::pair<int, int>> written;
         int pauses = 0; // the settling one, then one per pass
