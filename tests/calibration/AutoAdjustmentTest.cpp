@@ -54,9 +54,8 @@ TEST_F(AutoAdjustmentTest, RetryAndCancelOfItsTwoBoxes) {
         const double before = seconds();
         dialogs.onMessage = [&](const MessageRequest& box) {
             shownAfter.push_back(seconds() - before);
-            EXPECT_EQ(box.buttons, MessageButtons::RetryCancel);
-            EXPECT_EQ(box.icon, MessageIcon::Stop);
-            EXPECT_EQ(box.modality, Modality::System);
+            EXPECT_EQ(std::tuple(box.buttons, box.icon, box.modality),
+                      std::tuple(MessageButtons::RetryCancel, MessageIcon::Stop, Modality::System));
             vx3sim::setWhiteBalanceUnstable(
                 c.boxes[std::min(shownAfter.size(), c.boxes.size() - 1)] == 'T');
         };

@@ -194,7 +194,6 @@ TEST_F(CalibrateProgramTest, CameraFaultsEndWithStatus2) {
     const std::pair<const char*, int> cases[] = {
         // the function that fails, at which call
         {"VX3_GetUsbId", 1},         // identity: vendor byte
-        {"VX3_EST_GetVersion", 1},   // identity: SDK version
         {"VX3_LV_ContinueMovie", 3}, // lost during the run
         {"VX3_LV_StartMovie", 1},
     };
