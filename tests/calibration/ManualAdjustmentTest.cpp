@@ -95,7 +95,8 @@ TEST_F(ManualAdjustmentTest, APassOverAFlatColour) {
         const char* greenMin;
         const char* greenMax;
         int state; // 1: judged by the ratios from the pass's pause (R/B Min 1, the others inside)
-        std::pair<int, int> before, written; // blue, red
+        WhiteBalanceValue before; // blue, red
+        std::pair<int, int> written;
         const char* status; // status line and bar the next pass found; nullptr: the run ends
     };
     const Case cases[] = {
@@ -128,9 +129,7 @@ TEST_F(ManualAdjustmentTest, APassOverAFlatColour) {
         const PaintRecorder gainsChange(window->control(MainId::LiveArea), [&] {
             if (armed && window->m_strStatus.startsWith(QLatin1String("Processing"))) {
                 armed = false;
-                const WhiteBalanceValue gains{static_cast<std::uint16_t>(c.before.first),
-                                              static_cast<std::uint16_t>(c.before.second)};
-                VX3_WB_SetWbVal(&gains);
+                VX3_WB_SetWbVal(&c.before);
             }
         });
         std::size_t seen = 0;
