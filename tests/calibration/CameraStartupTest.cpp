@@ -72,13 +72,14 @@ TEST_F(CameraStartupTest, SendsTheStoredTextsAndValues) {
                            peek(0x14) & 4, int{rate}}),
               (std::vector{0x8C, 0x2F, 0x5A, 1, 0, 4, 15}));
     // The exposure command is automatic for exactly "ON".
-    for (const char* mode : {"ON", "OFF", "on", ""}) {
+    for (const auto& [mode, manual] :
+         {std::pair{"ON", 0x00}, {"OFF", 0x10}, {"on", 0x10}, {"", 0x10}}) {
         SCOPED_TRACE(mode);
         window->StopLiveView();
         settingsStore().setValue(u"CaptureScreenParameter", u"AutoExposure",
                                  QString::fromLatin1(mode));
         window->StartLiveView();
-        EXPECT_EQ(vx3sim::peekRegister(0x28) & 0x10, QByteArray(mode) == "ON" ? 0x00 : 0x10);
+        EXPECT_EQ(vx3sim::peekRegister(0x28) & 0x10, manual);
     }
 }
 
