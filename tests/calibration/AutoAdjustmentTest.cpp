@@ -17,12 +17,9 @@ TEST_F(AutoAdjustmentTest, SettlesInRangeOnBothSensors) {
     for (const char* sensor : {"OV7610", "OV7620"}) {
         SCOPED_TRACE(sensor);
         restart(sensor);
-        startLiveView();
         click(MainId::GetAutoAdjValues);
         EXPECT_TRUE(dialogs.messages.empty());
-        const int blue = shownGains().first;
-        EXPECT_NE(blue, 110); // the camera moved away from the initial values
-        EXPECT_EQ(window->m_wbValue.blue, blue);
+        EXPECT_NE(shownGains().first, 110); // the camera moved away from the initial values
         expectClosingState();
     }
 }
@@ -57,9 +54,8 @@ TEST_F(AutoAdjustmentTest, RetryAndCancelOfItsTwoBoxes) {
         const double before = seconds();
         dialogs.onMessage = [&](const MessageRequest& box) {
             shownAfter.push_back(seconds() - before);
-            EXPECT_EQ(box.buttons, MessageButtons::RetryCancel);
-            EXPECT_EQ(box.icon, MessageIcon::Stop);
-            EXPECT_EQ(box.modality, Modality::System);
+            EXPECT_EQ(std::tuple(box.buttons, box.icon, box.modality),
+                      std::tuple(MessageButtons::RetryCancel, MessageIcon::Stop, Modality::System));
             vx3sim::setWhiteBalanceUnstable(
                 c.boxes[std::min(shownAfter.size(), c.boxes.size() - 1)] == 'T');
         };

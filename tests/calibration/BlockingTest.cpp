@@ -65,13 +65,11 @@ TEST_F(BlockingTest, TheBarIsPaintedDuringTheWaitAndExposeIsAnswered) {
 
     QList<int> paintedAtPause;
     int exposeRequests = 0;
-    int exposeAnswered = 0;
-    int paintsBefore = -1;
+    int unanswered = 0; // requests not painted by the next slice of the pause
+    int paintsBefore = 0;
     time.onSleep = [&](int) {
         paintedAtPause << (painted.isEmpty() ? -1 : painted.back());
-        if (paintsBefore >= 0 && statusPaints.paints > paintsBefore) {
-            ++exposeAnswered;
-        }
+        unanswered += exposeRequests > 0 && statusPaints.paints == paintsBefore ? 1 : 0;
         // As when another window uncovers the status line: a repaint request, not a paint.
         status->update();
         ++exposeRequests;
@@ -85,7 +83,7 @@ TEST_F(BlockingTest, TheBarIsPaintedDuringTheWaitAndExposeIsAnswered) {
     EXPECT_LT(paintedAtPause.indexOf(20), paintedAtPause.indexOf(40));
     // Every request made during a pause was painted before the next slice of it.
     EXPECT_GT(exposeRequests, 10);
-    EXPECT_EQ(exposeAnswered, exposeRequests - 1);
+    EXPECT_EQ(unanswered, 0);
 }
 
 // A box of a procedure runs its own loop, in which live view goes on; once it is answered, the
@@ -97,29 +95,21 @@ TEST_F(BlockingTest, LiveViewGoesOnWhileABoxIsOpen) {
         QCoreApplication::processEvents();
         return continues() - before;
     };
-    const std::tuple<int, const char*, int, QString> cases[] = {
-        {1192, "100", MainId::GetAutoAdjValues, text::OutOfRange}, // Retry, then Cancel
-        {1212, "10", MainId::GetManualAdjValues, text::GreenOut},
+    type(1192, QStringLiteral("100")); // Blue Max below what the lamp needs
+    dialogs.messageAnswers = {MessageResult::Retry};
+    int duringBox = -1;
+    int afterBox = 0;
+    dialogs.onMessage = [&](const MessageRequest&) { duringBox = ticksServed(); };
+    time.onSleep = [&](int) {
+        if (duringBox > 0 && afterBox == 0) {
+            afterBox = ticksServed() + 1;
+        }
     };
-    for (const auto& [box, limit, button, message] : cases) {
-        SCOPED_TRACE(limit);
-        type(box, QString::fromLatin1(limit));
-        dialogs.messages.clear();
-        dialogs.messageAnswers = {MessageResult::Retry};
-        int duringBox = -1;
-        int afterBox = 0;
-        dialogs.onMessage = [&](const MessageRequest&) { duringBox = ticksServed(); };
-        time.onSleep = [&](int) {
-            if (duringBox > 0 && afterBox == 0) {
-                afterBox = ticksServed() + 1;
-            }
-        };
-        click(button);
-        time.onSleep = nullptr;
-        EXPECT_EQ(dialogs.messageTexts().first(), message);
-        EXPECT_GT(duringBox, 0);
-        EXPECT_LE(afterBox, 1);
-    }
+    click(MainId::GetAutoAdjValues);
+    time.onSleep = nullptr;
+    EXPECT_EQ(dialogs.messageTexts().first(), text::OutOfRange);
+    EXPECT_GT(duringBox, 0);
+    EXPECT_LE(afterBox, 1);
 }
 
 } // namespace

@@ -67,13 +67,6 @@ protected:
         window = startMainWindow();
         window->ShowMaintenanceLayout();
     }
-    // Start, then a second of live view for the exposure to settle.
-    void startLiveView() {
-        click(MainId::Start);
-        for (int tick = 0; tick < 30; ++tick) {
-            window->fireTimer(CameraDataDialog::LiveViewTimerId);
-        }
-    }
     void type(int id, const QString& text) { typeInto(window->controls().as<QLineEdit>(id), text); }
     QString shown(int id) const { return window->controls().text(id); }
 

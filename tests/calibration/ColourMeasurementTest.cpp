@@ -59,7 +59,6 @@ TEST(ColourMeasurementTest, MeasuresTheBlockInsideTheZoneOneFrame) {
     const Case cases[] = {
         // The block's sum over the smaller divisor, limited to 255.
         {"white", area({{all, white}}), 255, 255, 255},
-        {"colour", area({{all, qRgb(200, 150, 90)}}), 200, 150, 90},
         // The Zone 1 frame and everything outside the block x 162..477, y 122..357 is not read.
         {"framed",
          area({{{162, 122, 316, 236}, qRgb(100, 100, 100)},
@@ -83,18 +82,18 @@ TEST(ColourMeasurementTest, MeasuresTheBlockInsideTheZoneOneFrame) {
     }
 }
 
+// Measurements in turn (R, G, B), and R/B, B/G, R/G after each.
 TEST(ColourMeasurementTest, RatiosKeepTheirValueWhereTheDivisorIsZero) {
+    const std::pair<ZoneAverages, std::array<float, 3>> steps[] = {
+        {{120, 100, 80}, {1.5f, 0.8f, 1.2f}},
+        {{0, 0, 0}, {1.5f, 0.8f, 1.2f}},
+        {{50, 100, 0}, {1.5f, 0.0f, 0.5f}},
+    };
     ColourRatios ratios;
-    UpdateRatios({120, 100, 80}, ratios);
-    EXPECT_FLOAT_EQ(ratios.rb, 1.5f);
-    EXPECT_FLOAT_EQ(ratios.bg, 0.8f);
-    EXPECT_FLOAT_EQ(ratios.rg, 1.2f);
-    UpdateRatios({0, 0, 0}, ratios);
-    EXPECT_FLOAT_EQ(ratios.rb, 1.5f);
-    UpdateRatios({50, 100, 0}, ratios);
-    EXPECT_FLOAT_EQ(ratios.rb, 1.5f);
-    EXPECT_FLOAT_EQ(ratios.bg, 0.0f);
-    EXPECT_FLOAT_EQ(ratios.rg, 0.5f);
+    for (const auto& [averages, expected] : steps) {
+        UpdateRatios(averages, ratios);
+        EXPECT_EQ((std::array{ratios.rb, ratios.bg, ratios.rg}), expected);
+    }
 }
 
 // The ratios, whether they are in the limits, and strictly inside them.
