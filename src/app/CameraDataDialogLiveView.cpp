@@ -22,6 +22,9 @@ namespace {
 
 constexpr int kLiveWidth = 640;
 constexpr int kLiveHeight = 480;
+// Rows copied into the window at a time before the overlays are stamped on them: few enough that
+// they are still in the cache for the stamping.
+constexpr int kBandRows = 32;
 
 // Menu items that would open other windows or reload the settings: grayed while live view runs.
 constexpr std::array kLiveViewGrayedItems{
@@ -217,9 +220,13 @@ void CameraDataDialog::PaintFrame() {
     // needs m_memDC.
     if (m_pLiveDC->size() == QSize(width, height)) {
         m_pLiveDC->present([this](QImage& target, const QRect& area) {
-            copyDib(*m_pImageInfo, m_pFrameBuffer.get(), target, area);
-            if (m_bOverlayOn != 0) {
-                StampOverlays(target, area);
+            for (int bottom = area.bottom(); bottom >= area.top(); bottom -= kBandRows) {
+                const int top = std::max(area.top(), bottom - kBandRows + 1);
+                const QRect band(area.left(), top, area.width(), bottom - top + 1);
+                copyDib(*m_pImageInfo, m_pFrameBuffer.get(), target, band);
+                if (m_bOverlayOn != 0) {
+                    StampOverlays(target, band);
+                }
             }
         });
         return;
@@ -289,11 +296,15 @@ void CameraDataDialog::StampOverlays(QImage& image, const QRect& area) {
     const qsizetype line = image.bytesPerLine();
     const int left = area.left(), right = area.right(), top = area.top(), bottom = area.bottom();
     const QRgb green = kOverlayColour.rgb();
-    for (std::uint32_t pixel : m_overlayPixels) {
-        const int x = static_cast<int>(pixel & 0xFFFF);
-        const int y = static_cast<int>(pixel >> 16);
-        if (x >= left && x <= right && y >= top && y <= bottom) {
-            reinterpret_cast<QRgb*>(lines + y * line)[x] = green;
+    // The pixels are in row order: only the rows of the area are visited.
+    const auto first = std::lower_bound(m_overlayPixels.begin(), m_overlayPixels.end(),
+                                        static_cast<std::uint32_t>(top) << 16);
+    const auto last = std::lower_bound(first, m_overlayPixels.end(),
+                                       static_cast<std::uint32_t>(bottom + 1) << 16);
+    for (auto it = first; it != last; ++it) {
+        const int x = static_cast<int>(*it & 0xFFFF);
+        if (x >= left && x <= right) {
+            reinterpret_cast<QRgb*>(lines + static_cast<int>(*it >> 16) * line)[x] = green;
         }
     }
 }

@@ -63,8 +63,8 @@ void SurfaceWidget::present(const Drawing& drawing) {
     m_onScreen.reset(); // the new picture replaces all of the last one
     const QRegion open = uncovered();
     const QImage* screen = windowImage();
-    if (screen == nullptr || open.rectCount() != 1 || m_surface.size() != size() ||
-        !drawableFormat(m_surface) || !drawableFormat(*screen)) {
+    if (screen == nullptr || m_surface.size() != size() || !drawableFormat(m_surface) ||
+        !drawableFormat(*screen)) {
         drawing(m_surface, m_surface.rect());
         repaint(open);
         return;
@@ -74,13 +74,15 @@ void SurfaceWidget::present(const Drawing& drawing) {
         drawing(m_surface, covered);
     }
     m_drawing = &drawing;
-    m_drawingArea = open.boundingRect();
-    repaint(m_drawingArea);
+    m_drawingArea = open;
+    repaint(open);
     if (m_drawing != nullptr) {
         // The toolkit painted elsewhere or not at all: the surface takes the picture.
-        drawing(m_surface, m_drawingArea);
+        for (const QRect& part : open) {
+            drawing(m_surface, part);
+        }
         m_drawing = nullptr;
-        repaint(m_drawingArea);
+        repaint(open);
     }
 }
 
@@ -106,25 +108,29 @@ void SurfaceWidget::takeBackFromScreen() const {
     const OnScreen onScreen = *m_onScreen;
     m_onScreen.reset();
     const QImage* screen = windowImage();
-    const QRect area = onScreen.area.translated(onScreen.origin);
     if (screen != nullptr && screen->constBits() == onScreen.pixels &&
-        screen->size() == onScreen.windowSize && screen->rect().contains(area)) {
-        const qsizetype bytes = static_cast<qsizetype>(onScreen.area.width()) * 4;
-        for (int y = 0; y < onScreen.area.height(); ++y) {
-            std::memcpy(m_surface.scanLine(onScreen.area.top() + y) + onScreen.area.left() * 4,
-                        screen->constScanLine(area.top() + y) + area.left() * 4,
-                        static_cast<std::size_t>(bytes));
+        screen->size() == onScreen.windowSize &&
+        screen->rect().contains(onScreen.area.boundingRect().translated(onScreen.origin))) {
+        for (const QRect& part : onScreen.area) {
+            const QRect from = part.translated(onScreen.origin);
+            const auto bytes = static_cast<std::size_t>(part.width()) * 4;
+            for (int y = 0; y < part.height(); ++y) {
+                std::memcpy(m_surface.scanLine(part.top() + y) + part.left() * 4,
+                            screen->constScanLine(from.top() + y) + from.left() * 4, bytes);
+            }
         }
         return;
     }
     // The window's pixels went with the window (resized or hidden): the part shows black.
     QPainter painter(&m_surface);
-    painter.fillRect(onScreen.area, Qt::black);
+    for (const QRect& part : onScreen.area) {
+        painter.fillRect(part, Qt::black);
+    }
 }
 
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    if (m_drawing != nullptr && event->region() == QRegion(m_drawingArea)) {
+    if (m_drawing != nullptr && event->region() == m_drawingArea) {
         QPaintDevice* device = painter.paintEngine()->paintDevice();
         const QTransform transform = painter.deviceTransform();
         if (device != nullptr && device->devType() == QInternal::Image &&
@@ -136,7 +142,9 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
                 const qsizetype line = screen->bytesPerLine();
                 QImage view(screen->bits() + origin.y() * line + origin.x() * 4, width(), height(),
                             line, screen->format());
-                (*m_drawing)(view, m_drawingArea);
+                for (const QRect& part : m_drawingArea) {
+                    (*m_drawing)(view, part);
+                }
                 m_onScreen = OnScreen{screen->constBits(), screen->size(), origin, m_drawingArea};
                 m_drawing = nullptr;
                 return;

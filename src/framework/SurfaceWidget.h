@@ -37,7 +37,7 @@ private:
         const uchar* pixels = nullptr; // the window's image, to tell when it was replaced
         QSize windowSize;
         QPoint origin; // the control's top left in the window's image
-        QRect area;
+        QRegion area;
     };
 
     QRegion uncovered() const;
@@ -47,7 +47,7 @@ private:
     mutable QImage m_surface;
     mutable std::optional<OnScreen> m_onScreen;
     const Drawing* m_drawing = nullptr; // the picture present() is putting on the screen
-    QRect m_drawingArea;
+    QRegion m_drawingArea;
 };
 
 } // namespace halvex
