@@ -119,14 +119,14 @@ void copyDib(const BITMAPINFOHEADER& info, const std::uint8_t* bits, QImage& ima
     const QRect part = area.intersected(image.rect());
     const int count = part.width();
     uchar* const lines = image.bits();
+    const qsizetype line = image.bytesPerLine();
     // From the bottom of the picture up: the window system copies it top down right after, and
     // finds the rows written last still in the cache.
     for (int y = part.bottom(); y >= part.top(); --y) {
         const int row = bottomUp ? height - 1 - y : y;
         const std::size_t offset =
             static_cast<std::size_t>(row) * stride + static_cast<std::size_t>(part.left()) * 3;
-        auto* target =
-            reinterpret_cast<std::uint32_t*>(lines + y * image.bytesPerLine()) + part.left();
+        auto* target = reinterpret_cast<std::uint32_t*>(lines + y * line) + part.left();
 #if defined(__GNUC__) && defined(__x86_64__)
         if (kHasVbmi) {
             expandRowVbmi(bits + offset, target, count);

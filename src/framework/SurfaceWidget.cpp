@@ -44,9 +44,12 @@ QRegion SurfaceWidget::uncovered() const {
         const QObjectList& siblings = parent->children();
         for (auto it = std::find(siblings.begin(), siblings.end(), this); it != siblings.end();
              ++it) {
-            const auto* sibling = qobject_cast<const QWidget*>(*it);
-            if (sibling != nullptr && sibling != this && sibling->isVisible() &&
-                !sibling->isWindow()) {
+            if (!(*it)->isWidgetType()) {
+                continue;
+            }
+            const auto* sibling = static_cast<const QWidget*>(*it);
+            if (sibling != this && sibling->geometry().intersects(geometry()) &&
+                sibling->isVisible() && !sibling->isWindow()) {
                 region -= sibling->geometry().translated(-pos());
             }
         }
