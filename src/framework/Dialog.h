@@ -68,6 +68,8 @@ public:
     // The area that holds the controls; client coordinates are relative to it.
     QWidget* clientArea() const;
 
+    // Builds the controls first when the window is shown before they were used.
+    void setVisible(bool visible) override;
     // Sends the window a close request, as the close box does.
     void requestClose();
     // Sizes the whole window (menu included) in pixels and centres it on the screen. The size
@@ -102,7 +104,6 @@ protected:
     }
     void routeNotification(Notify notify, int id, std::function<void()> handler);
 
-    void setVisible(bool visible) override;
     void accept() override;
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
