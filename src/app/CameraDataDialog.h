@@ -58,9 +58,11 @@ public:
     // off-screen image, with the overlays, onto the live area.
     void PaintFrame();
     void DrawOverlays(QImage& image) const;
-    // The enabled overlays as DrawOverlays draws them, from pixels worked out once per choice of
-    // figures and frame size rather than drawn anew on every frame; only those inside `area`.
-    void StampOverlays(QImage& image, const QRect& area);
+    // Works out the pixels of the enabled overlays as DrawOverlays draws them, once per choice of
+    // figures and frame size rather than anew on every frame.
+    void WorkOutOverlays(QSize frameSize);
+    // Sets the pixels WorkOutOverlays found inside `area`.
+    void StampOverlays(QImage& image, const QRect& area) const;
     void ClearLiveArea();
 
     // Still capture

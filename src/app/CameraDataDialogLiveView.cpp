@@ -218,6 +218,9 @@ void CameraDataDialog::PaintFrame() {
     // A frame that fills the live area is expanded straight into the pixels the live area shows,
     // so each frame passes through memory once on its way to the screen. Only a smaller frame
     // needs m_memDC.
+    if (m_bOverlayOn != 0) {
+        WorkOutOverlays(QSize(width, height));
+    }
     if (m_pLiveDC->size() == QSize(width, height)) {
         m_pLiveDC->present([this](QImage& target, const QRect& area) {
             for (int bottom = area.bottom(); bottom >= area.top(); bottom -= kBandRows) {
@@ -270,13 +273,13 @@ void CameraDataDialog::DrawOverlays(QImage& image) const {
     }
 }
 
-void CameraDataDialog::StampOverlays(QImage& image, const QRect& area) {
+void CameraDataDialog::WorkOutOverlays(QSize frameSize) {
     int choice = 0;
     for (std::size_t i = 0; i < kOverlays.size(); ++i) {
         choice |= (this->*kOverlays[i].enabled != 0 ? 1 : 0) << i;
     }
-    if (choice != m_overlayChoice || image.size() != m_overlaySize) {
-        QImage drawn(image.size(), QImage::Format_RGB32);
+    if (choice != m_overlayChoice || frameSize != m_overlaySize) {
+        QImage drawn(frameSize, QImage::Format_RGB32);
         drawn.fill(Qt::black);
         DrawOverlays(drawn);
         m_overlayPixels.clear();
@@ -290,8 +293,11 @@ void CameraDataDialog::StampOverlays(QImage& image, const QRect& area) {
             }
         }
         m_overlayChoice = choice;
-        m_overlaySize = image.size();
+        m_overlaySize = frameSize;
     }
+}
+
+void CameraDataDialog::StampOverlays(QImage& image, const QRect& area) const {
     uchar* const lines = image.bits();
     const qsizetype line = image.bytesPerLine();
     const int left = area.left(), right = area.right(), top = area.top(), bottom = area.bottom();

@@ -1,29 +1,37 @@
 // Verdicts and their exit statuses.
 #include "production/CalibrationReport.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace halvex {
 namespace {
 
 struct VerdictRow {
     Verdict verdict;
-    const char* name;
     ExitStatus status;
+    // The procedure's own verdict this one reports, which also gives its name; the command's own
+    // verdicts name themselves.
+    std::optional<CalibrationVerdict> procedure;
+    const char* name;
 };
 
 // In the order of Verdict.
 constexpr std::array kVerdicts{
-    VerdictRow{Verdict::Passed, "pass", ExitPassed},
-    VerdictRow{Verdict::OutOfRange, "out-of-range", ExitCalibrationFailed},
-    VerdictRow{Verdict::GreenOutOfLimits, "green-out-of-limits", ExitCalibrationFailed},
-    VerdictRow{Verdict::RatioCheckFailed, "ratio-check-failed", ExitCalibrationFailed},
-    VerdictRow{Verdict::TimedOut, "timeout", ExitCalibrationFailed},
+    VerdictRow{Verdict::Passed, ExitPassed, CalibrationVerdict::Pass, nullptr},
+    VerdictRow{Verdict::OutOfRange, ExitCalibrationFailed, CalibrationVerdict::OutOfRange, nullptr},
+    VerdictRow{Verdict::GreenOutOfLimits, ExitCalibrationFailed,
+               CalibrationVerdict::GreenOutOfLimits, nullptr},
+    VerdictRow{Verdict::RatioCheckFailed, ExitCalibrationFailed,
+               CalibrationVerdict::RatioCheckFailed, nullptr},
+    VerdictRow{Verdict::TimedOut, ExitCalibrationFailed, CalibrationVerdict::TimedOut, nullptr},
     // The camera would not take a white balance at all.
-    VerdictRow{Verdict::InitialValuesRefused, "initial-values-refused", ExitCameraFailure},
-    VerdictRow{Verdict::CameraNotFound, "camera-not-found", ExitCameraFailure},
-    VerdictRow{Verdict::IdentityFailed, "identity-failed", ExitCameraFailure},
-    VerdictRow{Verdict::CameraLost, "camera-lost", ExitCameraFailure},
+    VerdictRow{Verdict::InitialValuesRefused, ExitCameraFailure,
+               CalibrationVerdict::InitialValuesRefused, nullptr},
+    VerdictRow{Verdict::CameraNotFound, ExitCameraFailure, std::nullopt, "camera-not-found"},
+    VerdictRow{Verdict::IdentityFailed, ExitCameraFailure, std::nullopt, "identity-failed"},
+    VerdictRow{Verdict::CameraLost, ExitCameraFailure, std::nullopt, "camera-lost"},
 };
 
 const VerdictRow& rowOf(Verdict verdict) {
@@ -33,21 +41,8 @@ const VerdictRow& rowOf(Verdict verdict) {
 } // namespace
 
 Verdict verdictOf(CalibrationVerdict verdict) {
-    switch (verdict) {
-    case CalibrationVerdict::Pass:
-        return Verdict::Passed;
-    case CalibrationVerdict::OutOfRange:
-        return Verdict::OutOfRange;
-    case CalibrationVerdict::GreenOutOfLimits:
-        return Verdict::GreenOutOfLimits;
-    case CalibrationVerdict::RatioCheckFailed:
-        return Verdict::RatioCheckFailed;
-    case CalibrationVerdict::TimedOut:
-        return Verdict::TimedOut;
-    case CalibrationVerdict::InitialValuesRefused:
-        return Verdict::InitialValuesRefused;
-    }
-    return Verdict::CameraLost;
+    const auto row = std::ranges::find(kVerdicts, std::optional(verdict), &VerdictRow::procedure);
+    return row != kVerdicts.end() ? row->verdict : Verdict::CameraLost;
 }
 
 ExitStatus exitStatusOf(Verdict verdict) {
@@ -55,7 +50,8 @@ ExitStatus exitStatusOf(Verdict verdict) {
 }
 
 QString verdictName(Verdict verdict) {
-    return QString::fromLatin1(rowOf(verdict).name);
+    const VerdictRow& row = rowOf(verdict);
+    return row.procedure ? VerdictName(*row.procedure) : QString::fromLatin1(row.name);
 }
 
 } // namespace halvex
