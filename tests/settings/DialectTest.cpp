@@ -11,16 +11,14 @@ namespace {
 QByteArray unescape(const QByteArray& text) {
     QByteArray bytes;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        const char c = text[i] == '\\' ? text[++i] : '\0';
-        if (c == 'x') {
+        if (text[i] != '\\') {
+            bytes += text[i];
+        } else if (text[++i] == 'x') {
             bytes += static_cast<char>(text.mid(i + 1, 2).toInt(nullptr, 16));
             i += 2;
         } else {
-            bytes += c == 'r'   ? '\r'
-                     : c == 'n' ? '\n'
-                     : c == 't' ? '\t'
-                     : c == '0' ? '\0'
-                                : text[i];
+            // An unknown escape gives '?', so that a typo in the file fails its case.
+            bytes += "?\r\n\t\0\\"[QByteArrayView("rnt0\\").indexOf(text[i]) + 1];
         }
     }
     return bytes;
