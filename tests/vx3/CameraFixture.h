@@ -50,19 +50,12 @@ protected:
         vx3sim::setClock(nullptr);
     }
 
-    // A fresh camera of this unit, opened, in the tool's state before live view (manual white
-    // balance at the nominal neutral gains), settled.
-    void plugIn(const char* sensor = "OV7610", std::uint32_t seed = 0,
-                vx3sim::BadUnit fault = vx3sim::BadUnit::None, std::uint8_t stuck = 0x01) {
+    // A fresh camera of this sensor and unit, opened, in the tool's state before live view
+    // (manual white balance at the nominal neutral gains), settled.
+    void plugIn(const char* sensor = "OV7610", std::uint32_t seed = 0) {
         vx3sim::reset();
         vx3sim::setCameraVersion(sensor);
         vx3sim::setUnit(seed);
-        vx3sim::setBadUnit(fault, stuck);
-        open();
-    }
-
-    // The camera chosen so far, opened and brought into that state.
-    void open() {
         ASSERT_NE(VX3_InitCamera(nullptr), 0);
         command(0x13, 0x01, 0x01);
         command(0x12, 0x04, 0x00);
